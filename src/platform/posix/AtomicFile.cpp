@@ -1,0 +1,120 @@
+#include "platform/posix/AtomicFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <utility>
+
+#include "common/Failure.h"
+#include "platform/posix/WinePaths.h"
+
+namespace torvexa {
+namespace fs = std::filesystem;
+namespace {
+
+[[noreturn]] void fail(int error, const fs::path& path) {
+    throw FileError(windowsErrorFor(error, path));
+}
+
+// The file a chain of symbolic links ends at (which need not exist yet).
+fs::path followLinks(fs::path path) {
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+        std::error_code ec;
+        const fs::path target = fs::read_symlink(path, ec);
+        if (ec) return path;
+        path = target.is_absolute() ? target : path.parent_path() / target;
+    }
+    fail(ELOOP, path);
+}
+
+mode_t defaultMode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    ~FileDescriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    int get() const { return fd_; }
+    int release() { return std::exchange(fd_, -1); }
+
+private:
+    int fd_;
+};
+
+void writeAll(int fd, std::string_view content, const fs::path& path) {
+    while (!content.empty()) {
+        const ssize_t n = ::write(fd, content.data(), content.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) fail(n < 0 ? errno : ENOSPC, path);
+        content.remove_prefix(static_cast<std::size_t>(n));
+    }
+}
+
+void syncFolder(const fs::path& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;  // the rename has happened; a folder that cannot be synced is no failure
+    ::fsync(fd);
+    ::close(fd);
+}
+
+}  // namespace
+
+std::string readWholeFile(const fs::path& path) {
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0) fail(errno, path);
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0) fail(errno, path);
+    if (S_ISDIR(st.st_mode)) fail(EISDIR, path);
+
+    std::string content;
+    if (S_ISREG(st.st_mode)) content.reserve(static_cast<std::size_t>(st.st_size));
+    char buffer[1 << 16];
+    for (;;) {
+        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) fail(errno, path);
+        if (n == 0) break;
+        content.append(buffer, static_cast<std::size_t>(n));
+    }
+    return content;
+}
+
+void writeFileAtomically(const fs::path& target, std::string_view content) {
+    const fs::path file = followLinks(target);
+    const fs::path folder = file.parent_path().empty() ? fs::path(".") : file.parent_path();
+
+    struct stat old {};
+    const bool replacing = ::stat(file.c_str(), &old) == 0;
+    if (replacing && S_ISDIR(old.st_mode)) fail(EISDIR, file);
+    // A write-protected file stays protected, as it would on Windows.
+    if (replacing && ::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0) fail(errno, file);
+
+    std::string temporary = (folder / ("." + file.filename().string() + ".XXXXXX")).string();
+    FileDescriptor fd(::mkstemp(temporary.data()));
+    if (fd.get() < 0) fail(errno, file);
+
+    try {
+        if (::fchmod(fd.get(), replacing ? (old.st_mode & 07777) : defaultMode()) != 0) fail(errno, file);
+        writeAll(fd.get(), content, file);
+        if (::fsync(fd.get()) != 0) fail(errno, file);
+        if (::close(fd.release()) != 0) fail(errno, file);
+        if (::rename(temporary.c_str(), file.c_str()) != 0) fail(errno, file);
+    } catch (...) {
+        ::unlink(temporary.c_str());
+        throw;
+    }
+    syncFolder(folder);
+}
+
+}  // namespace torvexa

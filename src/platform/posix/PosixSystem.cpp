@@ -1,0 +1,66 @@
+#include "platform/posix/PosixSystem.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
+#include "common/Failure.h"
+#include "platform/posix/AtomicFile.h"
+#include "platform/posix/WinePaths.h"
+#include "platform/posix/WineRegistry.h"
+
+namespace torvexa {
+
+PosixSystem::PosixSystem(std::filesystem::path winePrefix) : prefix_(std::move(winePrefix)) {}
+
+std::filesystem::path PosixSystem::defaultPrefix() {
+    if (const char* prefix = std::getenv("WINEPREFIX"); prefix && *prefix) return prefix;
+    const char* home = std::getenv("HOME");
+    return std::filesystem::path(home ? home : "") / ".wine";
+}
+
+std::filesystem::path PosixSystem::toPosixPath(std::string_view windowsPath) const {
+    return windowsToPosix(windowsPath, prefix_);
+}
+
+RegistryValue PosixSystem::readMachineValue(std::string_view key, std::string_view valueName) {
+    std::string systemReg;
+    try {
+        systemReg = readWholeFile(prefix_ / "system.reg");
+    } catch (const FileError&) {
+        return {};  // no prefix: like a key that cannot be opened
+    }
+    return findMachineValue(systemReg, key, valueName);
+}
+
+std::string PosixSystem::readFile(const std::string& path) { return readWholeFile(toPosixPath(path)); }
+
+void PosixSystem::writeFile(const std::string& path, std::string_view content) {
+    writeFileAtomically(toPosixPath(path), content);
+}
+
+bool PosixSystem::isFile(const std::string& path) {
+    struct stat st {};
+    return ::stat(toPosixPath(path).c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+void PosixSystem::deleteFile(const std::string& path) noexcept {
+    try {
+        ::unlink(toPosixPath(path).c_str());
+    } catch (...) {
+        // deleting is best effort
+    }
+}
+
+void PosixSystem::copyFile(const std::string& from, const std::string& to) {
+    writeFileAtomically(toPosixPath(to), readWholeFile(toPosixPath(from)));
+}
+
+void PosixSystem::sleep(int milliseconds) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+}  // namespace torvexa

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <filesystem>
+
+#include "platform/System.h"
+
+namespace torvexa {
+
+// The system of a Linux machine on which the game lives in a Wine prefix: the registry is the
+// prefix's system.reg, Windows paths map into the prefix's drives.
+class PosixSystem : public System {
+public:
+    explicit PosixSystem(std::filesystem::path winePrefix);
+
+    // $WINEPREFIX, else ~/.wine.
+    static std::filesystem::path defaultPrefix();
+
+    const std::filesystem::path& prefix() const noexcept { return prefix_; }
+    std::filesystem::path toPosixPath(std::string_view windowsPath) const;
+
+    RegistryValue readMachineValue(std::string_view key, std::string_view valueName) override;
+    std::string readFile(const std::string& path) override;
+    void writeFile(const std::string& path, std::string_view content) override;
+    bool isFile(const std::string& path) override;
+    void deleteFile(const std::string& path) noexcept override;
+    void copyFile(const std::string& from, const std::string& to) override;
+    void sleep(int milliseconds) override;
+
+private:
+    std::filesystem::path prefix_;
+};
+
+}  // namespace torvexa

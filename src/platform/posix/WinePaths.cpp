@@ -1,0 +1,96 @@
+#include "platform/posix/WinePaths.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <string>
+#include <system_error>
+
+#include "common/Cp1252.h"
+#include "common/Failure.h"
+
+namespace torvexa {
+namespace fs = std::filesystem;
+namespace {
+
+bool isSeparator(char c) { return c == '\\' || c == '/'; }
+
+bool equalNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (lowerCp1252(a[i]) != lowerCp1252(b[i])) return false;
+    }
+    return true;
+}
+
+bool entryExists(const fs::path& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
+// `component` is program text; directory entries are UTF-8.
+fs::path resolveComponent(const fs::path& base, std::string_view component) {
+    const fs::path exact = base / cp1252ToUtf8(component);
+    if (component == "." || component == ".." || entryExists(exact)) return exact;
+    std::error_code ec;
+    for (fs::directory_iterator it(base.empty() ? fs::path(".") : base, ec), end; !ec && it != end;
+         it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (equalNoCase(utf8ToCp1252(name), component)) return base / name;
+    }
+    return exact;
+}
+
+}  // namespace
+
+fs::path windowsToPosix(std::string_view windowsPath, const fs::path& prefix) {
+    fs::path result;
+    std::string_view rest = windowsPath;
+    const bool hasDrive = rest.size() >= 2 && rest[1] == ':' &&
+                          ((rest[0] >= 'A' && rest[0] <= 'Z') || (rest[0] >= 'a' && rest[0] <= 'z'));
+    if (hasDrive) {
+        result = prefix / "dosdevices" / (std::string(1, lowerCp1252(rest[0])) + ":");
+        rest.remove_prefix(2);
+    } else if (!rest.empty() && isSeparator(rest[0])) {
+        result = "/";
+    }
+
+    while (!rest.empty()) {
+        while (!rest.empty() && isSeparator(rest[0])) rest.remove_prefix(1);
+        std::size_t length = 0;
+        while (length < rest.size() && !isSeparator(rest[length])) ++length;
+        if (length > 0) result = resolveComponent(result, rest.substr(0, length));
+        rest.remove_prefix(length);
+    }
+    return result;
+}
+
+int windowsErrorFor(int error, const fs::path& path) {
+    switch (error) {
+        case ENOENT: {
+            struct stat st {};
+            const fs::path parent = path.parent_path().empty() ? fs::path(".") : path.parent_path();
+            const bool folderExists = ::stat(parent.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+            return folderExists ? win32::fileNotFound : win32::pathNotFound;
+        }
+        case ENOTDIR: return win32::pathNotFound;
+        case EMFILE:
+        case ENFILE: return win32::tooManyOpenFiles;
+        case EACCES:
+        case EPERM:
+        case EISDIR: return win32::accessDenied;
+        case EROFS: return win32::writeProtect;
+        case EBUSY:
+        case ETXTBSY: return win32::sharingViolation;
+        case EEXIST: return win32::fileExists;
+        case EINVAL: return win32::invalidParameter;
+        case ENOSPC:
+        case EDQUOT: return win32::diskFull;
+        case ENAMETOOLONG: return win32::filenameTooLong;
+        case EIO: return win32::ioDevice;
+        case ELOOP: return win32::cantResolveFilename;
+        default: return win32::generalFailure;
+    }
+}
+
+}  // namespace torvexa

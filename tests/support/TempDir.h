@@ -1,0 +1,46 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace torvexa::test {
+
+// A fresh folder under the system's temporary folder, removed with everything in it.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::filesystem::path& path() const noexcept { return path_; }
+    std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
+
+private:
+    std::filesystem::path path_;
+};
+
+std::string readBytes(const std::filesystem::path& path);
+void writeBytes(const std::filesystem::path& path, std::string_view bytes);
+
+// A Wine-style prefix: drive C: is <prefix>/drive_c through dosdevices/c:, and system.reg
+// is written by the test.
+class WinePrefix {
+public:
+    WinePrefix();
+
+    const std::filesystem::path& root() const noexcept { return dir_.path(); }
+    std::filesystem::path driveC() const { return dir_ / "drive_c"; }
+
+    // Writes system.reg with the header Wine writes and `body` after it.
+    void writeSystemReg(std::string_view body) const;
+
+    // Registers the game the way its installer does, in the 32-bit view of a 64-bit prefix.
+    void registerGame(std::string_view windowsDirectory) const;
+
+private:
+    TempDir dir_;
+};
+
+}  // namespace torvexa::test
