@@ -34,10 +34,14 @@ std::size_t decodeUtf8(std::string_view text, std::size_t i, char32_t& cp) {
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
     const unsigned char b0 = byte(i);
     std::size_t length = 0;
-    if (b0 >= 0xC2 && b0 <= 0xDF) length = 2, cp = b0 & 0x1F;
-    else if (b0 >= 0xE0 && b0 <= 0xEF) length = 3, cp = b0 & 0x0F;
-    else if (b0 >= 0xF0 && b0 <= 0xF4) length = 4, cp = b0 & 0x07;
-    else return 0;
+    if (b0 >= 0xC2 && b0 <= 0xDF)
+        length = 2, cp = b0 & 0x1F;
+    else if (b0 >= 0xE0 && b0 <= 0xEF)
+        length = 3, cp = b0 & 0x0F;
+    else if (b0 >= 0xF0 && b0 <= 0xF4)
+        length = 4, cp = b0 & 0x07;
+    else
+        return 0;
     if (i + length > text.size()) return 0;
     for (std::size_t k = 1; k < length; ++k) {
         if ((byte(i + k) & 0xC0) != 0x80) return 0;
@@ -69,7 +73,8 @@ std::optional<unsigned char> unicodeToCp1252(char32_t codePoint) noexcept {
 std::string cp1252ToUtf8(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    for (const char c : text) appendUtf8(out, cp1252ToUnicode(static_cast<unsigned char>(c)));
+    for (const char c : text)
+        appendUtf8(out, cp1252ToUnicode(static_cast<unsigned char>(c)));
     return out;
 }
 
@@ -78,7 +83,8 @@ std::string utf8ToCp1252(std::string_view text) {
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
         char32_t cp = 0;
-        const std::size_t length = static_cast<unsigned char>(text[i]) < 0x80 ? 0 : decodeUtf8(text, i, cp);
+        const std::size_t length =
+            static_cast<unsigned char>(text[i]) < 0x80 ? 0 : decodeUtf8(text, i, cp);
         if (length == 0) {
             out += text[i++];
             continue;

@@ -17,11 +17,16 @@ FileError::FileError(int code) : Failure(messageFor(code)), code_(code) {}
 
 std::string FileError::messageFor(int code) {
     switch (code) {
-        case win32::fileNotFound: return "File not found";
-        case win32::pathNotFound: return "Invalid filename";
-        case win32::tooManyOpenFiles: return "Too many open files";
-        case win32::accessDenied: return "File access denied";
-        default: return "I/O error " + std::to_string(code);
+        case win32::fileNotFound:
+            return "File not found";
+        case win32::pathNotFound:
+            return "Invalid filename";
+        case win32::tooManyOpenFiles:
+            return "Too many open files";
+        case win32::accessDenied:
+            return "File access denied";
+        default:
+            return "I/O error " + std::to_string(code);
     }
 }
 

@@ -9,41 +9,41 @@ namespace torvexa {
 // A failure that travels out of a command to the standard error report.
 // what() is the exact text the user sees (before the report's final ".").
 class Failure : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // Reading an entry past the end of a list (document lists, catalogue).
 class ListIndexError : public Failure {
-public:
+  public:
     explicit ListIndexError(long long index);
 };
 
 // Writing an entry at an index past the end of a list.
 class InsertLineError : public Failure {
-public:
+  public:
     InsertLineError();
 };
 
 class NotAnIntegerError : public Failure {
-public:
+  public:
     explicit NotAnIntegerError(std::string_view text);
 };
 
 // A registry value whose type is not a string.
 class InvalidDataTypeError : public Failure {
-public:
+  public:
     explicit InvalidDataTypeError(std::string_view valueName);
 };
 
 // A file operation failed; code() is the Windows error code.
 class FileError : public Failure {
-public:
+  public:
     explicit FileError(int code);
     int code() const noexcept { return code_; }
     static std::string messageFor(int code);
 
-private:
+  private:
     int code_;
 };
 

@@ -10,9 +10,12 @@ namespace {
 
 int digitValue(char c, int base) noexcept {
     int v = -1;
-    if (c >= '0' && c <= '9') v = c - '0';
-    else if (c >= 'a' && c <= 'f') v = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F') v = c - 'A' + 10;
+    if (c >= '0' && c <= '9')
+        v = c - '0';
+    else if (c >= 'a' && c <= 'f')
+        v = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F')
+        v = c - 'A' + 10;
     return v < base ? v : -1;
 }
 
@@ -20,7 +23,8 @@ int digitValue(char c, int base) noexcept {
 
 std::optional<int> parseInteger(std::string_view text) noexcept {
     std::size_t i = 0;
-    while (i < text.size() && text[i] == ' ') ++i;
+    while (i < text.size() && text[i] == ' ')
+        ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
 
@@ -28,7 +32,8 @@ std::optional<int> parseInteger(std::string_view text) noexcept {
     if (i < text.size() && (text[i] == '$' || text[i] == 'x' || text[i] == 'X')) {
         base = 16;
         ++i;
-    } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+    } else if (i + 1 < text.size() && text[i] == '0' &&
+               (text[i + 1] == 'x' || text[i + 1] == 'X')) {
         base = 16;
         i += 2;
     }
@@ -51,6 +56,8 @@ int toInteger(std::string_view text) {
     throw NotAnIntegerError(text);
 }
 
-std::string integerText(long long value) { return std::to_string(value); }
+std::string integerText(long long value) {
+    return std::to_string(value);
+}
 
 }  // namespace torvexa

@@ -10,14 +10,19 @@ namespace {
 constexpr std::size_t kSplitScan = 20;  // how many leading characters may form the digit run
 constexpr std::size_t kCommentOffset = 4;
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool isBlank(char c) {
+    return static_cast<unsigned char>(c) <= 32;
+}
 
 // 0-based split point: the first non-digit among the first 20 characters. A line of 20 or
 // more digits splits after its 20th, so it still gets a tail and a comment entry.
 std::size_t splitPoint(std::string_view line) {
     std::size_t p = 0;
-    while (p < kSplitScan && p < line.size() && isDigit(line[p])) ++p;
+    while (p < kSplitScan && p < line.size() && isDigit(line[p]))
+        ++p;
     return p;
 }
 
@@ -31,7 +36,8 @@ void ConfigDocument::clear() {
 }
 
 void ConfigDocument::append(std::string_view fileContent) {
-    for (std::string& line : splitTextLines(fileContent)) appendLine(std::move(line));
+    for (std::string& line : splitTextLines(fileContent))
+        appendLine(std::move(line));
 }
 
 void ConfigDocument::appendLine(std::string line) {
@@ -47,8 +53,10 @@ void ConfigDocument::appendLine(std::string line) {
     if (const std::size_t semicolon = line.find(';'); semicolon != std::string::npos) {
         begin = 0;
         end = semicolon;
-        while (begin < end && isBlank(line[begin])) ++begin;
-        while (end > begin && isBlank(line[end - 1])) --end;
+        while (begin < end && isBlank(line[begin]))
+            ++begin;
+        while (end > begin && isBlank(line[end - 1]))
+            --end;
     }
     if (begin == end) begin = end = 0;
 
@@ -105,10 +113,12 @@ void ConfigDocument::writeLine(std::string& out, int index) const {
 
 std::string ConfigDocument::serialize() const {
     std::size_t size = 0;
-    for (std::size_t i = 0; i < lines_.size(); ++i) size += lines_[i].text.size() + values_[i].size() + 2;
+    for (std::size_t i = 0; i < lines_.size(); ++i)
+        size += lines_[i].text.size() + values_[i].size() + 2;
     std::string out;
     out.reserve(size);
-    for (int i = 0; i < count(); ++i) writeLine(out, i);
+    for (int i = 0; i < count(); ++i)
+        writeLine(out, i);
     return out;
 }
 

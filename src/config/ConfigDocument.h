@@ -13,7 +13,7 @@ namespace torvexa {
 // user did not change: an unchanged value writes the line back byte for byte, and a changed
 // value replaces exactly the text the old value came from.
 class ConfigDocument {
-public:
+  public:
     static constexpr std::size_t kCommentLimit = 500;
 
     void clear();
@@ -40,7 +40,7 @@ public:
     const std::vector<std::string>& values() const noexcept { return values_; }
     const std::vector<std::string>& comments() const noexcept { return comments_; }
 
-private:
+  private:
     struct ReadLine {
         std::string text;        // the line as read, without its terminator
         std::size_t split;       // 0-based start of the tail

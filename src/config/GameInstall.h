@@ -9,8 +9,9 @@ class System;
 // The game's install directory, as its installer registered it, and the paths of the files
 // the program uses in it.
 class GameInstall {
-public:
-    static constexpr const char* kRegistryKey = "SOFTWARE\\Infogrames\\Grand Prix 4\\1.00\\Install Dir";
+  public:
+    static constexpr const char* kRegistryKey =
+        "SOFTWARE\\Infogrames\\Grand Prix 4\\1.00\\Install Dir";
     static constexpr const char* kRegistryValue = "Directory";
 
     // Replaces the directory with the registered one (empty when none is registered). A value
@@ -23,7 +24,7 @@ public:
     std::string configPath() const { return directory_ + "\\f1graphics.cfg"; }
     std::string backupPath() const { return directory_ + "\\f1graphics.cfg.backup"; }
 
-private:
+  private:
     std::string directory_;
 };
 

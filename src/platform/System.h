@@ -19,7 +19,7 @@ struct RegistryValue {
 // The operating system as the program uses it. Paths are the program's Windows paths in its
 // 8-bit text; file failures throw FileError with the Windows error code.
 class System {
-public:
+  public:
     virtual ~System() = default;
 
     // A value under HKEY_LOCAL_MACHINE.

@@ -39,7 +39,8 @@ WinePrefix::WinePrefix() {
 }
 
 void WinePrefix::writeSystemReg(std::string_view body) const {
-    std::string text = "WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n#arch=win64\n\n";
+    std::string text =
+        "WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n#arch=win64\n\n";
     text += body;
     writeBytes(dir_ / "system.reg", text);
 }
@@ -51,9 +52,11 @@ void WinePrefix::registerGame(std::string_view windowsDirectory) const {
         escaped += c;
     }
     writeSystemReg(
-        "[Software\\\\Wow6432Node\\\\Infogrames\\\\Grand Prix 4\\\\1.00\\\\Install Dir] 1733000000\n"
+        "[Software\\\\Wow6432Node\\\\Infogrames\\\\Grand Prix 4\\\\1.00\\\\Install Dir] "
+        "1733000000\n"
         "#time=1db3f0c7d2a6a42\n"
-        "\"Directory\"=\"" + escaped + "\"\n\n");
+        "\"Directory\"=\"" +
+        escaped + "\"\n\n");
 }
 
 }  // namespace torvexa::test

@@ -8,7 +8,7 @@ namespace torvexa::test {
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -17,7 +17,7 @@ public:
     const std::filesystem::path& path() const noexcept { return path_; }
     std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
@@ -27,7 +27,7 @@ void writeBytes(const std::filesystem::path& path, std::string_view bytes);
 // A Wine-style prefix: drive C: is <prefix>/drive_c through dosdevices/c:, and system.reg
 // is written by the test.
 class WinePrefix {
-public:
+  public:
     WinePrefix();
 
     const std::filesystem::path& root() const noexcept { return dir_.path(); }
@@ -39,7 +39,7 @@ public:
     // Registers the game the way its installer does, in the 32-bit view of a 64-bit prefix.
     void registerGame(std::string_view windowsDirectory) const;
 
-private:
+  private:
     TempDir dir_;
 };
 

@@ -22,7 +22,8 @@ namespace {
 namespace fs = std::filesystem;
 
 std::size_t filesIn(const fs::path& folder) {
-    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+    return static_cast<std::size_t>(
+        std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
 }
 
 TEST(AtomicWrite, FollowsASymbolicLinkAndKeepsPermissionBits) {
@@ -56,7 +57,8 @@ TEST(AtomicWrite, FullFileSystemLeavesTheOldFileWhole) {
     const std::string old = "1  ; old\r\n";
     EXPECT_EXIT(
         {
-            if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            if (::unshare(CLONE_NEWNS) != 0 ||
+                ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
                 ::mount("tmpfs", dir.path().c_str(), "tmpfs", 0, "size=64k") != 0) {
                 _exit(2);
             }
@@ -80,7 +82,8 @@ TEST(AtomicWrite, KilledSaveNeverLeavesAPartialFile) {
     const fs::path target = dir / "f1graphics.cfg";
     ConfigDocument doc;
     std::string content;
-    for (int i = 0; i < 40000; ++i) content += std::to_string(i % 7) + "  ; line " + std::to_string(i) + "\n";
+    for (int i = 0; i < 40000; ++i)
+        content += std::to_string(i % 7) + "  ; line " + std::to_string(i) + "\n";
     doc.append(content);
     const std::string oldFile = doc.serialize();
     doc.putValue(0, "9");
@@ -105,7 +108,8 @@ TEST(AtomicWrite, KilledSaveNeverLeavesAPartialFile) {
         ::waitpid(child, nullptr, 0);
 
         const std::string now = test::readBytes(target);
-        ASSERT_TRUE(now == oldFile || now == newFile) << "round " << round << ": " << now.size() << " bytes";
+        ASSERT_TRUE(now == oldFile || now == newFile)
+            << "round " << round << ": " << now.size() << " bytes";
         (now == oldFile ? sawOld : sawNew)++;
         for (const auto& entry : fs::directory_iterator(dir.path())) {
             if (entry.path() != target) fs::remove(entry.path());  // a killed save's temporary file

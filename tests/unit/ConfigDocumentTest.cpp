@@ -14,7 +14,9 @@ ConfigDocument documentOf(std::string_view content) {
     return doc;
 }
 
-std::string roundTrip(std::string_view content) { return documentOf(content).serialize(); }
+std::string roundTrip(std::string_view content) {
+    return documentOf(content).serialize();
+}
 
 TEST(ConfigDocument, SplitsFaithfulLinesIntoValueTailAndComment) {
     const ConfigDocument doc = documentOf("1  ; Text\n800;Breite\n; comment only\n\n");
@@ -31,7 +33,8 @@ TEST(ConfigDocument, SplitsFaithfulLinesIntoValueTailAndComment) {
 
 TEST(ConfigDocument, SplitsAtMostTwentyDigitsAndKeepsTheListsEqual) {
     const std::string nineteen(19, '7');
-    ConfigDocument doc = documentOf(nineteen + ";x\n" + std::string(25, '9') + ";y\n12345678901234567890\n");
+    ConfigDocument doc =
+        documentOf(nineteen + ";x\n" + std::string(25, '9') + ";y\n12345678901234567890\n");
     ASSERT_EQ(doc.count(), 3);
     EXPECT_EQ(doc.values().size(), 3u);
     EXPECT_EQ(doc.comments().size(), 3u);
@@ -41,7 +44,8 @@ TEST(ConfigDocument, SplitsAtMostTwentyDigitsAndKeepsTheListsEqual) {
     EXPECT_EQ(doc.value(1), std::string(25, '9'));
     EXPECT_EQ(doc.tail(1), "99999;y");
     EXPECT_EQ(doc.value(2), "");
-    EXPECT_EQ(doc.serialize(), nineteen + ";x\r\n" + std::string(25, '9') + ";y\r\n12345678901234567890\r\n");
+    EXPECT_EQ(doc.serialize(),
+              nineteen + ";x\r\n" + std::string(25, '9') + ";y\r\n12345678901234567890\r\n");
     doc.putValue(1, "5");
     EXPECT_EQ(doc.serialize().substr(nineteen.size() + 4, 5), "5;y\r\n");
 }
@@ -53,7 +57,10 @@ TEST(ConfigDocument, ReadsByTheTextRules) {
     EXPECT_EQ(documentOf("A\rB\r\n").tail(0), "AB");
     EXPECT_EQ(roundTrip("1 ; a\n2 ; b\n"), "1 ; a\r\n2 ; b\r\n");
     EXPECT_EQ(roundTrip("1 ; a\r\n2 ; b"), "1 ; a\r\n2 ; b\r\n");
-    EXPECT_EQ(documentOf("1\n2\n\x1A" "3\n4\n").count(), 2);
+    EXPECT_EQ(documentOf("1\n2\n\x1A"
+                         "3\n4\n")
+                  .count(),
+              2);
     EXPECT_EQ(documentOf("1\n2\x1A;x\n").tail(1), "\x1A;x");  // Ctrl-Z inside a line is text
     EXPECT_EQ(documentOf("a\n\n").count(), 2);
     const std::string umlauts = "0  ; Gr\xFC\xDF\xE9";
@@ -74,7 +81,8 @@ TEST(ConfigDocument, WritesUnchangedLinesBackByteForByte) {
     const std::string content = "1024\n800x600 ; res\n  1 ; fullscreen\nabc;def ; x\n\t;tab\n";
     ConfigDocument doc = documentOf(content);
     EXPECT_EQ(doc.values(), (std::vector<std::string>{"", "800x600", "1", "abc", ""}));
-    EXPECT_EQ(doc.serialize(), "1024\r\n800x600 ; res\r\n  1 ; fullscreen\r\nabc;def ; x\r\n\t;tab\r\n");
+    EXPECT_EQ(doc.serialize(),
+              "1024\r\n800x600 ; res\r\n  1 ; fullscreen\r\nabc;def ; x\r\n\t;tab\r\n");
     doc.putValue(1, "800x600");  // written again with the same text
     EXPECT_EQ(doc.serialize().substr(6, 15), "800x600 ; res\r\n");
 }
@@ -126,8 +134,9 @@ TEST(ConfigDocument, ReadsAndWritesTheSampleFileFaithfully) {
     const ConfigDocument doc = documentOf(sample);
     EXPECT_GE(doc.count(), 170);
     EXPECT_EQ(doc.serialize(), sample);  // the sample is written with CR LF
-    for (const int index : {0, 1, 3, 4, 5, 23, 25, 26, 27, 30, 33, 34, 37, 43, 46, 49, 50, 51, 53,
-                            59, 60, 67, 78, 81, 84, 93, 101, 102, 107, 109, 117, 121, 123, 165}) {
+    for (const int index :
+         {0,  1,  3,  4,  5,  23, 25, 26, 27, 30,  33,  34,  37,  43,  46,  49,  50,
+          51, 53, 59, 60, 67, 78, 81, 84, 93, 101, 102, 107, 109, 117, 121, 123, 165}) {
         EXPECT_FALSE(doc.value(index).empty()) << "index " << index;
         EXPECT_FALSE(doc.comment(index).empty()) << "index " << index;
     }

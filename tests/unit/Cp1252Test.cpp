@@ -14,13 +14,17 @@ TEST(Cp1252, ConvertsGermanTextBothWays) {
 
 TEST(Cp1252, EveryByteSurvivesTheRoundTrip) {
     std::string all;
-    for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
+    for (int b = 0; b < 256; ++b)
+        all += static_cast<char>(b);
     EXPECT_EQ(utf8ToCp1252(cp1252ToUtf8(all)), all);
 }
 
 TEST(Cp1252, KeepsInvalidUtf8AsBytesAndMarksUnmappableCharacters) {
-    EXPECT_EQ(utf8ToCp1252("a\xE4" "b"), "a\xE4" "b");  // a Latin-1 byte, not UTF-8
-    EXPECT_EQ(utf8ToCp1252("\xE2\x82"), "\xE2\x82");    // a cut sequence
+    EXPECT_EQ(utf8ToCp1252("a\xE4"
+                           "b"),
+              "a\xE4"
+              "b");                                   // a Latin-1 byte, not UTF-8
+    EXPECT_EQ(utf8ToCp1252("\xE2\x82"), "\xE2\x82");  // a cut sequence
     EXPECT_EQ(utf8ToCp1252("日本"), "??");
 }
 

@@ -16,7 +16,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class PosixSystemTest : public ::testing::Test {
-protected:
+  protected:
     test::WinePrefix prefix;
     PosixSystem system{prefix.root()};
 
@@ -38,11 +38,14 @@ TEST_F(PosixSystemTest, MapsWindowsPathsIntoThePrefix) {
     EXPECT_EQ(system.toPosixPath("C:\\Spiele\\GrandPrix4"), c / "Spiele" / "GrandPrix4");
     EXPECT_EQ(system.toPosixPath("c:/spiele\\\\GRANDPRIX4\\f1graphics.cfg"),
               c / "Spiele" / "GrandPrix4" / "F1Graphics.CFG");
-    EXPECT_EQ(system.toPosixPath("C:\\Spiele\\Neu\\f1graphics.cfg"), c / "Spiele" / "Neu" / "f1graphics.cfg");
+    EXPECT_EQ(system.toPosixPath("C:\\Spiele\\Neu\\f1graphics.cfg"),
+              c / "Spiele" / "Neu" / "f1graphics.cfg");
     EXPECT_EQ(system.toPosixPath("\\f1graphics.cfg"), fs::path("/f1graphics.cfg"));
     EXPECT_EQ(system.toPosixPath("langopt.zel"), fs::path("langopt.zel"));
     EXPECT_EQ(system.readFile("C:\\SPIELE\\grandprix4\\\\f1graphics.cfg"), "x");
-    EXPECT_EQ(system.readFile("Z:" + (prefix.driveC() / "Spiele/GrandPrix4/F1Graphics.CFG").string()), "x");
+    EXPECT_EQ(
+        system.readFile("Z:" + (prefix.driveC() / "Spiele/GrandPrix4/F1Graphics.CFG").string()),
+        "x");
 }
 
 TEST_F(PosixSystemTest, MapsNonAsciiNamesToUtf8) {
@@ -81,7 +84,8 @@ TEST_F(PosixSystemTest, ReadOnlyFolderAndFileAreAccessDenied) {
     EXPECT_EXIT(
         {
             dropFileCapabilities();
-            const int code = errorCodeOf([&] { system.writeFile("C:\\ReadOnly\\f1graphics.cfg", "new"); });
+            const int code =
+                errorCodeOf([&] { system.writeFile("C:\\ReadOnly\\f1graphics.cfg", "new"); });
             const bool intact = test::readBytes(folder / "f1graphics.cfg") == "old\r\n";
             _exit(code == 5 && intact ? 0 : 1);
         },
@@ -92,7 +96,9 @@ TEST_F(PosixSystemTest, ReadOnlyFolderAndFileAreAccessDenied) {
     EXPECT_EXIT(
         {
             dropFileCapabilities();
-            _exit(errorCodeOf([&] { system.writeFile("C:\\ReadOnly\\f1graphics.cfg", "new"); }) == 5 ? 0 : 1);
+            _exit(errorCodeOf([&] { system.writeFile("C:\\ReadOnly\\f1graphics.cfg", "new"); }) == 5
+                      ? 0
+                      : 1);
         },
         ::testing::ExitedWithCode(0), "");
 }

@@ -12,16 +12,21 @@ namespace {
 using Kind = RegistryValue::Kind;
 constexpr const char* kKey = GameInstall::kRegistryKey;
 
-const std::string kHeader = "WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n#arch=win64\n\n";
+const std::string kHeader =
+    "WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n#arch=win64\n\n";
 
 std::string key(std::string_view path, std::string_view values) {
-    return "[" + std::string(path) + "] 1733000000\n#time=1db3f0c7d2a6a42\n" + std::string(values) + "\n";
+    return "[" + std::string(path) + "] 1733000000\n#time=1db3f0c7d2a6a42\n" + std::string(values) +
+           "\n";
 }
 
-const std::string k32 = "Software\\\\Wow6432Node\\\\Infogrames\\\\Grand Prix 4\\\\1.00\\\\Install Dir";
+const std::string k32 =
+    "Software\\\\Wow6432Node\\\\Infogrames\\\\Grand Prix 4\\\\1.00\\\\Install Dir";
 const std::string k64 = "Software\\\\Infogrames\\\\Grand Prix 4\\\\1.00\\\\Install Dir";
 
-RegistryValue lookUp(const std::string& reg) { return findMachineValue(kHeader + reg, kKey, "Directory"); }
+RegistryValue lookUp(const std::string& reg) {
+    return findMachineValue(kHeader + reg, kKey, "Directory");
+}
 
 TEST(WineRegistry, PrefersThe32BitViewAndFallsBackToThePlainKey) {
     const std::string plain = key(k64, "\"Directory\"=\"C:\\\\Plain\"");
@@ -35,8 +40,9 @@ TEST(WineRegistry, PrefersThe32BitViewAndFallsBackToThePlainKey) {
 }
 
 TEST(WineRegistry, ComparesKeyAndValueNamesWithoutCase) {
-    const std::string reg = key("software\\\\wow6432node\\\\INFOGRAMES\\\\grand prix 4\\\\1.00\\\\install dir",
-                                "\"DIRECTORY\"=\"D:\\\\Spiele\"");
+    const std::string reg =
+        key("software\\\\wow6432node\\\\INFOGRAMES\\\\grand prix 4\\\\1.00\\\\install dir",
+            "\"DIRECTORY\"=\"D:\\\\Spiele\"");
     EXPECT_EQ(lookUp(reg).text, "D:\\Spiele");
 }
 
@@ -44,11 +50,13 @@ TEST(WineRegistry, ReadsEveryStringFormAndUnescapesIt) {
     EXPECT_EQ(lookUp(key(k32, "\"Directory\"=str:\"C:\\\\A\"")).text, "C:\\A");
     EXPECT_EQ(lookUp(key(k32, "\"Directory\"=str(2):\"%ProgramFiles%\\\\GP4\"")).text,
               "%ProgramFiles%\\GP4");  // an expandable string is not expanded
-    EXPECT_EQ(lookUp(key(k32, "\"Directory\"=\"C:\\\\Spiele\\\\Gro\\xdf \\\"4\\\"\\t\\101\\q\"")).text,
-              "C:\\Spiele\\Gro\xDF \"4\"\tAq");
+    EXPECT_EQ(
+        lookUp(key(k32, "\"Directory\"=\"C:\\\\Spiele\\\\Gro\\xdf \\\"4\\\"\\t\\101\\q\"")).text,
+        "C:\\Spiele\\Gro\xDF \"4\"\tAq");
     EXPECT_EQ(lookUp(key(k32, "\"Directory\"=\"C:\\\\Euro\\x20ac\"")).text, "C:\\Euro\x80");
     EXPECT_EQ(lookUp(key(k32, "\"Directory\"=\"C:\\\\Cut\\0After\"")).text, "C:\\Cut");
-    EXPECT_EQ(lookUp(key(k32, "\"Directory\"=hex(2):43,00,3a,00,5c,00,\\\n  48,00,00,00")).text, "C:\\H");
+    EXPECT_EQ(lookUp(key(k32, "\"Directory\"=hex(2):43,00,3a,00,5c,00,\\\n  48,00,00,00")).text,
+              "C:\\H");
 }
 
 TEST(WineRegistry, TellsOtherTypesAndEmptyDataApart) {

@@ -38,7 +38,7 @@ mode_t defaultMode() {
 }
 
 class FileDescriptor {
-public:
+  public:
     explicit FileDescriptor(int fd) : fd_(fd) {}
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
@@ -48,7 +48,7 @@ public:
     int get() const { return fd_; }
     int release() { return std::exchange(fd_, -1); }
 
-private:
+  private:
     int fd_;
 };
 
@@ -105,7 +105,8 @@ void writeFileAtomically(const fs::path& target, std::string_view content) {
     if (fd.get() < 0) fail(errno, file);
 
     try {
-        if (::fchmod(fd.get(), replacing ? (old.st_mode & 07777) : defaultMode()) != 0) fail(errno, file);
+        if (::fchmod(fd.get(), replacing ? (old.st_mode & 07777) : defaultMode()) != 0)
+            fail(errno, file);
         writeAll(fd.get(), content, file);
         if (::fsync(fd.get()) != 0) fail(errno, file);
         if (::close(fd.release()) != 0) fail(errno, file);

@@ -36,7 +36,9 @@ RegistryValue PosixSystem::readMachineValue(std::string_view key, std::string_vi
     return findMachineValue(systemReg, key, valueName);
 }
 
-std::string PosixSystem::readFile(const std::string& path) { return readWholeFile(toPosixPath(path)); }
+std::string PosixSystem::readFile(const std::string& path) {
+    return readWholeFile(toPosixPath(path));
+}
 
 void PosixSystem::writeFile(const std::string& path, std::string_view content) {
     writeFileAtomically(toPosixPath(path), content);

@@ -9,7 +9,7 @@ namespace torvexa {
 // The system of a Linux machine on which the game lives in a Wine prefix: the registry is the
 // prefix's system.reg, Windows paths map into the prefix's drives.
 class PosixSystem : public System {
-public:
+  public:
     explicit PosixSystem(std::filesystem::path winePrefix);
 
     // $WINEPREFIX, else ~/.wine.
@@ -26,7 +26,7 @@ public:
     void copyFile(const std::string& from, const std::string& to) override;
     void sleep(int milliseconds) override;
 
-private:
+  private:
     std::filesystem::path prefix_;
 };
 

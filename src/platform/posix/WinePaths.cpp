@@ -13,7 +13,9 @@ namespace torvexa {
 namespace fs = std::filesystem;
 namespace {
 
-bool isSeparator(char c) { return c == '\\' || c == '/'; }
+bool isSeparator(char c) {
+    return c == '\\' || c == '/';
+}
 
 bool equalNoCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
@@ -46,8 +48,9 @@ fs::path resolveComponent(const fs::path& base, std::string_view component) {
 fs::path windowsToPosix(std::string_view windowsPath, const fs::path& prefix) {
     fs::path result;
     std::string_view rest = windowsPath;
-    const bool hasDrive = rest.size() >= 2 && rest[1] == ':' &&
-                          ((rest[0] >= 'A' && rest[0] <= 'Z') || (rest[0] >= 'a' && rest[0] <= 'z'));
+    const bool hasDrive =
+        rest.size() >= 2 && rest[1] == ':' &&
+        ((rest[0] >= 'A' && rest[0] <= 'Z') || (rest[0] >= 'a' && rest[0] <= 'z'));
     if (hasDrive) {
         result = prefix / "dosdevices" / (std::string(1, lowerCp1252(rest[0])) + ":");
         rest.remove_prefix(2);
@@ -56,9 +59,11 @@ fs::path windowsToPosix(std::string_view windowsPath, const fs::path& prefix) {
     }
 
     while (!rest.empty()) {
-        while (!rest.empty() && isSeparator(rest[0])) rest.remove_prefix(1);
+        while (!rest.empty() && isSeparator(rest[0]))
+            rest.remove_prefix(1);
         std::size_t length = 0;
-        while (length < rest.size() && !isSeparator(rest[length])) ++length;
+        while (length < rest.size() && !isSeparator(rest[length]))
+            ++length;
         if (length > 0) result = resolveComponent(result, rest.substr(0, length));
         rest.remove_prefix(length);
     }
@@ -73,23 +78,35 @@ int windowsErrorFor(int error, const fs::path& path) {
             const bool folderExists = ::stat(parent.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
             return folderExists ? win32::fileNotFound : win32::pathNotFound;
         }
-        case ENOTDIR: return win32::pathNotFound;
+        case ENOTDIR:
+            return win32::pathNotFound;
         case EMFILE:
-        case ENFILE: return win32::tooManyOpenFiles;
+        case ENFILE:
+            return win32::tooManyOpenFiles;
         case EACCES:
         case EPERM:
-        case EISDIR: return win32::accessDenied;
-        case EROFS: return win32::writeProtect;
+        case EISDIR:
+            return win32::accessDenied;
+        case EROFS:
+            return win32::writeProtect;
         case EBUSY:
-        case ETXTBSY: return win32::sharingViolation;
-        case EEXIST: return win32::fileExists;
-        case EINVAL: return win32::invalidParameter;
+        case ETXTBSY:
+            return win32::sharingViolation;
+        case EEXIST:
+            return win32::fileExists;
+        case EINVAL:
+            return win32::invalidParameter;
         case ENOSPC:
-        case EDQUOT: return win32::diskFull;
-        case ENAMETOOLONG: return win32::filenameTooLong;
-        case EIO: return win32::ioDevice;
-        case ELOOP: return win32::cantResolveFilename;
-        default: return win32::generalFailure;
+        case EDQUOT:
+            return win32::diskFull;
+        case ENAMETOOLONG:
+            return win32::filenameTooLong;
+        case EIO:
+            return win32::ioDevice;
+        case ELOOP:
+            return win32::cantResolveFilename;
+        default:
+            return win32::generalFailure;
     }
 }
 

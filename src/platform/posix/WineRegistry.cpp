@@ -29,7 +29,8 @@ bool equalNoCase(std::u16string_view a, std::u16string_view b) {
 
 std::u16string fromProgramText(std::string_view text) {
     std::u16string out;
-    for (const char c : text) out += static_cast<char16_t>(cp1252ToUnicode(static_cast<unsigned char>(c)));
+    for (const char c : text)
+        out += static_cast<char16_t>(cp1252ToUnicode(static_cast<unsigned char>(c)));
     return out;
 }
 
@@ -66,18 +67,35 @@ std::u16string unescape(std::string_view s, std::size_t& pos, char end) {
         }
         const char e = s[pos++];
         switch (e) {
-            case 'a': out += u'\a'; break;
-            case 'b': out += u'\b'; break;
-            case 'e': out += char16_t{27}; break;
-            case 'f': out += u'\f'; break;
-            case 'n': out += u'\n'; break;
-            case 'r': out += u'\r'; break;
-            case 't': out += u'\t'; break;
-            case 'v': out += u'\v'; break;
+            case 'a':
+                out += u'\a';
+                break;
+            case 'b':
+                out += u'\b';
+                break;
+            case 'e':
+                out += char16_t{27};
+                break;
+            case 'f':
+                out += u'\f';
+                break;
+            case 'n':
+                out += u'\n';
+                break;
+            case 'r':
+                out += u'\r';
+                break;
+            case 't':
+                out += u'\t';
+                break;
+            case 'v':
+                out += u'\v';
+                break;
             case 'x': {
                 unsigned unit = 0;
                 int digits = 0;
-                for (int d; digits < 4 && pos < s.size() && (d = hexDigit(s[pos])) >= 0; ++digits, ++pos) {
+                for (int d; digits < 4 && pos < s.size() && (d = hexDigit(s[pos])) >= 0;
+                     ++digits, ++pos) {
                     unit = unit * 16 + static_cast<unsigned>(d);
                 }
                 out += digits > 0 ? static_cast<char16_t>(unit) : u'x';
@@ -86,7 +104,8 @@ std::u16string unescape(std::string_view s, std::size_t& pos, char end) {
             default:
                 if (e >= '0' && e <= '7') {
                     unsigned unit = static_cast<unsigned>(e - '0');
-                    for (int n = 1; n < 3 && pos < s.size() && s[pos] >= '0' && s[pos] <= '7'; ++n) {
+                    for (int n = 1; n < 3 && pos < s.size() && s[pos] >= '0' && s[pos] <= '7';
+                         ++n) {
                         unit = unit * 8 + static_cast<unsigned>(s[pos++] - '0');
                     }
                     out += static_cast<char16_t>(unit);
@@ -122,7 +141,9 @@ RegistryValue textValue(std::u16string_view units) {
     return RegistryValue{RegistryValue::Kind::Text, toProgramText(units)};
 }
 
-RegistryValue otherType() { return RegistryValue{RegistryValue::Kind::OtherType, {}}; }
+RegistryValue otherType() {
+    return RegistryValue{RegistryValue::Kind::OtherType, {}};
+}
 
 // Parses the data part of a value line ("...", str(N):"...", dword:..., hex(N):...).
 RegistryValue parseData(std::string_view data) {
@@ -132,7 +153,8 @@ RegistryValue parseData(std::string_view data) {
         const std::size_t close = data.find("):");
         if (close == std::string_view::npos) return otherType();
         type = 0;
-        for (std::size_t i = 4; i < close; ++i) type = type * 16 + static_cast<unsigned>(std::max(hexDigit(data[i]), 0));
+        for (std::size_t i = 4; i < close; ++i)
+            type = type * 16 + static_cast<unsigned>(std::max(hexDigit(data[i]), 0));
         pos = close + 2;
     } else if (data.starts_with("str:")) {
         pos = 4;

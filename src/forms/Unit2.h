@@ -1,0 +1,29 @@
+#pragma once
+
+#include "forms/Styles.h"
+#include "ui/Controls.h"
+#include "ui/Form.h"
+
+namespace torvexa {
+
+class TForm1;
+
+// The optimisation preset dialog: four presets for nine lines of the configuration.
+class TForm2 : public Form {
+  public:
+    explicit TForm2(TForm1& form1);
+
+    GroupBox GroupBox1{this, "GroupBox1", {8, 8, 441, 89}, "#"};
+    RadioButton RadioButton1{&GroupBox1, "RadioButton1", {8, 16, 425, 17}, ""};
+    RadioButton RadioButton2{&GroupBox1, "RadioButton2", {8, 32, 425, 17}, ""};
+    RadioButton RadioButton3{&GroupBox1, "RadioButton3", {8, 48, 425, 17}, ""};
+    RadioButton RadioButton4{&GroupBox1, "RadioButton4", {8, 64, 425, 17}, ""};
+    SpeedButton SpeedButton2{this, "SpeedButton2", {8, 104, 217, 25}, "Abbrechen"};
+    SpeedButton SpeedButton1{
+        this, "SpeedButton1", {232, 104, 217, 25}, "f1graphics.cfg optimieren "};
+
+  private:
+    TForm1& form1_;
+};
+
+}  // namespace torvexa

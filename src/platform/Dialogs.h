@@ -1,0 +1,33 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace torvexa {
+
+enum class MessageIcon { Error, Information };
+
+struct FileDialogSettings {
+    std::string filter;  // "Name|*.ext|Name|*.ext", the first pair active
+    std::string defaultExtension;
+};
+
+// The modal boxes and the file-open dialog. Texts are shown literally.
+class Dialogs {
+  public:
+    virtual ~Dialogs() = default;
+
+    // A modal box with one "OK" button; returns when the person has closed it.
+    virtual void showMessage(MessageIcon icon, std::string_view title, std::string_view text) = 0;
+
+    // The chosen file's full path, a name that does not exist included; nothing on cancel.
+    virtual std::optional<std::string> chooseFile(const FileDialogSettings& settings) = 0;
+
+    void errorBox(std::string_view text) { showMessage(MessageIcon::Error, "Error", text); }
+    void informationBox(std::string_view text) {
+        showMessage(MessageIcon::Information, "Information", text);
+    }
+};
+
+}  // namespace torvexa

@@ -1,0 +1,42 @@
+#include "ui/Application.h"
+
+#include <exception>
+
+#include "common/Cp1252.h"
+#include "platform/Dialogs.h"
+
+namespace torvexa {
+
+Application::Application(Dialogs& dialogs, std::string_view programPath)
+    : dialogs_(dialogs), title_(titleFor(programPath)) {}
+
+std::string Application::titleFor(std::string_view programPath) {
+    std::string_view name = programPath.substr(programPath.find_last_of("\\/") + 1);
+    name = name.substr(0, name.find('.'));
+    std::string title(name);
+    for (std::size_t i = 1; i < title.size(); ++i)
+        title[i] = lowerCp1252(title[i]);
+    return title;
+}
+
+std::string Application::reportText(std::string_view message) {
+    std::string text(message);
+    if (!text.empty() && static_cast<unsigned char>(text.back()) > '.') text += '.';
+    return text;
+}
+
+void Application::perform(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const std::exception& failure) {
+        dialogs_.showMessage(MessageIcon::Error, title_, reportText(failure.what()));
+    }
+}
+
+void Application::terminate() {
+    if (terminated_) return;
+    terminated_ = true;
+    if (observer_) observer_();
+}
+
+}  // namespace torvexa

@@ -1,0 +1,98 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace torvexa {
+
+// Positions and sizes in pixels at 96 dpi, relative to the parent's client area.
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    bool operator==(const Rect&) const = default;
+};
+
+// The colours the layouts use; the system colours are resolved by the view.
+enum class Colour { ButtonFace, WindowText, Window, SkyBlue, MoneyGreen, Navy };
+
+enum class Typeface { Arial, MsSansSerif };
+
+struct Font {
+    Typeface face = Typeface::Arial;
+    int height = 11;  // character height in pixels
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool operator==(const Font&) const = default;
+};
+
+enum class Align { Left, Centre };
+
+enum class Frame { None, Flat, FlatBevelled };
+
+// How a control looks, where it differs from what it inherits from its parent.
+struct Look {
+    std::optional<Font> font;
+    std::optional<Colour> colour;  // background; none: the parent shows through
+    Colour textColour = Colour::WindowText;
+    Align align = Align::Left;
+    bool wordWrap = false;
+    Frame frame = Frame::None;
+    bool fixedSize = false;  // a label otherwise grows with its caption
+};
+
+// A control of a window. Program entry points (setters) change state and run handlers only as
+// the event rules say; user entry points are what the view calls for a person's action, and do
+// nothing while the control cannot be reached (it or a parent is disabled or hidden).
+// After any change of its state a control tells its one observer.
+class Control {
+  public:
+    Control(Control* parent, std::string name, Rect bounds, Look look = {});
+    virtual ~Control() = default;
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    const std::string& name() const noexcept { return name_; }
+    Control* parent() const noexcept { return parent_; }
+    const std::vector<Control*>& children() const noexcept { return children_; }
+    const Rect& bounds() const noexcept { return bounds_; }
+    const Look& look() const noexcept { return look_; }
+
+    // The font in effect: the control's own, else its parent's.
+    Font font() const;
+    void setFont(const Font& font);
+
+    const std::string& caption() const noexcept { return caption_; }
+    void setCaption(std::string caption);
+
+    bool enabled() const noexcept { return enabled_; }
+    void setEnabled(bool enabled);
+    bool visible() const noexcept { return visible_; }
+    void setVisible(bool visible);
+
+    // Whether a person can use it: it and every parent enabled and visible.
+    bool reachable() const;
+
+    void setObserver(std::function<void()> observer) { observer_ = std::move(observer); }
+
+  protected:
+    void notify() const;
+    static void run(const std::function<void()>& handler);
+
+  private:
+    Control* parent_;
+    std::string name_;
+    Rect bounds_;
+    Look look_;
+    std::string caption_;
+    bool enabled_ = true;
+    bool visible_ = true;
+    std::vector<Control*> children_;
+    std::function<void()> observer_;
+};
+
+}  // namespace torvexa

@@ -1,0 +1,250 @@
+#include "ui/Controls.h"
+
+#include <algorithm>
+
+#include "common/Integer.h"
+
+namespace torvexa {
+
+Panel::Panel(Control* parent, std::string name, Rect bounds, Look look)
+    : Control(parent, std::move(name), bounds, std::move(look)) {}
+
+GroupBox::GroupBox(Control* parent, std::string name, Rect bounds, std::string caption)
+    : Control(parent, std::move(name), bounds) {
+    setCaption(std::move(caption));
+}
+
+Label::Label(Control* parent, std::string name, Rect bounds, std::string caption, Look look)
+    : Control(parent, std::move(name), bounds, std::move(look)) {
+    setCaption(std::move(caption));
+}
+
+Shape::Shape(Control* parent, std::string name, Rect bounds)
+    : Control(parent, std::move(name), bounds, Look{.colour = Colour::WindowText}) {}
+
+CheckBox::CheckBox(Control* parent, std::string name, Rect bounds, std::string caption)
+    : Control(parent, std::move(name), bounds) {
+    setCaption(std::move(caption));
+}
+
+void CheckBox::setChecked(bool checked) {
+    if (checked_ == checked) return;
+    checked_ = checked;
+    notify();
+    run(OnClick);
+}
+
+void CheckBox::click() {
+    if (reachable()) setChecked(!checked_);
+}
+
+RadioButton::RadioButton(Control* parent, std::string name, Rect bounds, std::string caption)
+    : Control(parent, std::move(name), bounds) {
+    setCaption(std::move(caption));
+}
+
+void RadioButton::setChecked(bool checked) {
+    if (checked_ == checked) return;
+    checked_ = checked;
+    notify();
+    if (!checked || !parent()) return;
+    for (Control* sibling : parent()->children()) {
+        if (auto* radio = dynamic_cast<RadioButton*>(sibling); radio && radio != this)
+            radio->setChecked(false);
+    }
+}
+
+void RadioButton::click() {
+    if (reachable()) setChecked(true);
+}
+
+Button::Button(Control* parent, std::string name, Rect bounds, std::string caption, Look look)
+    : Control(parent, std::move(name), bounds, std::move(look)) {
+    setCaption(std::move(caption));
+}
+
+void Button::click() {
+    if (reachable()) run(OnClick);
+}
+
+Edit::Edit(Control* parent, std::string name, Rect bounds, std::string text, Look look, Lines lines)
+    : Control(parent, std::move(name), bounds, std::move(look)),
+      text_(std::move(text)),
+      lines_(lines) {}
+
+void Edit::setText(std::string text) {
+    if (text_ == text) return;
+    text_ = std::move(text);
+    notify();
+    run(OnChange);
+}
+
+void Edit::type(std::string text) {
+    if (reachable()) setText(std::move(text));
+}
+
+UpDown::UpDown(Control* parent, std::string name, Rect bounds, Edit& associate, int min, int max,
+               int position)
+    : Control(parent, std::move(name), bounds),
+      associate_(associate),
+      min_(min),
+      max_(max),
+      position_(position) {}
+
+void UpDown::setPosition(int position) {
+    position = std::clamp(position, min_, max_);
+    if (position_ == position) return;
+    position_ = position;
+    notify();
+    associate_.setText(integerText(position_));
+}
+
+void UpDown::step(int delta) {
+    if (!reachable()) return;
+    const int from = parseInteger(associate_.text()).value_or(position_);
+    setPosition(
+        static_cast<int>(std::clamp<long long>(static_cast<long long>(from) + delta, min_, max_)));
+}
+
+void UpDown::up() {
+    step(+1);
+}
+void UpDown::down() {
+    step(-1);
+}
+
+ComboBox::ComboBox(Control* parent, std::string name, Rect bounds, Style style,
+                   std::vector<std::string> items)
+    : Control(parent, std::move(name), bounds), style_(style), items_(std::move(items)) {}
+
+int ComboBox::indexOf(const std::string& text) const {
+    const auto it = std::find(items_.begin(), items_.end(), text);
+    return it == items_.end() ? -1 : static_cast<int>(it - items_.begin());
+}
+
+void ComboBox::setText(std::string text) {
+    itemIndex_ = indexOf(text);
+    text_ = std::move(text);
+    notify();
+}
+
+void ComboBox::setItemIndex(int index) {
+    const bool inside = index >= 0 && index < static_cast<int>(items_.size());
+    itemIndex_ = inside ? index : -1;
+    text_ = inside ? items_[static_cast<std::size_t>(index)] : std::string();
+    notify();
+}
+
+void ComboBox::setItem(int k, std::string text) {
+    if (k < 0 || k >= static_cast<int>(items_.size())) return;
+    items_[static_cast<std::size_t>(k)] = std::move(text);
+    if (itemIndex_ == k) {
+        itemIndex_ = -1;
+        if (style_ == Style::Fixed) text_.clear();
+    }
+    notify();
+}
+
+void ComboBox::pick(int i) {
+    if (!reachable() || i < 0 || i >= static_cast<int>(items_.size())) return;
+    itemIndex_ = i;
+    text_ = items_[static_cast<std::size_t>(i)];
+    notify();
+    run(OnChange);
+}
+
+void ComboBox::type(std::string text) {
+    if (!reachable() || style_ != Style::Editable || text == text_) return;
+    setText(std::move(text));
+    run(OnChange);
+}
+
+TrackBar::TrackBar(Control* parent, std::string name, Rect bounds, int min, int max, int frequency,
+                   int position)
+    : Control(parent, std::move(name), bounds),
+      min_(min),
+      max_(max),
+      frequency_(frequency),
+      position_(position) {}
+
+int TrackBar::clamp(int position) const {
+    return std::clamp(position, min_, max_);
+}
+
+void TrackBar::setPosition(int position) {
+    position = clamp(position);
+    if (position_ == position) return;
+    position_ = position;
+    notify();
+    run(OnChange);
+}
+
+void TrackBar::scroll(int position) {
+    if (!reachable()) return;
+    position_ = clamp(position);
+    notify();
+    run(OnChange);
+}
+
+ListBox::ListBox(Control* parent, std::string name, Rect bounds, Look look)
+    : Control(parent, std::move(name), bounds, std::move(look)) {}
+
+void ListBox::showItems(const std::vector<std::string>* items) {
+    items_ = items;
+    resetSelection();
+}
+
+const std::vector<std::string>& ListBox::items() const {
+    static const std::vector<std::string> none;
+    return items_ ? *items_ : none;
+}
+
+void ListBox::itemsChanged() {
+    notify();
+}
+
+void ListBox::resetSelection() {
+    itemIndex_ = -1;
+    topIndex_ = 0;
+    notify();
+}
+
+void ListBox::setItemIndex(int index) {
+    if (index < 0 || index >= static_cast<int>(items().size())) index = -1;
+    if (index == itemIndex_) return;
+    itemIndex_ = index;
+    if (index >= 0) {
+        if (index < topIndex_)
+            topIndex_ = index;
+        else if (index >= topIndex_ + visibleRows())
+            topIndex_ = index - visibleRows() + 1;
+    }
+    notify();
+}
+
+void ListBox::select(int index) {
+    if (!reachable() || index < 0 || index >= static_cast<int>(items().size())) return;
+    setItemIndex(index);
+    run(OnClick);
+}
+
+void ListBox::scrollTo(int topIndex) {
+    const int last = std::max(0, static_cast<int>(items().size()) - visibleRows());
+    topIndex = std::clamp(topIndex, 0, last);
+    if (topIndex == topIndex_) return;
+    topIndex_ = topIndex;
+    notify();
+}
+
+MainMenu::MainMenu(Control* parent, std::string name) : Control(parent, std::move(name), Rect{}) {}
+
+MenuItem::MenuItem(Control* parent, std::string name, std::string caption)
+    : Control(parent, std::move(name), Rect{}) {
+    setCaption(std::move(caption));
+}
+
+void MenuItem::click() {
+    if (reachable()) run(OnClick);
+}
+
+}  // namespace torvexa

@@ -1,0 +1,231 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/Control.h"
+
+namespace torvexa {
+
+using Handler = std::function<void()>;
+
+// A panel, a group box or a page: a control that holds others.
+class Panel : public Control {
+  public:
+    Panel(Control* parent, std::string name, Rect bounds, Look look = {});
+};
+
+class GroupBox : public Control {
+  public:
+    GroupBox(Control* parent, std::string name, Rect bounds, std::string caption);
+};
+
+class Label : public Control {
+  public:
+    Label(Control* parent, std::string name, Rect bounds, std::string caption, Look look = {});
+};
+
+// A 1-pixel line or filled rectangle.
+class Shape : public Control {
+  public:
+    Shape(Control* parent, std::string name, Rect bounds);
+};
+
+class CheckBox : public Control {
+  public:
+    CheckBox(Control* parent, std::string name, Rect bounds, std::string caption);
+
+    Handler OnClick;
+
+    bool checked() const noexcept { return checked_; }
+    // Runs OnClick only when the state changes.
+    void setChecked(bool checked);
+    // A person's click: toggles and runs OnClick.
+    void click();
+
+  private:
+    bool checked_ = false;
+};
+
+// One of the radio buttons that share a parent; choosing one clears the others.
+class RadioButton : public Control {
+  public:
+    RadioButton(Control* parent, std::string name, Rect bounds, std::string caption);
+
+    bool checked() const noexcept { return checked_; }
+    void setChecked(bool checked);
+    void click();
+
+  private:
+    bool checked_ = false;
+};
+
+// A push button.
+class Button : public Control {
+  public:
+    Button(Control* parent, std::string name, Rect bounds, std::string caption, Look look = {});
+
+    Handler OnClick;
+    void click();
+};
+
+// A flat button: no frame until the pointer is over it.
+class SpeedButton : public Button {
+  public:
+    using Button::Button;
+};
+
+class Edit : public Control {
+  public:
+    enum class Lines { Single, Multi };
+    Edit(Control* parent, std::string name, Rect bounds, std::string text, Look look = {},
+         Lines lines = Lines::Single);
+
+    Handler OnChange;
+
+    Lines lines() const noexcept { return lines_; }
+    const std::string& text() const noexcept { return text_; }
+    // Runs OnChange only when the text changes.
+    void setText(std::string text);
+    // A person's typing: the whole new text.
+    void type(std::string text);
+
+  private:
+    std::string text_;
+    Lines lines_;
+};
+
+// Up-down arrows attached to an edit field, which shows the position.
+class UpDown : public Control {
+  public:
+    UpDown(Control* parent, std::string name, Rect bounds, Edit& associate, int min, int max,
+           int position);
+
+    int min() const noexcept { return min_; }
+    int max() const noexcept { return max_; }
+    int position() const noexcept { return position_; }
+    Edit& associate() const noexcept { return associate_; }
+
+    // Clamps to the range; a changed position is written into the edit field as decimal text.
+    void setPosition(int position);
+    // A person's click on an arrow: one step from the number the edit field shows.
+    void up();
+    void down();
+
+  private:
+    void step(int delta);
+
+    Edit& associate_;
+    int min_;
+    int max_;
+    int position_;
+};
+
+class ComboBox : public Control {
+  public:
+    enum class Style { Editable, Fixed };
+    ComboBox(Control* parent, std::string name, Rect bounds, Style style,
+             std::vector<std::string> items);
+
+    Handler OnChange;
+
+    Style style() const noexcept { return style_; }
+    const std::vector<std::string>& items() const noexcept { return items_; }
+    const std::string& text() const noexcept { return text_; }
+    int itemIndex() const noexcept { return itemIndex_; }
+
+    // Program changes: never run OnChange.
+    void setText(std::string text);
+    // An index outside the items leaves no item selected.
+    void setItemIndex(int index);
+    // Replaces item k in place; a replaced item that was chosen is no longer chosen.
+    void setItem(int k, std::string text);
+
+    // A person picks item i from the list.
+    void pick(int i);
+    // A person types into an editable list: the whole new text.
+    void type(std::string text);
+
+  private:
+    int indexOf(const std::string& text) const;
+
+    Style style_;
+    std::vector<std::string> items_;
+    std::string text_;
+    int itemIndex_ = -1;
+};
+
+class TrackBar : public Control {
+  public:
+    TrackBar(Control* parent, std::string name, Rect bounds, int min, int max, int frequency,
+             int position);
+
+    Handler OnChange;
+
+    int min() const noexcept { return min_; }
+    int max() const noexcept { return max_; }
+    int frequency() const noexcept { return frequency_; }
+    int position() const noexcept { return position_; }
+
+    // Clamps to the range; runs OnChange only when the position changes.
+    void setPosition(int position);
+    // A person's scroll notification: clamps, sets, and runs OnChange always.
+    void scroll(int position);
+
+  private:
+    int clamp(int position) const;
+
+    int min_;
+    int max_;
+    int frequency_;
+    int position_;
+};
+
+// A list of rows; its items are a list owned elsewhere (it shows that list, it keeps no copy).
+class ListBox : public Control {
+  public:
+    static constexpr int kRowHeight = 14;
+    ListBox(Control* parent, std::string name, Rect bounds, Look look = {});
+
+    Handler OnClick;
+
+    void showItems(const std::vector<std::string>* items);
+    const std::vector<std::string>& items() const;
+    // Tells the view that the shown list changed.
+    void itemsChanged();
+    // After a new list of rows: nothing selected, scrolled to the top.
+    void resetSelection();
+
+    int itemIndex() const noexcept { return itemIndex_; }
+    int topIndex() const noexcept { return topIndex_; }
+    int visibleRows() const noexcept { return bounds().height / kRowHeight; }
+
+    // Selects a row and scrolls by the least amount that brings it into view; no handler.
+    void setItemIndex(int index);
+    // A person selects a row (mouse or keyboard).
+    void select(int index);
+    // A person scrolls the list.
+    void scrollTo(int topIndex);
+
+  private:
+    const std::vector<std::string>* items_ = nullptr;
+    int itemIndex_ = -1;
+    int topIndex_ = 0;
+};
+
+// The main menu and its items.
+class MainMenu : public Control {
+  public:
+    MainMenu(Control* parent, std::string name);
+};
+
+class MenuItem : public Control {
+  public:
+    MenuItem(Control* parent, std::string name, std::string caption);
+
+    Handler OnClick;
+    void click();
+};
+
+}  // namespace torvexa

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "forms/Program.h"
+#include "platform/posix/PosixSystem.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempDir.h"
+
+namespace torvexa::test {
+
+// The real POSIX system with the pause recorded instead of waited.
+class RecordingSystem : public PosixSystem {
+  public:
+    using PosixSystem::PosixSystem;
+    void sleep(int milliseconds) override { pauses.push_back(milliseconds); }
+    std::vector<int> pauses;
+};
+
+// The whole program, headless, on a Wine-style prefix in a temporary folder, with its working
+// folder in another temporary folder.
+class Scenario {
+  public:
+    Scenario();
+    ~Scenario();
+
+    // Starts the program; the open dialog answers come from dialogs.fileAnswers.
+    Program& start();
+
+    // A person's action, run under the program's top level as the view runs it.
+    void user(const std::function<void()>& action) { program_->application().perform(action); }
+
+    Program& program() { return *program_; }
+    TForm1& form1() { return program_->form1(); }
+
+    WinePrefix prefix;
+    TempDir workingFolder;
+    RecordingSystem system{prefix.root()};
+    ScriptedDialogs dialogs;
+
+  private:
+    std::filesystem::path previousFolder_;
+    std::unique_ptr<Program> program_;
+};
+
+}  // namespace torvexa::test
