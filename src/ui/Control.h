@@ -32,7 +32,7 @@ struct Font {
 
 enum class Align { Left, Centre };
 
-enum class Frame { None, Flat, FlatBevelled };
+enum class Frame { Borderless, Flat, FlatBevelled };
 
 // How a control looks, where it differs from what it inherits from its parent.
 struct Look {
@@ -41,7 +41,7 @@ struct Look {
     Colour textColour = Colour::WindowText;
     Align align = Align::Left;
     bool wordWrap = false;
-    Frame frame = Frame::None;
+    Frame frame = Frame::Borderless;
     bool fixedSize = false;  // a label otherwise grows with its caption
 };
 

@@ -1,0 +1,126 @@
+#include "view/fltk/FltkDialogs.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_File_Chooser.H>
+#include <FL/Fl_Window.H>
+#include <FL/fl_draw.H>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "view/fltk/Text.h"
+
+namespace torvexa::fltk {
+namespace {
+
+constexpr int kMargin = 16;
+constexpr int kIconSize = 32;
+constexpr int kMaxTextWidth = 420;
+constexpr int kButtonWidth = 75;
+constexpr int kButtonHeight = 23;
+
+// The box's lines are separated by CR alone; FLTK breaks lines at LF.
+std::string withLineFeeds(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r') {
+            out += '\n';
+            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+void placeCentred(Fl_Window& window) {
+    int sx = 0;
+    int sy = 0;
+    int sw = 0;
+    int sh = 0;
+    Fl::screen_work_area(sx, sy, sw, sh);
+    window.position(sx + (sw - window.w()) / 2, sy + (sh - window.h()) / 2);
+}
+
+void runModal(Fl_Window& window) {
+    window.set_modal();
+    window.show();
+    while (window.shown())
+        Fl::wait();
+}
+
+}  // namespace
+
+void FltkDialogs::showMessage(MessageIcon icon, std::string_view title, std::string_view text) {
+    const std::string shown = plainText(withLineFeeds(text));
+    fl_font(FL_HELVETICA, FL_NORMAL_SIZE);
+    int textW = kMaxTextWidth;
+    int textH = 0;
+    fl_measure(shown.c_str(), textW, textH, 0);
+    if (textW > kMaxTextWidth) {  // long words: wrap at the widest line we allow
+        textW = kMaxTextWidth;
+        textH = 0;
+        fl_measure(shown.c_str(), textW, textH, 0);
+    }
+    textW = std::max(textW, 120);
+    textH = std::max(textH, kIconSize);
+
+    const int width = kMargin * 3 + kIconSize + textW;
+    const int height = kMargin * 3 + textH + kButtonHeight;
+    const std::string windowTitle = displayText(title);
+    Fl_Window window(width, height, windowTitle.c_str());
+
+    Fl_Box symbol(kMargin, kMargin, kIconSize, kIconSize, icon == MessageIcon::Error ? "X" : "i");
+    symbol.box(FL_OVAL_BOX);
+    symbol.color(icon == MessageIcon::Error ? fl_rgb_color(200, 30, 30)
+                                            : fl_rgb_color(30, 80, 200));
+    symbol.labelcolor(FL_WHITE);
+    symbol.labelfont(FL_HELVETICA_BOLD);
+    symbol.labelsize(18);
+
+    Fl_Box message(kMargin * 2 + kIconSize, kMargin, textW, textH);
+    message.copy_label(shown.c_str());
+    message.align(FL_ALIGN_LEFT | FL_ALIGN_TOP | FL_ALIGN_INSIDE | FL_ALIGN_WRAP);
+
+    Fl_Button ok((width - kButtonWidth) / 2, height - kMargin - kButtonHeight, kButtonWidth,
+                 kButtonHeight, "OK");
+    ok.callback([](Fl_Widget* w, void*) { w->window()->hide(); });
+    window.end();
+    window.callback([](Fl_Widget* w, void*) { w->hide(); });  // Esc and the close button: like OK
+    placeCentred(window);
+    Fl::focus(&ok);
+    runModal(window);
+}
+
+std::optional<std::string> FltkDialogs::chooseFile(const FileDialogSettings& settings) {
+    // "Name|*.ext|Name|*.ext" in FLTK's form "Name (*.ext)\tName (*.ext)".
+    std::vector<std::string> parts;
+    for (std::size_t start = 0;;) {
+        const std::size_t bar = settings.filter.find('|', start);
+        parts.push_back(settings.filter.substr(start, bar - start));
+        if (bar == std::string::npos) break;
+        start = bar + 1;
+    }
+    std::string filter;
+    for (std::size_t i = 0; i + 1 < parts.size(); i += 2) {
+        if (!filter.empty()) filter += '\t';
+        filter += displayText(parts[i]) + " (" + displayText(parts[i + 1]) + ")";
+    }
+
+    // FLTK's own chooser in its create mode accepts a typed name that does not exist, on every
+    // machine alike.
+    Fl_File_Chooser chooser(".", filter.c_str(), Fl_File_Chooser::CREATE,
+                            "\xC3\x96"
+                            "ffnen");
+    chooser.preview(0);
+    chooser.show();
+    while (chooser.shown())
+        Fl::wait();
+    if (chooser.count() < 1 || chooser.value() == nullptr) return std::nullopt;
+    return typedText(chooser.value());
+}
+
+}  // namespace torvexa::fltk

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# The real window under Xvfb: its title and size, a menu opened with the mouse, the preset
+# dialog opened through its menu command, and the end through "Datei" -> "Beenden".
+# Usage: window_test.sh BINARY SCREENSHOT_DIR
+ROOT=$(cd "$(dirname "$0")/../.." && pwd)
+source "$ROOT/tests/gui/lib.sh"
+BINARY=$1
+SHOTS=$2
+trap stop_all EXIT
+
+# Menu positions inside the main window (menu bar 20 pixels high, items 17 apart).
+readonly DATEI_X=20 EXTRAS_X=66 BAR_Y=10 FIRST_ITEM_Y=29 ITEM_STEP=17
+
+start_display
+start_program "$BINARY"
+
+geometry "$WIN"
+[ "$GW" -eq 587 ] || fail "main window client width is $GW, not 587"
+[ "$GH" -eq 279 ] || fail "main window height is $GH, not 259 below a 20-pixel menu bar"
+screenshot "$WIN" main-info
+
+click_in "$WIN" $EXTRAS_X $BAR_Y
+screenshot root main-extras-menu
+click_in "$WIN" $((EXTRAS_X + 30)) $((FIRST_ITEM_Y + 2 * ITEM_STEP))
+FORM2=$(wait_window "f1graphics.cfg optimieren") || fail "the preset dialog did not open"
+geometry "$FORM2"
+[ "$GW" -eq 461 ] && [ "$GH" -eq 138 ] || fail "preset dialog is ${GW}x${GH}, not 461x138"
+screenshot "$FORM2" form2
+
+click_in "$WIN" $DATEI_X $BAR_Y
+click_in "$WIN" $((DATEI_X + 10)) $((FIRST_ITEM_Y + 2 * ITEM_STEP))
+wait_exit || fail "Datei -> Beenden did not end the program"
+echo "window journey passed"
