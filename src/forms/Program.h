@@ -30,6 +30,8 @@ class Program {
     bool running() const noexcept { return !application_.terminated(); }
 
   private:
+    void create(Form& form);
+
     Application application_;
     std::unique_ptr<TForm1> form1_;
     std::unique_ptr<TForm2> form2_;

@@ -3,6 +3,7 @@
 #include "config/ConfigDocument.h"
 #include "config/GameInstall.h"
 #include "forms/Styles.h"
+#include "lang/Catalogue.h"
 #include "platform/Dialogs.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
@@ -201,6 +202,9 @@ class TForm1 : public Form {
     SpeedButton SpeedButton9{
         &Panel3, "SpeedButton9", {8, 104, 105, 25}, "Manuell bearbeiten", {.font = style::kArial}};
 
+    // ---- The open dialog for translation files
+    const FileDialogSettings OpenDialog1{"ZEL Sprachdateien|*.zpr|ZEL Languagefiles|*.txt", "*zpr"};
+
     // ---- Main menu
     MainMenu MainMenu1{this, "MainMenu1"};
     MenuItem Datei1{&MainMenu1, "Datei1", "Datei"};
@@ -225,6 +229,7 @@ class TForm1 : public Form {
     void Beenden1Click();
     void f1graphicscfgoptimieren1Click();
     void SpeedButton12Click();
+    void SpeedButton11Click();
 
     // A close request from the window manager ends the program like "Beenden".
     void closeRequest() override { Beenden1Click(); }
@@ -235,6 +240,10 @@ class TForm1 : public Form {
     // The page on view: the last shown page panel in creation order.
     const Panel* pageOnView() const;
 
+    // Chooses, remembers and reads the translation file, and applies it to this window.
+    void initialiseLanguage();
+
+    const Catalogue& catalogue() const noexcept { return catalogue_; }
     ConfigDocument& document() noexcept { return document_; }
     const GameInstall& game() const noexcept { return game_; }
 
@@ -245,13 +254,27 @@ class TForm1 : public Form {
         .align = Align::Centre,
         .fixedSize = true};
 
+    // Where an entry of the catalogue goes: a control's caption, or item `item` of a drop-down.
+    struct CaptionTarget {
+        int entry;
+        Control* control;
+        int item = -1;
+    };
+
     void showPage(Panel& page, SpeedButton* button, const Font& currentStyle);
+    // Whether the file was missing (and the end of the program requested).
+    bool loadTranslationFile(const std::string& path);
+    // Puts the catalogue's entries on this window; false when it stopped at a missing entry.
+    bool applyCaptions();
+    std::vector<CaptionTarget> captionTargets();
 
     Application& application_;
     System& system_;
     Dialogs& dialogs_;
     GameInstall game_;
     ConfigDocument document_;
+    Catalogue catalogue_;
+    const std::vector<CaptionTarget> captionTargets_ = captionTargets();
     TForm2* Form2_ = nullptr;
     TForm3* Form3_ = nullptr;
 };

@@ -22,6 +22,9 @@ class TForm2 : public Form {
     SpeedButton SpeedButton1{
         this, "SpeedButton1", {232, 104, 217, 25}, "f1graphics.cfg optimieren "};
 
+    // Takes the captions from the main window's catalogue.
+    void FormCreate() override;
+
   private:
     TForm1& form1_;
 };

@@ -24,6 +24,9 @@ class TForm3 : public Form {
     Label Label6{this, "Label6", {590, 88, 33, 13}, "#", {.fixedSize = true}};
     CheckBox CheckBox1{this, "CheckBox1", {72, 128, 105, 17}, "Regler fixieren"};
 
+    // Takes the captions from the main window's catalogue.
+    void FormCreate() override;
+
   private:
     TForm1& form1_;
 };

@@ -15,4 +15,22 @@ Program& Scenario::start() {
     return *program_;
 }
 
+void Scenario::rememberLanguage(const std::string& path) {
+    writeBytes(workingFolder / "langopt.zel", path + "\r\n");
+}
+
+std::string Scenario::shippedLanguage(const std::string& name) {
+    return TORVEXA_LANG_DIR "/" + name;
+}
+
+std::string Scenario::writeLanguage(const std::string& name, const std::string& content) {
+    writeBytes(workingFolder / name, content);
+    return (workingFolder / name).string();
+}
+
+std::string Scenario::langopt() const {
+    const auto path = workingFolder / "langopt.zel";
+    return std::filesystem::exists(path) ? readBytes(path) : std::string("(none)");
+}
+
 }  // namespace torvexa::test

@@ -28,6 +28,14 @@ class Scenario {
     // Starts the program; the open dialog answers come from dialogs.fileAnswers.
     Program& start();
 
+    // Remembers a translation file in langopt.zel, as an earlier run would have.
+    void rememberLanguage(const std::string& path);
+    // A shipped translation file: "deutsch.zpr" or "english.zpr".
+    static std::string shippedLanguage(const std::string& name);
+    // Writes a translation file into the working folder; returns its full path.
+    std::string writeLanguage(const std::string& name, const std::string& content);
+    std::string langopt() const;
+
     // A person's action, run under the program's top level as the view runs it.
     void user(const std::function<void()>& action) { program_->application().perform(action); }
 

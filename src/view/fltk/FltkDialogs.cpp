@@ -3,7 +3,6 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
-#include <FL/Fl_File_Chooser.H>
 #include <FL/Fl_Window.H>
 #include <FL/fl_draw.H>
 
@@ -11,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "view/fltk/OpenDialog.h"
 #include "view/fltk/Text.h"
 
 namespace torvexa::fltk {
@@ -96,31 +96,13 @@ void FltkDialogs::showMessage(MessageIcon icon, std::string_view title, std::str
 }
 
 std::optional<std::string> FltkDialogs::chooseFile(const FileDialogSettings& settings) {
-    // "Name|*.ext|Name|*.ext" in FLTK's form "Name (*.ext)\tName (*.ext)".
-    std::vector<std::string> parts;
-    for (std::size_t start = 0;;) {
-        const std::size_t bar = settings.filter.find('|', start);
-        parts.push_back(settings.filter.substr(start, bar - start));
-        if (bar == std::string::npos) break;
-        start = bar + 1;
-    }
-    std::string filter;
-    for (std::size_t i = 0; i + 1 < parts.size(); i += 2) {
-        if (!filter.empty()) filter += '\t';
-        filter += displayText(parts[i]) + " (" + displayText(parts[i + 1]) + ")";
-    }
-
-    // FLTK's own chooser in its create mode accepts a typed name that does not exist, on every
-    // machine alike.
-    Fl_File_Chooser chooser(".", filter.c_str(), Fl_File_Chooser::CREATE,
-                            "\xC3\x96"
-                            "ffnen");
-    chooser.preview(0);
-    chooser.show();
-    while (chooser.shown())
-        Fl::wait();
-    if (chooser.count() < 1 || chooser.value() == nullptr) return std::nullopt;
-    return typedText(chooser.value());
+    // No title is set: the dialog is called what an open dialog is called.
+    const std::optional<std::string> chosen = runOpenDialog(
+        "\xC3\x96"
+        "ffnen",
+        displayText(settings.filter));
+    if (!chosen) return std::nullopt;
+    return typedText(chosen->c_str());
 }
 
 }  // namespace torvexa::fltk
