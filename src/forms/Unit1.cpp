@@ -1,5 +1,6 @@
 #include "forms/Unit1.h"
 
+#include "common/Integer.h"
 #include "common/TextLines.h"
 #include "forms/Unit2.h"
 #include "forms/Unit3.h"
@@ -50,6 +51,43 @@ TForm1::TForm1(Application& application, System& system, Dialogs& dialogs)
     f1graphicscfgoptimieren1.OnClick = [this] { f1graphicscfgoptimieren1Click(); };
     Info1.OnClick = [this] { Info1Click(); };
     SpeedButton11.OnClick = [this] { SpeedButton11Click(); };
+    connectBindings();
+}
+
+void TForm1::connectBindings() {
+    CheckBox3.OnClick = [this] { CheckBox3Click(); };
+    CheckBox1.OnClick = [this] { CheckBox1Click(); };
+    CheckBox2.OnClick = [this] { CheckBox2Click(); };
+    CheckBox8.OnClick = [this] { CheckBox8Click(); };
+    CheckBox12.OnClick = [this] { CheckBox12Click(); };
+    CheckBox18.OnClick = [this] { CheckBox18Click(); };
+    CheckBox19.OnClick = [this] { CheckBox19Click(); };
+    CheckBox15.OnClick = [this] { CheckBox15Click(); };
+    CheckBox16.OnClick = [this] { CheckBox16Click(); };
+    CheckBox17.OnClick = [this] { CheckBox17Click(); };
+    CheckBox4.OnClick = [this] { CheckBox4Click(); };
+    CheckBox5.OnClick = [this] { CheckBox5Click(); };
+    CheckBox6.OnClick = [this] { CheckBox6Click(); };
+    CheckBox7.OnClick = [this] { CheckBox7Click(); };
+    CheckBox9.OnClick = [this] { CheckBox9Click(); };
+    CheckBox10.OnClick = [this] { CheckBox10Click(); };
+    CheckBox11.OnClick = [this] { CheckBox11Click(); };
+    CheckBox13.OnClick = [this] { CheckBox13Click(); };
+    CheckBox14.OnClick = [this] { CheckBox14Click(); };
+    CheckBox20.OnClick = [this] { CheckBox20Click(); };
+    Edit3.OnChange = [this] { Edit3Change(); };
+    aufloesung.OnChange = [this] { aufloesungChange(); };
+    ComboBox1.OnChange = [this] { ComboBox1Change(); };
+    ComboBox2.OnChange = [this] { ComboBox2Change(); };
+    ComboBox3.OnChange = [this] { ComboBox3Change(); };
+    ComboBox4.OnChange = [this] { ComboBox4Change(); };
+    ComboBox5.OnChange = [this] { ComboBox5Change(); };
+    ComboBox6.OnChange = [this] { ComboBox6Change(); };
+    TrackBar1.OnChange = [this] { TrackBar1Change(); };
+    TrackBar2.OnChange = [this] { TrackBar2Change(); };
+    TrackBar3.OnChange = [this] { TrackBar3Change(); };
+    Button1.OnClick = [this] { Button1Click(); };
+    Button2.OnClick = [this] { Button2Click(); };
 }
 
 void TForm1::attachDialogs(TForm2& form2, TForm3& form3) {
@@ -182,6 +220,262 @@ void TForm1::SpeedButton12Click() {
 void TForm1::SpeedButton11Click() {
     system_.deleteFile(kLanguageChoice);
     initialiseLanguage();
+}
+
+// ---- Setting bindings
+
+void TForm1::writeFlag(int index, const CheckBox& box) {
+    document_.putValue(index, box.checked() ? "1" : "0");
+}
+
+void TForm1::CheckBox3Click() {
+    writeFlag(0, CheckBox3);
+}
+void TForm1::CheckBox1Click() {
+    writeFlag(3, CheckBox1);
+}
+void TForm1::CheckBox2Click() {
+    writeFlag(5, CheckBox2);
+}
+void TForm1::CheckBox8Click() {
+    writeFlag(4, CheckBox8);
+}
+
+void TForm1::CheckBox12Click() {
+    const char* filtering = CheckBox12.checked() ? "2" : "0";
+    document_.putValue(93, filtering);
+    document_.putValue(94, filtering);
+}
+
+void TForm1::CheckBox18Click() {
+    writeFlag(26, CheckBox18);
+}
+void TForm1::CheckBox19Click() {
+    writeFlag(33, CheckBox19);
+}
+void TForm1::CheckBox15Click() {
+    document_.putValue(25, CheckBox15.checked() ? "0" : "1");
+}  // inverted
+void TForm1::CheckBox16Click() {
+    writeFlag(34, CheckBox16);
+}
+void TForm1::CheckBox17Click() {
+    writeFlag(37, CheckBox17);
+}
+
+void TForm1::CheckBox4Click() {
+    CheckBox5.setEnabled(CheckBox4.checked());
+    writeFlag(43, CheckBox4);
+}
+
+void TForm1::CheckBox5Click() {
+    writeFlag(50, CheckBox5);
+}
+
+void TForm1::CheckBox6Click() {
+    writeFlag(60, CheckBox6);
+    if (CheckBox6.checked()) {
+        CheckBox7.setEnabled(true);
+    } else {
+        CheckBox7.setEnabled(false);
+        CheckBox7.setChecked(false);
+    }
+}
+
+void TForm1::CheckBox7Click() {
+    writeFlag(67, CheckBox7);
+    writeFlag(77, CheckBox7);
+    SpeedButton12.setEnabled(CheckBox7.checked());
+}
+
+void TForm1::CheckBox9Click() {
+    writeFlag(109, CheckBox9);
+}
+void TForm1::CheckBox10Click() {
+    writeFlag(121, CheckBox10);
+}
+void TForm1::CheckBox11Click() {
+    writeFlag(107, CheckBox11);
+}
+
+void TForm1::CheckBox13Click() {
+    writeFlag(102, CheckBox13);
+    writeFlag(165, CheckBox13);
+}
+
+void TForm1::CheckBox14Click() {
+    writeFlag(59, CheckBox14);
+}
+
+void TForm1::CheckBox20Click() {
+    if (CheckBox20.checked()) {
+        UpDown1.setEnabled(true);
+        Edit3.setEnabled(true);
+        Edit3.setText("4");
+        UpDown1.setPosition(4);
+        UpDown1.setEnabled(true);
+    } else {
+        dialogs_.informationBox(catalogue_.entry(76));
+        UpDown1.setEnabled(false);
+        Edit3.setEnabled(false);
+        Edit3.setText("0");
+        UpDown1.setEnabled(false);
+    }
+}
+
+void TForm1::Edit3Change() {
+    // Whatever is typed goes to the document unchecked; a failed write is swallowed.
+    try {
+        document_.putValue(27, Edit3.text());
+    } catch (const std::exception&) {
+    }
+}
+
+void TForm1::aufloesungChange() {
+    static const std::pair<const char*, std::pair<const char*, const char*>> kResolutions[] = {
+        {"800x600", {"800", "600"}}, {"1024x768", {"1024", "768"}}, {"1152x864", {"1152", "864"}}};
+    for (const auto& [text, size] : kResolutions) {
+        if (aufloesung.text() != text) continue;
+        document_.putValue(1, size.first);
+        document_.putValue(2, size.second);
+        return;
+    }
+}
+
+void TForm1::ComboBox1Change() {
+    static const char* const kTextureValues[] = {"0", "2", "4", "8"};
+    const int item = ComboBox1.itemIndex();
+    if (item >= 0 && item < 4) document_.putValue(23, kTextureValues[item]);
+}
+
+void TForm1::ComboBox2Change() {
+    document_.putValue(101, ComboBox2.text());
+}
+
+void TForm1::ComboBox3Change() {
+    const std::string& text = ComboBox3.text();
+    if (text == catalogue_.entry(17))
+        document_.putValue(53, "3");
+    else if (text == catalogue_.entry(16))
+        document_.putValue(53, "2");
+    else if (text == catalogue_.entry(71))
+        document_.putValue(53, "4");
+}
+
+void TForm1::ComboBox4Change() {
+    document_.putValue(51, integerText(ComboBox4.itemIndex()));
+}
+void TForm1::ComboBox5Change() {
+    document_.putValue(117, integerText(ComboBox5.itemIndex()));
+}
+void TForm1::ComboBox6Change() {
+    document_.putValue(123, integerText(ComboBox6.itemIndex()));
+}
+
+void TForm1::TrackBar1Change() {
+    document_.putValue(46, integerText(TrackBar1.position()));
+    Label15.setCaption(integerText(TrackBar1.position()));
+}
+
+void TForm1::TrackBar2Change() {
+    document_.putValue(49, integerText(TrackBar2.position()));
+    Label36.setCaption(integerText(TrackBar2.position()) + "%");
+}
+
+void TForm1::TrackBar3Change() {
+    document_.putValue(30, integerText(TrackBar3.position()));
+    Label39.setCaption(TrackBar3.position() > 0 ? integerText(TrackBar3.position())
+                                                : catalogue_.entry(86));
+}
+
+void TForm1::Button1Click() {
+    dialogs_.informationBox(catalogue_.entry(76));
+}
+void TForm1::Button2Click() {
+    dialogs_.informationBox(catalogue_.entry(77));
+}
+
+void TForm1::resetStep() {
+    for (CheckBox* box : {&CheckBox1, &CheckBox2, &CheckBox3, &CheckBox4, &CheckBox5})
+        box->setChecked(false);
+}
+
+void TForm1::applyStep() {
+    // The order matters: handlers run as each control changes, and a later step reads what an
+    // earlier handler wrote.
+    const auto flag = [this](CheckBox& box, int index, const char* on = "1") {
+        box.setChecked(value(index) == on);
+    };
+    const auto number = [this](int index) { return toInteger(value(index)); };
+
+    if (value(1) == "800")
+        aufloesung.setText("800x600");
+    else if (value(1) == "1024")
+        aufloesung.setText("1024x768");
+    else if (value(1) == "1152")
+        aufloesung.setText("1152x864");
+    flag(CheckBox3, 0);
+    flag(CheckBox1, 3);
+    flag(CheckBox2, 5);
+    flag(CheckBox18, 26);
+    if (value(23) == "0")
+        ComboBox1.setText("100%");
+    else if (value(23) == "2")
+        ComboBox1.setText("50%");
+    else if (value(23) == "4")
+        ComboBox1.setText("25%");
+    else if (value(23) == "8")
+        ComboBox1.setText("12.5%");
+    ComboBox2.setText(value(101));
+    if (value(53) == "3")
+        ComboBox3.setText(catalogue_.entry(17));
+    else if (value(53) == "4")
+        ComboBox3.setText(catalogue_.entry(71));
+    else
+        ComboBox3.setText(catalogue_.entry(16));
+    if (value(50) == "1") CheckBox5.setChecked(true);
+    if (value(43) == "0") {
+        CheckBox4.setChecked(false);
+        CheckBox5.setEnabled(false);
+    } else {
+        CheckBox4.setChecked(true);
+    }
+    if (value(60) == "1") {
+        CheckBox7.setEnabled(true);
+        CheckBox6.setChecked(true);
+    } else {
+        CheckBox7.setEnabled(false);
+        CheckBox6.setChecked(false);
+    }
+    flag(CheckBox7, 67);
+    flag(CheckBox8, 4);
+    TrackBar1.setPosition(number(46));
+    Form3_->TrackBar1.setPosition(number(78));
+    Form3_->TrackBar2.setPosition(number(81));
+    Form3_->TrackBar3.setPosition(number(84));
+    TrackBar3.setPosition(number(30));
+    ComboBox4.setItemIndex(number(51));
+    ComboBox5.setItemIndex(number(117));
+    ComboBox6.setItemIndex(number(123));
+    flag(CheckBox9, 109);
+    flag(CheckBox10, 121);
+    flag(CheckBox11, 107);
+    flag(CheckBox12, 93, "2");
+    flag(CheckBox13, 102);
+    flag(CheckBox14, 59);
+    flag(CheckBox15, 25, "0");
+    flag(CheckBox16, 34);
+    flag(CheckBox17, 37);
+    flag(CheckBox19, 33);
+    if (value(27) == "0") {
+        CheckBox20.setChecked(false);
+    } else {
+        UpDown1.setPosition(number(27));
+        UpDown1.setEnabled(true);
+        Edit3.setEnabled(true);
+        CheckBox20.setChecked(true);
+    }
+    TrackBar2.setPosition(number(49));
 }
 
 const Panel* TForm1::pageOnView() const {

@@ -231,6 +231,46 @@ class TForm1 : public Form {
     void SpeedButton12Click();
     void SpeedButton11Click();
 
+    // Setting bindings: each writes its control's state into the document at once.
+    void CheckBox3Click();
+    void CheckBox1Click();
+    void CheckBox2Click();
+    void CheckBox8Click();
+    void CheckBox12Click();
+    void CheckBox18Click();
+    void CheckBox19Click();
+    void CheckBox15Click();
+    void CheckBox16Click();
+    void CheckBox17Click();
+    void CheckBox4Click();
+    void CheckBox5Click();
+    void CheckBox6Click();
+    void CheckBox7Click();
+    void CheckBox9Click();
+    void CheckBox10Click();
+    void CheckBox11Click();
+    void CheckBox13Click();
+    void CheckBox14Click();
+    void CheckBox20Click();
+    void Edit3Change();
+    void aufloesungChange();
+    void ComboBox1Change();
+    void ComboBox2Change();
+    void ComboBox3Change();
+    void ComboBox4Change();
+    void ComboBox5Change();
+    void ComboBox6Change();
+    void TrackBar1Change();
+    void TrackBar2Change();
+    void TrackBar3Change();
+    void Button1Click();
+    void Button2Click();
+
+    // Unchecks CheckBox1 to CheckBox5, each running its handler.
+    void resetStep();
+    // Sets every bound control, and the tint dialog's sliders, from the document.
+    void applyStep();
+
     // A close request from the window manager ends the program like "Beenden".
     void closeRequest() override { Beenden1Click(); }
 
@@ -262,6 +302,10 @@ class TForm1 : public Form {
     };
 
     void showPage(Panel& page, SpeedButton* button, const Font& currentStyle);
+    void connectBindings();
+    // Writes "1" for a checked box and "0" for an unchecked one.
+    void writeFlag(int index, const CheckBox& box);
+    const std::string& value(int index) const { return document_.value(index); }
     // Whether the file was missing (and the end of the program requested).
     bool loadTranslationFile(const std::string& path);
     // Puts the catalogue's entries on this window; false when it stopped at a missing entry.

@@ -26,8 +26,16 @@ class TForm3 : public Form {
 
     // Takes the captions from the main window's catalogue.
     void FormCreate() override;
+    void TrackBar1Change();
+    void TrackBar2Change();
+    void TrackBar3Change();
 
   private:
+    // One colour component: its slider writes its position at its first line and the
+    // position plus 100 at the next two; with the lock on it moves the other two sliders.
+    void componentChanged(const TrackBar& slider, Label& percentage, int firstLine,
+                          TrackBar& partner1, TrackBar& partner2);
+
     TForm1& form1_;
 };
 

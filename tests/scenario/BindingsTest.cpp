@@ -1,0 +1,347 @@
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "support/Scenario.h"
+
+namespace torvexa {
+namespace {
+
+using test::Scenario;
+using test::ScriptedDialogs;
+
+// A document of `lines` lines, every value "0" unless given.
+std::string crafted(const std::map<int, std::string>& values, int lines = 170) {
+    std::string content;
+    for (int i = 0; i < lines; ++i) {
+        const auto it = values.find(i);
+        content +=
+            (it == values.end() ? "0" : it->second) + "  ; line " + std::to_string(i) + "\r\n";
+    }
+    return content;
+}
+
+// The program in German with a document in memory, as a load leaves it.
+class Bindings : public ::testing::Test {
+  protected:
+    Bindings() {
+        s.rememberLanguage(Scenario::shippedLanguage("deutsch.zpr"));
+        s.start();
+        for (SpeedButton* b :
+             {&f().SpeedButton4, &f().SpeedButton5, &f().SpeedButton6, &f().SpeedButton9}) {
+            b->setVisible(true);
+        }
+    }
+    TForm1& f() { return s.form1(); }
+    TForm3& tint() { return s.program().form3(); }
+    ConfigDocument& doc() { return f().document(); }
+    const std::string& at(int index) { return doc().value(index); }
+    void load(const std::map<int, std::string>& values, int lines = 170) {
+        doc().clear();
+        doc().append(crafted(values, lines));
+    }
+    void apply() {
+        s.user([this] { f().applyStep(); });
+    }
+    void page(SpeedButton& button) {
+        s.user([&] { button.click(); });
+    }
+    std::vector<std::string> informationTexts() const {
+        std::vector<std::string> texts;
+        for (const auto& m : s.dialogs.messages) {
+            if (m.icon == MessageIcon::Information) texts.push_back(m.text);
+        }
+        return texts;
+    }
+    std::string entry(int n) { return f().catalogue().entry(n); }
+
+    Scenario s;
+};
+
+TEST_F(Bindings, CheckBoxesWriteTheirLinesWhenAPersonClicksThem) {
+    load({});
+    page(f().SpeedButton4);
+    const std::vector<std::pair<CheckBox*, int>> allgemein = {
+        {&f().CheckBox3, 0}, {&f().CheckBox1, 3},   {&f().CheckBox2, 5},
+        {&f().CheckBox8, 4}, {&f().CheckBox18, 26}, {&f().CheckBox19, 33}};
+    for (const auto& [box, index] : allgemein) {
+        s.user([box = box] { box->click(); });
+        EXPECT_EQ(at(index), "1") << box->name();
+        s.user([box = box] { box->click(); });
+        EXPECT_EQ(at(index), "0") << box->name();
+    }
+    s.user([&] { f().CheckBox12.click(); });
+    EXPECT_EQ(at(93) + at(94), "22");
+    s.user([&] { f().CheckBox12.click(); });
+    EXPECT_EQ(at(93) + at(94), "00");
+
+    page(f().SpeedButton5);
+    s.user([&] { f().CheckBox15.click(); });
+    EXPECT_EQ(at(25), "0");  // inverted
+    s.user([&] { f().CheckBox15.click(); });
+    EXPECT_EQ(at(25), "1");
+    for (const auto& [box, index] :
+         {std::pair{&f().CheckBox16, 34}, std::pair{&f().CheckBox17, 37}}) {
+        s.user([box = box] { box->click(); });
+        EXPECT_EQ(at(index), "1") << box->name();
+    }
+
+    page(f().SpeedButton6);
+    for (const auto& [box, index] :
+         {std::pair{&f().CheckBox9, 109}, std::pair{&f().CheckBox10, 121},
+          std::pair{&f().CheckBox11, 107}, std::pair{&f().CheckBox14, 59}}) {
+        s.user([box = box] { box->click(); });
+        EXPECT_EQ(at(index), "1") << box->name();
+    }
+    s.user([&] { f().CheckBox13.click(); });
+    EXPECT_EQ(at(102) + at(165), "11");
+    EXPECT_TRUE(s.dialogs.messages.empty());
+}
+
+TEST_F(Bindings, TheMirrorAndVisorBoxesEnableTheirDependants) {
+    load({{50, "1"}});
+    page(f().SpeedButton6);
+    s.user([&] { f().CheckBox4.click(); });
+    EXPECT_TRUE(f().CheckBox5.enabled());
+    EXPECT_EQ(at(43), "1");
+    s.user([&] { f().CheckBox5.click(); });
+    EXPECT_EQ(at(50), "1");
+    s.user([&] { f().CheckBox4.click(); });  // CheckBox5 stays checked, but disabled
+    EXPECT_TRUE(f().CheckBox5.checked());
+    EXPECT_FALSE(f().CheckBox5.enabled());
+    EXPECT_EQ(at(43) + at(50), "01");
+
+    s.user([&] { f().CheckBox6.click(); });
+    EXPECT_EQ(at(60), "1");
+    s.user([&] { f().CheckBox7.click(); });
+    EXPECT_EQ(at(67) + at(77), "11");
+    EXPECT_TRUE(f().SpeedButton12.enabled());
+    s.user([&] { f().CheckBox6.click(); });  // unchecking the visor takes the tint with it
+    EXPECT_EQ(at(60), "0");
+    EXPECT_FALSE(f().CheckBox7.enabled());
+    EXPECT_FALSE(f().CheckBox7.checked());
+    EXPECT_EQ(at(67) + at(77), "00");
+    EXPECT_FALSE(f().SpeedButton12.enabled());
+}
+
+TEST_F(Bindings, TheUpDownBoxSetsLine27ThroughItsEditField) {
+    load({});
+    page(f().SpeedButton4);
+    s.user([&] { f().CheckBox20.click(); });
+    EXPECT_TRUE(f().UpDown1.enabled());
+    EXPECT_TRUE(f().Edit3.enabled());
+    EXPECT_EQ(f().Edit3.text(), "4");
+    EXPECT_EQ(f().UpDown1.position(), 4);
+    EXPECT_EQ(at(27), "4");
+
+    s.user([&] { f().UpDown1.up(); });
+    EXPECT_EQ(at(27), "5");
+    s.user([&] { f().Edit3.type("1x"); });  // typed text goes unchecked
+    EXPECT_EQ(at(27), "1x");
+
+    s.user([&] { f().CheckBox20.click(); });
+    EXPECT_EQ(informationTexts(), std::vector<std::string>{entry(76)});
+    EXPECT_FALSE(f().UpDown1.enabled());
+    EXPECT_FALSE(f().Edit3.enabled());
+    EXPECT_EQ(f().Edit3.text(), "0");
+    EXPECT_EQ(at(27), "0");
+
+    s.user([&] { f().Button1.click(); });
+    s.user([&] { f().Button2.click(); });
+    EXPECT_EQ(informationTexts(), (std::vector<std::string>{entry(76), entry(76), entry(77)}));
+
+    load({}, 20);  // line 27 does not exist: Edit3 swallows the failed write
+    s.user([&] { f().CheckBox20.click(); });
+    EXPECT_EQ(f().Edit3.text(), "4");
+    EXPECT_EQ(s.dialogs.messages.size(), 3u);
+}
+
+TEST_F(Bindings, DropDownsWriteOnAPersonsPickOrExactTyping) {
+    load({});
+    page(f().SpeedButton5);
+    std::string typed;
+    std::vector<std::string> widths;
+    for (const char c : std::string("1024x768x")) {
+        typed += c;
+        s.user([&] { f().aufloesung.type(typed); });
+        widths.push_back(at(1) + "/" + at(2));
+    }
+    EXPECT_EQ(widths, (std::vector<std::string>{"0/0", "0/0", "0/0", "0/0", "0/0", "0/0", "0/0",
+                                                "1024/768", "1024/768"}));
+    typed.clear();
+    std::vector<std::string> distances;
+    for (const char c : std::string("250")) {
+        typed += c;
+        s.user([&] { f().ComboBox2.type(typed); });
+        distances.push_back(at(101));
+    }
+    EXPECT_EQ(distances, (std::vector<std::string>{"2", "25", "250"}));
+    s.user([&] { f().ComboBox1.pick(3); });
+    EXPECT_EQ(at(23), "8");
+    s.user([&] { f().ComboBox1.pick(1); });
+    EXPECT_EQ(at(23), "2");
+
+    page(f().SpeedButton4);
+    const std::vector<std::pair<int, std::string>> reflections = {{1, "3"}, {0, "2"}, {2, "4"}};
+    for (const auto& [item, expected] : reflections) {
+        s.user([&] { f().ComboBox3.pick(item); });
+        EXPECT_EQ(at(53), expected) << "item " << item;
+    }
+    s.user([&] { f().ComboBox3.type("Grafik"); });
+    EXPECT_EQ(at(53), "4");
+
+    page(f().SpeedButton6);
+    s.user([&] { f().ComboBox4.pick(2); });
+    s.user([&] { f().ComboBox5.pick(1); });
+    s.user([&] { f().ComboBox6.pick(3); });
+    EXPECT_EQ(at(51) + at(117) + at(123), "213");
+}
+
+TEST_F(Bindings, SlidersWriteTheirPositionAndShowIt) {
+    load({});
+    page(f().SpeedButton6);
+    s.user([&] { f().TrackBar1.scroll(16); });
+    EXPECT_EQ(at(46), "16");
+    EXPECT_EQ(f().Label15.caption(), "16");
+    s.user([&] { f().TrackBar2.scroll(40); });
+    EXPECT_EQ(at(49), "40");
+    EXPECT_EQ(f().Label36.caption(), "40%");
+    page(f().SpeedButton5);
+    s.user([&] { f().TrackBar3.scroll(3); });
+    EXPECT_EQ(f().Label39.caption(), "3");
+    s.user([&] { f().TrackBar3.scroll(0); });
+    EXPECT_EQ(at(30), "0");
+    EXPECT_EQ(f().Label39.caption(), entry(86));
+}
+
+TEST_F(Bindings, ApplyStepFollowsTheValuesAndTheirCascades) {
+    load({{43, "2"},
+          {46, "0"},
+          {51, "7"},
+          {23, "16"},
+          {1, "640"},
+          {53, "5"},
+          {27, "2"},
+          {25, "1"},
+          {93, "2"}});
+    f().aufloesung.setText("1152x864");
+    f().ComboBox1.setText("50%");
+    apply();
+    EXPECT_TRUE(s.dialogs.messages.empty());
+    EXPECT_TRUE(f().CheckBox4.checked());
+    EXPECT_TRUE(f().CheckBox5.enabled());
+    EXPECT_EQ(at(43), "1");
+    EXPECT_EQ(f().TrackBar1.position(), 1);  // clamped; the slider did not move
+    EXPECT_EQ(at(46), "0");
+    EXPECT_EQ(f().Label15.caption(), "");
+    EXPECT_EQ(f().ComboBox4.itemIndex(), -1);
+    EXPECT_EQ(at(51), "7");
+    EXPECT_EQ(f().ComboBox1.text(), "50%");
+    EXPECT_EQ(at(23), "16");
+    EXPECT_EQ(f().aufloesung.text(), "1152x864");
+    EXPECT_EQ(at(1) + at(2), "6400");
+    EXPECT_EQ(f().ComboBox3.text(), entry(16));
+    EXPECT_EQ(at(53), "5");
+    EXPECT_TRUE(f().CheckBox12.checked());
+    EXPECT_EQ(at(94), "2");
+    EXPECT_FALSE(f().CheckBox15.checked());
+    // CheckBox20 turning on overwrites the file's number: the load's second pass mends it.
+    EXPECT_TRUE(f().CheckBox20.checked());
+    EXPECT_EQ(f().Edit3.text(), "4");
+    EXPECT_EQ(at(27), "4");
+
+    load({{43, "0"}, {50, "1"}, {51, "-1"}, {53, "2"}, {1, "1024"}, {23, "8"}, {101, ""}});
+    f().resetStep();
+    apply();
+    EXPECT_TRUE(f().CheckBox5.checked());
+    EXPECT_FALSE(f().CheckBox5.enabled());
+    EXPECT_EQ(f().ComboBox4.itemIndex(), -1);
+    EXPECT_EQ(f().ComboBox3.text(), entry(16));
+    EXPECT_EQ(f().aufloesung.text(), "1024x768");
+    EXPECT_EQ(f().ComboBox1.text(), "12.5%");
+    EXPECT_EQ(f().ComboBox2.text(), "");
+    // Line 27 "0" while CheckBox20 was checked: one box, and the field shows "0".
+    EXPECT_EQ(informationTexts(), std::vector<std::string>{entry(76)});
+    EXPECT_EQ(f().Edit3.text(), "0");
+}
+
+TEST_F(Bindings, ApplyStepUnchecksTheTintWithTheVisor) {
+    load({});
+    f().CheckBox6.setChecked(true);
+    f().CheckBox7.setChecked(true);
+    load({{60, "0"}, {67, "1"}, {77, "0"}});
+    apply();
+    EXPECT_FALSE(f().CheckBox6.checked());
+    EXPECT_FALSE(f().CheckBox7.checked());
+    EXPECT_FALSE(f().CheckBox7.enabled());
+    EXPECT_FALSE(f().SpeedButton12.enabled());
+    EXPECT_EQ(at(67) + at(77), "00");
+}
+
+TEST_F(Bindings, ApplyStepStopsAtItsFailuresAndKeepsWhatItReached) {
+    load({{46, "abc"}, {0, "1"}, {30, "5"}});
+    apply();
+    ASSERT_EQ(s.dialogs.messages.size(), 1u);
+    EXPECT_EQ(s.dialogs.messages[0].text, "'abc' is not a valid integer value.");
+    EXPECT_TRUE(f().CheckBox3.checked());    // step 2 ran
+    EXPECT_EQ(f().TrackBar3.position(), 0);  // step 18 did not
+
+    s.dialogs.messages.clear();
+    load({{1, "800"}, {23, "4"}}, 100);
+    apply();
+    ASSERT_EQ(s.dialogs.messages.size(), 1u);
+    EXPECT_EQ(s.dialogs.messages[0].text, "List index out of bounds (101)");
+    EXPECT_EQ(f().aufloesung.text(), "800x600");
+    EXPECT_EQ(f().ComboBox1.text(), "25%");
+
+    Scenario shortLanguage;  // a catalogue without entry 16
+    std::string sixteen;
+    for (int n = 0; n < 16; ++n)
+        sixteen += (n == 2 ? "0.5" : "x") + std::string("\n");
+    shortLanguage.rememberLanguage(shortLanguage.writeLanguage("short.zpr", sixteen));
+    shortLanguage.start();
+    shortLanguage.form1().document().append(crafted({{53, "2"}}));
+    shortLanguage.dialogs.messages.clear();
+    shortLanguage.user([&] { shortLanguage.form1().applyStep(); });
+    ASSERT_EQ(shortLanguage.dialogs.messages.size(), 1u);
+    EXPECT_EQ(shortLanguage.dialogs.messages[0].text, "List index out of bounds (16)");
+    EXPECT_FALSE(shortLanguage.form1().CheckBox4.checked());  // step 10 did not run
+}
+
+TEST_F(Bindings, TintSlidersWriteTheirLinesAndMoveTogetherWhileLocked) {
+    load({});
+    EXPECT_EQ(tint().Label4.caption() + tint().Label5.caption() + tint().Label6.caption(), "###");
+    for (TrackBar* slider : {&tint().TrackBar1, &tint().TrackBar2, &tint().TrackBar3})
+        slider->setPosition(20);
+
+    s.user([&] { f().CheckBox6.setChecked(true); });
+    s.user([&] { f().CheckBox7.setChecked(true); });
+    page(f().SpeedButton6);
+    s.user([&] { f().SpeedButton12.click(); });
+    ASSERT_TRUE(tint().visible());
+
+    s.user([&] { tint().CheckBox1.click(); });
+    s.user([&] { tint().TrackBar1.scroll(50); });
+    for (const TrackBar* slider : {&tint().TrackBar1, &tint().TrackBar2, &tint().TrackBar3}) {
+        EXPECT_EQ(slider->position(), 50);
+    }
+    EXPECT_EQ(tint().Label4.caption() + tint().Label5.caption() + tint().Label6.caption(),
+              "50%50%50%");
+    std::string lines;
+    for (int i = 78; i <= 86; ++i)
+        lines += at(i) + " ";
+    EXPECT_EQ(lines, "50 150 150 50 150 150 50 150 150 ");
+
+    s.user([&] { tint().CheckBox1.click(); });
+    s.user([&] { tint().TrackBar1.scroll(37); });
+    EXPECT_EQ(tint().Label4.caption(), "37%");
+    EXPECT_EQ(at(78) + " " + at(79) + " " + at(80) + " " + at(81), "37 137 137 50");
+
+    tint().TrackBar1.setPosition(150);
+    EXPECT_EQ(at(78) + " " + at(79) + " " + at(80), "100 200 200");
+    tint().TrackBar1.setPosition(-5);
+    EXPECT_EQ(at(78) + " " + at(79) + " " + at(80), "0 100 100");
+}
+
+}  // namespace
+}  // namespace torvexa
