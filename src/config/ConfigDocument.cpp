@@ -33,6 +33,7 @@ void ConfigDocument::clear() {
     values_.clear();
     comments_.clear();
     lines_.clear();
+    notify(true);
 }
 
 void ConfigDocument::append(std::string_view fileContent) {
@@ -93,6 +94,7 @@ void ConfigDocument::putValue(int index, std::string text) {
     if (index < 0) throw ListIndexError(index);
     if (index >= count()) throw InsertLineError();
     values_[static_cast<std::size_t>(index)] = std::move(text);
+    notify(false);
 }
 
 void ConfigDocument::writeLine(std::string& out, int index) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,6 +37,9 @@ class ConfigDocument {
     // negative one with ListIndexError; neither changes anything.
     void putValue(int index, std::string text);
 
+    // Told after every change: `lines` when lines came or went, otherwise a value changed.
+    void setObserver(std::function<void(bool lines)> observer) { observer_ = std::move(observer); }
+
     const std::vector<std::string>& lineNumbers() const noexcept { return lineNumbers_; }
     const std::vector<std::string>& values() const noexcept { return values_; }
     const std::vector<std::string>& comments() const noexcept { return comments_; }
@@ -52,6 +56,9 @@ class ConfigDocument {
     };
 
     void appendLine(std::string line);
+    void notify(bool lines) const {
+        if (observer_) observer_(lines);
+    }
     void checkIndex(int index) const;
     void writeLine(std::string& out, int index) const;
 
@@ -59,6 +66,7 @@ class ConfigDocument {
     std::vector<std::string> values_;
     std::vector<std::string> comments_;
     std::vector<ReadLine> lines_;
+    std::function<void(bool)> observer_;
 };
 
 }  // namespace torvexa

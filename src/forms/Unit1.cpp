@@ -11,6 +11,11 @@ namespace torvexa {
 namespace {
 
 constexpr const char* kLanguageChoice = "langopt.zel";
+constexpr int kPauseBetweenPasses = 100;  // milliseconds
+
+constexpr const char* kNothingToSave =
+    "Es wurde noch keine f1graphics.cfg vollst\xE4ndig geladen, daher wurde nichts gespeichert.\r"
+    "No f1graphics.cfg has been loaded completely, so nothing was saved.";
 
 // Built-in texts: they must reach the user when no translation does. Lines end with CR alone.
 constexpr const char* kLanguageFileMissing =
@@ -51,7 +56,29 @@ TForm1::TForm1(Application& application, System& system, Dialogs& dialogs)
     f1graphicscfgoptimieren1.OnClick = [this] { f1graphicscfgoptimieren1Click(); };
     Info1.OnClick = [this] { Info1Click(); };
     SpeedButton11.OnClick = [this] { SpeedButton11Click(); };
+    Laden1.OnClick = [this] { Laden1Click(); };
+    Sichern1.OnClick = [this] { Sichern1Click(); };
+    ListBox1.OnClick = [this] { ListBox1Click(); };
+    ListBox4.OnClick = [this] { ListBox4Click(); };
+    ListBox5.OnClick = [this] { ListBox5Click(); };
+    SpeedButton10.OnClick = [this] { SpeedButton10Click(); };
     connectBindings();
+    showDocument();
+}
+
+void TForm1::showDocument() {
+    // The three lists show the document itself.
+    ListBox5.showItems(&document_.lineNumbers());
+    ListBox1.showItems(&document_.values());
+    ListBox4.showItems(&document_.comments());
+    document_.setObserver([this](bool lines) {
+        for (ListBox* list : {&ListBox5, &ListBox1, &ListBox4}) {
+            if (lines)
+                list->resetSelection();
+            else
+                list->itemsChanged();
+        }
+    });
 }
 
 void TForm1::connectBindings() {
@@ -220,6 +247,74 @@ void TForm1::SpeedButton12Click() {
 void TForm1::SpeedButton11Click() {
     system_.deleteFile(kLanguageChoice);
     initialiseLanguage();
+}
+
+// ---- Load and save
+
+void TForm1::readDocument() {
+    documentRead_ = false;
+    document_.clear();
+    document_.append(system_.readFile(game_.configPath()));
+    documentRead_ = true;
+}
+
+void TForm1::Laden1Click() {
+    game_.lookUp(system_);
+    resetStep();
+    readDocument();
+    applyStep();
+    // The first pass starts from whatever the controls showed before; the second starts from
+    // the first pass's states on a fresh copy of the file, which undoes the first pass's writes.
+    system_.sleep(kPauseBetweenPasses);
+    resetStep();
+    readDocument();
+    for (SpeedButton* button : {&SpeedButton4, &SpeedButton5, &SpeedButton6, &SpeedButton9}) {
+        button->setVisible(true);
+    }
+    applyStep();
+}
+
+void TForm1::Sichern1Click() {
+    // An empty or half-read document would replace the game's file with nothing or a part.
+    if (!documentRead_) {
+        dialogs_.errorBox(kNothingToSave);
+        return;
+    }
+    system_.writeFile(game_.configPath(), document_.serialize());
+}
+
+// ---- The manual editing page
+
+void TForm1::moveList(ListBox& list, int row) {
+    list.setItemIndex(0);
+    list.setItemIndex(row);
+}
+
+void TForm1::ListBox1Click() {
+    moveList(ListBox5, ListBox1.itemIndex());
+    moveList(ListBox4, ListBox1.itemIndex());
+    moveList(ListBox1, ListBox4.itemIndex());
+    edit1.setText(document_.value(ListBox1.itemIndex()));
+    edit2.setText(document_.comment(ListBox4.itemIndex()));
+}
+
+void TForm1::ListBox4Click() {
+    moveList(ListBox5, ListBox4.itemIndex());
+    moveList(ListBox1, ListBox4.itemIndex());
+    moveList(ListBox4, ListBox1.itemIndex());
+    edit1.setText(document_.value(ListBox1.itemIndex()));
+    edit2.setText(document_.comment(ListBox4.itemIndex()));
+}
+
+void TForm1::ListBox5Click() {
+    moveList(ListBox1, ListBox5.itemIndex());
+    moveList(ListBox4, ListBox5.itemIndex());
+    moveList(ListBox5, ListBox1.itemIndex());
+}
+
+void TForm1::SpeedButton10Click() {
+    if (ListBox1.itemIndex() < 0) return;  // no line chosen: nothing to apply to
+    document_.putValue(ListBox1.itemIndex(), edit1.text());
 }
 
 // ---- Setting bindings

@@ -231,6 +231,16 @@ class TForm1 : public Form {
     void SpeedButton12Click();
     void SpeedButton11Click();
 
+    // Load and save.
+    void Laden1Click();
+    void Sichern1Click();
+
+    // The manual editing page.
+    void ListBox1Click();
+    void ListBox4Click();
+    void ListBox5Click();
+    void SpeedButton10Click();
+
     // Setting bindings: each writes its control's state into the document at once.
     void CheckBox3Click();
     void CheckBox1Click();
@@ -303,6 +313,10 @@ class TForm1 : public Form {
 
     void showPage(Panel& page, SpeedButton* button, const Font& currentStyle);
     void connectBindings();
+    void showDocument();
+    // Clears the document and reads the configuration file into it.
+    void readDocument();
+    static void moveList(ListBox& list, int row);
     // Writes "1" for a checked box and "0" for an unchecked one.
     void writeFlag(int index, const CheckBox& box);
     const std::string& value(int index) const { return document_.value(index); }
@@ -318,6 +332,8 @@ class TForm1 : public Form {
     GameInstall game_;
     ConfigDocument document_;
     Catalogue catalogue_;
+    // Whether the last load read the whole file: only such a document may be saved.
+    bool documentRead_ = false;
     const std::vector<CaptionTarget> captionTargets_ = captionTargets();
     TForm2* Form2_ = nullptr;
     TForm3* Form3_ = nullptr;

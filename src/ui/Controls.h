@@ -199,7 +199,8 @@ class ListBox : public Control {
 
     int itemIndex() const noexcept { return itemIndex_; }
     int topIndex() const noexcept { return topIndex_; }
-    int visibleRows() const noexcept { return bounds().height / kRowHeight; }
+    // Rows fully in view inside the 2-pixel frame.
+    int visibleRows() const noexcept { return (bounds().height - 4) / kRowHeight; }
 
     // Selects a row and scrolls by the least amount that brings it into view; no handler.
     void setItemIndex(int index);

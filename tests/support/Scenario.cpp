@@ -33,4 +33,22 @@ std::string Scenario::langopt() const {
     return std::filesystem::exists(path) ? readBytes(path) : std::string("(none)");
 }
 
+void Scenario::installGame(const std::string& content, const std::string& folder) {
+    std::filesystem::create_directories(prefix.driveC() / folder);
+    writeBytes(configFile(folder), content);
+    prefix.registerGame("C:\\" + folder);
+}
+
+std::filesystem::path Scenario::configFile(const std::string& folder) const {
+    return prefix.driveC() / folder / "f1graphics.cfg";
+}
+
+std::string Scenario::configBytes(const std::string& folder) const {
+    return readBytes(configFile(folder));
+}
+
+std::string Scenario::sampleConfig() {
+    return readBytes(TORVEXA_EXAMPLES_DIR "/f1graphics.cfg");
+}
+
 }  // namespace torvexa::test

@@ -36,6 +36,12 @@ class Scenario {
     std::string writeLanguage(const std::string& name, const std::string& content);
     std::string langopt() const;
 
+    // Installs the game at C:\GP4 (or another folder on C:) with this configuration file.
+    void installGame(const std::string& content, const std::string& folder = "GP4");
+    std::filesystem::path configFile(const std::string& folder = "GP4") const;
+    std::string configBytes(const std::string& folder = "GP4") const;
+    static std::string sampleConfig();
+
     // A person's action, run under the program's top level as the view runs it.
     void user(const std::function<void()>& action) { program_->application().perform(action); }
 

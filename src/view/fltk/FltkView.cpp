@@ -408,15 +408,17 @@ Fl_Widget* FltkView::buildControl(Control& control, int x, int y) {
             list->select(browser->value() - 1);
         });
         follow(control, [browser, list] {
+            // "@." ends FLTK's formatting codes, so the rest of a row shows as it stands.
+            const auto shown = [](const std::string& row) { return "@." + displayText(row); };
             const std::vector<std::string>& rows = list->items();
             if (browser->size() != static_cast<int>(rows.size())) {
                 browser->clear();
                 for (const std::string& row : rows)
-                    browser->add(displayText(row).c_str());
+                    browser->add(shown(row).c_str());
             } else {
                 for (int i = 0; i < browser->size(); ++i) {
-                    const std::string shown = displayText(rows[static_cast<std::size_t>(i)]);
-                    if (shown != browser->text(i + 1)) browser->text(i + 1, shown.c_str());
+                    const std::string text = shown(rows[static_cast<std::size_t>(i)]);
+                    if (text != browser->text(i + 1)) browser->text(i + 1, text.c_str());
                 }
             }
             browser->showFromRow(list->topIndex());

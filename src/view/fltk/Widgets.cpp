@@ -73,7 +73,6 @@ void TickSlider::draw() {
 
 RowBrowser::RowBrowser(int x, int y, int w, int h, int rowHeight)
     : Fl_Hold_Browser(x, y, w, h), rowHeight_(rowHeight) {
-    format_char(0);
     has_scrollbar(Fl_Browser_::VERTICAL_ALWAYS);
 }
 

@@ -36,7 +36,7 @@ class TickSlider : public Fl_Slider {
     int frequency_;
 };
 
-// A list with rows of a fixed height; "@" in a row is text.
+// A list with rows of a fixed height.
 class RowBrowser : public Fl_Hold_Browser {
   public:
     RowBrowser(int x, int y, int w, int h, int rowHeight);
