@@ -6,7 +6,7 @@ Program::Program(System& system, Dialogs& dialogs, std::string_view programPath)
     : application_(dialogs, programPath) {
     form1_ = std::make_unique<TForm1>(application_, system, dialogs);
     create(*form1_);
-    form2_ = std::make_unique<TForm2>(*form1_);
+    form2_ = std::make_unique<TForm2>(*form1_, dialogs);
     create(*form2_);
     form3_ = std::make_unique<TForm3>(*form1_);
     create(*form3_);

@@ -58,6 +58,8 @@ TForm1::TForm1(Application& application, System& system, Dialogs& dialogs)
     SpeedButton11.OnClick = [this] { SpeedButton11Click(); };
     Laden1.OnClick = [this] { Laden1Click(); };
     Sichern1.OnClick = [this] { Sichern1Click(); };
+    Backupsichern1.OnClick = [this] { Backupsichern1Click(); };
+    Backupladen1.OnClick = [this] { Backupladen1Click(); };
     ListBox1.OnClick = [this] { ListBox1Click(); };
     ListBox4.OnClick = [this] { ListBox4Click(); };
     ListBox5.OnClick = [this] { ListBox5Click(); };
@@ -275,12 +277,35 @@ void TForm1::Laden1Click() {
 }
 
 void TForm1::Sichern1Click() {
+    save();
+}
+
+bool TForm1::save() {
     // An empty or half-read document would replace the game's file with nothing or a part.
     if (!documentRead_) {
         dialogs_.errorBox(kNothingToSave);
-        return;
+        return false;
     }
     system_.writeFile(game_.configPath(), document_.serialize());
+    return true;
+}
+
+// ---- Backup copies
+
+void TForm1::Backupsichern1Click() {
+    game_.lookUp(system_);
+    system_.copyFile(game_.configPath(), game_.backupPath());
+}
+
+void TForm1::Backupladen1Click() {
+    game_.lookUp(system_);
+    if (system_.isFile(game_.backupPath())) {
+        // A failed copy is reported, and the load shows what the file holds now.
+        application_.perform([this] { system_.copyFile(game_.backupPath(), game_.configPath()); });
+    } else {
+        dialogs_.errorBox(catalogue_.entry(87));
+    }
+    Laden1Click();
 }
 
 // ---- The manual editing page

@@ -234,6 +234,12 @@ class TForm1 : public Form {
     // Load and save.
     void Laden1Click();
     void Sichern1Click();
+    // The save command; whether it wrote the file (it refuses a document not read whole).
+    bool save();
+
+    // Backup copies.
+    void Backupsichern1Click();
+    void Backupladen1Click();
 
     // The manual editing page.
     void ListBox1Click();

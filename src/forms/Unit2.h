@@ -6,12 +6,13 @@
 
 namespace torvexa {
 
+class Dialogs;
 class TForm1;
 
 // The optimisation preset dialog: four presets for nine lines of the configuration.
 class TForm2 : public Form {
   public:
-    explicit TForm2(TForm1& form1);
+    TForm2(TForm1& form1, Dialogs& dialogs);
 
     GroupBox GroupBox1{this, "GroupBox1", {8, 8, 441, 89}, "#"};
     RadioButton RadioButton1{&GroupBox1, "RadioButton1", {8, 16, 425, 17}, ""};
@@ -24,9 +25,12 @@ class TForm2 : public Form {
 
     // Takes the captions from the main window's catalogue.
     void FormCreate() override;
+    void SpeedButton1Click();
+    void SpeedButton2Click();
 
   private:
     TForm1& form1_;
+    Dialogs& dialogs_;
 };
 
 }  // namespace torvexa
