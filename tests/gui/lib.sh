@@ -80,3 +80,47 @@ wait_exit() {
     done
     return 1
 }
+
+# Geometry of the windows, relative to their top-left corner.
+readonly MENU_H=20 NAV_X=60 PAGE_X=129 DATEI_X=20 EXTRAS_X=66
+
+# Opens a menu of the main window and chooses item n (from 0).
+menu_item() {
+    click_in "$WIN" "$1" 10
+    click_in "$WIN" $(($1 + 10)) $((29 + 17 * $2))
+}
+
+# Shows a page with its button on the navigation strip (0 Allgemein, 1 Grafikqualität,
+# 2 Objekte, 3 Manuell bearbeiten).
+show_page() {
+    click_in "$WIN" $NAV_X $((MENU_H + 8 + 32 * $1 + 12))
+}
+
+# Waits for a message box with this title, saves a screenshot, and presses its "OK".
+press_ok() {
+    local box
+    box=$(wait_window "$1") || fail "no message box titled '$1'"
+    [ -n "${2:-}" ] && screenshot "$box" "$2"
+    geometry "$box"
+    click_in "$box" $((GW / 2)) $((GH - 16 - 11))
+}
+
+# The tint dialog has no title: it is the visible window of its size.
+find_tint_dialog() {
+    for _ in $(seq 100); do
+        for id in $(xdotool search --onlyvisible --name '^$' 2>/dev/null); do
+            geometry "$id"
+            if [ "$GW" -eq 631 ] && [ "$GH" -eq 153 ]; then
+                echo "$id"
+                return 0
+            fi
+        done
+        sleep 0.05
+    done
+    return 1
+}
+
+# Line n (from 1) of a file, without its CR LF.
+line_of() {
+    sed -n "${2}p" "$1" | tr -d '\r'
+}

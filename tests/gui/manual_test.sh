@@ -8,12 +8,7 @@ BINARY=$1
 SHOTS=$2
 trap stop_all EXIT
 
-readonly MENU=20 NAV_X=60 PAGE_X=129
-menu_item() {  # menu title x, item number from 0
-    click_in "$WIN" "$1" 10
-    click_in "$WIN" $(($1 + 10)) $((29 + 17 * $2))
-}
-
+readonly MENU=$MENU_H
 start_display
 start_program "$BINARY"
 CONFIG="$WINEPREFIX/drive_c/Spiele/Grand Prix 4/f1graphics.cfg"

@@ -8,9 +8,6 @@ BINARY=$1
 SHOTS=$2
 trap stop_all EXIT
 
-# Menu positions inside the main window (menu bar 20 pixels high, items 17 apart).
-readonly DATEI_X=20 EXTRAS_X=66 BAR_Y=10 FIRST_ITEM_Y=29 ITEM_STEP=17
-
 start_display
 start_program "$BINARY"
 
@@ -19,15 +16,14 @@ geometry "$WIN"
 [ "$GH" -eq 279 ] || fail "main window height is $GH, not 259 below a 20-pixel menu bar"
 screenshot "$WIN" main-info
 
-click_in "$WIN" $EXTRAS_X $BAR_Y
+click_in "$WIN" $EXTRAS_X 10
 screenshot root main-extras-menu
-click_in "$WIN" $((EXTRAS_X + 30)) $((FIRST_ITEM_Y + 2 * ITEM_STEP))
+click_in "$WIN" $((EXTRAS_X + 10)) $((29 + 2 * 17))
 FORM2=$(wait_window "f1graphics.cfg optimieren") || fail "the preset dialog did not open"
 geometry "$FORM2"
 [ "$GW" -eq 461 ] && [ "$GH" -eq 138 ] || fail "preset dialog is ${GW}x${GH}, not 461x138"
 screenshot "$FORM2" form2
 
-click_in "$WIN" $DATEI_X $BAR_Y
-click_in "$WIN" $((DATEI_X + 10)) $((FIRST_ITEM_Y + 2 * ITEM_STEP))
+menu_item $DATEI_X 2
 wait_exit || fail "Datei -> Beenden did not end the program"
 echo "window journey passed"

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# A missing f1graphics.cfg: "Laden" shows the standard error report and the program goes on.
+# Usage: missing_file_test.sh BINARY SCREENSHOT_DIR
+ROOT=$(cd "$(dirname "$0")/../.." && pwd)
+source "$ROOT/tests/gui/lib.sh"
+BINARY=$1
+SHOTS=$2
+trap stop_all EXIT
+
+start_display
+start_program "$BINARY"
+rm "$WINEPREFIX/drive_c/Spiele/Grand Prix 4/f1graphics.cfg"
+menu_item $DATEI_X 0
+press_ok "torvexa" missing-file-report
+sleep 0.2
+kill -0 "$APP_PID" || fail "the program ended"
+xdotool search --name "^ZEL Torvexa\$" >/dev/null || fail "the main window is gone"
+screenshot "$WIN" missing-file-after
+echo "missing file journey passed"
