@@ -74,12 +74,12 @@ void TForm1::showDocument() {
     ListBox1.showItems(&document_.values());
     ListBox4.showItems(&document_.comments());
     document_.setObserver([this](bool lines) {
-        for (ListBox* list : {&ListBox5, &ListBox1, &ListBox4}) {
-            if (lines)
-                list->resetSelection();
-            else
-                list->itemsChanged();
+        if (!lines) {  // only values change between loads
+            ListBox1.itemsChanged();
+            return;
         }
+        for (ListBox* list : {&ListBox5, &ListBox1, &ListBox4})
+            list->resetSelection();
     });
 }
 
@@ -311,24 +311,30 @@ void TForm1::Backupladen1Click() {
 // ---- The manual editing page
 
 void TForm1::moveList(ListBox& list, int row) {
+    // To the top first, so that the three lists end up scrolled alike.
     list.setItemIndex(0);
     list.setItemIndex(row);
 }
 
-void TForm1::ListBox1Click() {
-    moveList(ListBox5, ListBox1.itemIndex());
-    moveList(ListBox4, ListBox1.itemIndex());
-    moveList(ListBox1, ListBox4.itemIndex());
+void TForm1::followSelection(ListBox& clicked, ListBox& other) {
+    moveList(ListBox5, clicked.itemIndex());
+    moveList(other, clicked.itemIndex());
+    moveList(clicked, other.itemIndex());
+}
+
+void TForm1::showSelectedLine() {
     edit1.setText(document_.value(ListBox1.itemIndex()));
     edit2.setText(document_.comment(ListBox4.itemIndex()));
 }
 
+void TForm1::ListBox1Click() {
+    followSelection(ListBox1, ListBox4);
+    showSelectedLine();
+}
+
 void TForm1::ListBox4Click() {
-    moveList(ListBox5, ListBox4.itemIndex());
-    moveList(ListBox1, ListBox4.itemIndex());
-    moveList(ListBox4, ListBox1.itemIndex());
-    edit1.setText(document_.value(ListBox1.itemIndex()));
-    edit2.setText(document_.comment(ListBox4.itemIndex()));
+    followSelection(ListBox4, ListBox1);
+    showSelectedLine();
 }
 
 void TForm1::ListBox5Click() {

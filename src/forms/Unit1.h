@@ -323,6 +323,11 @@ class TForm1 : public Form {
     // Clears the document and reads the configuration file into it.
     void readDocument();
     static void moveList(ListBox& list, int row);
+    // Moves the line-number list and `other` to the row selected in `clicked`, then `clicked`
+    // to the row of `other`.
+    void followSelection(ListBox& clicked, ListBox& other);
+    // The value and description boxes show the selected line.
+    void showSelectedLine();
     // Writes "1" for a checked box and "0" for an unchecked one.
     void writeFlag(int index, const CheckBox& box);
     const std::string& value(int index) const { return document_.value(index); }

@@ -1,11 +1,7 @@
 #!/usr/bin/env bash
 # "Backup sichern", change and save, "Backup laden": the file is back as it was.
 # Usage: backup_test.sh BINARY SCREENSHOT_DIR
-ROOT=$(cd "$(dirname "$0")/../.." && pwd)
-source "$ROOT/tests/gui/lib.sh"
-BINARY=$1
-SHOTS=$2
-trap stop_all EXIT
+source "$(dirname "$0")/lib.sh" "$@"
 
 start_display
 start_program "$BINARY"

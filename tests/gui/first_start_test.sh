@@ -2,11 +2,7 @@
 # A first start without langopt.zel: the open dialog asks, a person types the path of the
 # English file, the window turns English and the choice is remembered; a second start asks
 # nothing. Usage: first_start_test.sh BINARY SCREENSHOT_DIR
-ROOT=$(cd "$(dirname "$0")/../.." && pwd)
-source "$ROOT/tests/gui/lib.sh"
-BINARY=$1
-SHOTS=$2
-trap stop_all EXIT
+source "$(dirname "$0")/lib.sh" "$@"
 
 start_display
 WORK=$(mktemp -d)

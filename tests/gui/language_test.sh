@@ -2,11 +2,7 @@
 # The shipped languages in the real window: the demo starts in German; "Andere Sprachdatei
 # wählen" and a path typed into the open dialog switch the main window to English at once.
 # Usage: language_test.sh BINARY SCREENSHOT_DIR
-ROOT=$(cd "$(dirname "$0")/../.." && pwd)
-source "$ROOT/tests/gui/lib.sh"
-BINARY=$1
-SHOTS=$2
-trap stop_all EXIT
+source "$(dirname "$0")/lib.sh" "$@"
 
 start_display
 start_program "$BINARY"

@@ -1,7 +1,12 @@
 # Helpers for the journeys through the real window: a private Xvfb display, the demo
 # installation, and a person's mouse and keyboard through xdotool.
+# A journey sources this file with its own arguments: BINARY SCREENSHOT_DIR.
 
 set -euo pipefail
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+BINARY=$1
+SHOTS=$2
+trap stop_all EXIT
 
 fail() {
     echo "FAILED at: $*" >&2

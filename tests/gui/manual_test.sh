@@ -2,11 +2,7 @@
 # A person loads the demo file, looks at every page, scrolls the value list of the manual
 # editing page to the bottom, selects the last row, types a value, applies and saves.
 # Usage: manual_test.sh BINARY SCREENSHOT_DIR
-ROOT=$(cd "$(dirname "$0")/../.." && pwd)
-source "$ROOT/tests/gui/lib.sh"
-BINARY=$1
-SHOTS=$2
-trap stop_all EXIT
+source "$(dirname "$0")/lib.sh" "$@"
 
 readonly MENU=$MENU_H
 start_display

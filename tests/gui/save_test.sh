@@ -2,11 +2,7 @@
 # "Datei" -> "Laden", the page buttons appear; "Allgemein" -> tick "Vollbildmodus";
 # "Datei" -> "Sichern": the sixth line begins with "1", keeps its blanks and comment, and no
 # other byte changed. Usage: save_test.sh BINARY SCREENSHOT_DIR
-ROOT=$(cd "$(dirname "$0")/../.." && pwd)
-source "$ROOT/tests/gui/lib.sh"
-BINARY=$1
-SHOTS=$2
-trap stop_all EXIT
+source "$(dirname "$0")/lib.sh" "$@"
 
 start_display
 prepare() {  # the demo file, but in a window: line 6 "0"

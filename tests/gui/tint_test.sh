@@ -1,11 +1,7 @@
 #!/usr/bin/env bash
 # The tint dialog: tick the tint box, "Erweitert", tick "Regler fixieren", drag one slider:
 # all three move, and lines 78 to 86 change after a save. Usage: tint_test.sh BINARY DIR
-ROOT=$(cd "$(dirname "$0")/../.." && pwd)
-source "$ROOT/tests/gui/lib.sh"
-BINARY=$1
-SHOTS=$2
-trap stop_all EXIT
+source "$(dirname "$0")/lib.sh" "$@"
 
 start_display
 start_program "$BINARY"

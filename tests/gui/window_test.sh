@@ -2,11 +2,7 @@
 # The real window under Xvfb: its title and size, a menu opened with the mouse, the preset
 # dialog opened through its menu command, and the end through "Datei" -> "Beenden".
 # Usage: window_test.sh BINARY SCREENSHOT_DIR
-ROOT=$(cd "$(dirname "$0")/../.." && pwd)
-source "$ROOT/tests/gui/lib.sh"
-BINARY=$1
-SHOTS=$2
-trap stop_all EXIT
+source "$(dirname "$0")/lib.sh" "$@"
 
 start_display
 start_program "$BINARY"

@@ -7,18 +7,9 @@
 namespace torvexa {
 namespace {
 
+using test::craftedConfig;
 using test::Scenario;
 namespace fs = std::filesystem;
-
-std::string crafted(const std::map<int, std::string>& values, int lines = 170) {
-    std::string content;
-    for (int i = 0; i < lines; ++i) {
-        const auto it = values.find(i);
-        content +=
-            (it == values.end() ? "0" : it->second) + "  ; line " + std::to_string(i) + "\r\n";
-    }
-    return content;
-}
 
 class BackupAndPresets : public ::testing::Test {
   protected:
@@ -46,16 +37,16 @@ class BackupAndPresets : public ::testing::Test {
 };
 
 TEST_F(BackupAndPresets, ABackupIsTheFileOnDiskAndThereIsOnlyOne) {
-    s.installGame(crafted({{5, "1"}}));
+    s.installGame(craftedConfig({{5, "1"}}));
     s.start();
     click(f().Backupsichern1);
-    EXPECT_EQ(test::readBytes(backupFile()), crafted({{5, "1"}}));
+    EXPECT_EQ(test::readBytes(backupFile()), craftedConfig({{5, "1"}}));
 
     click(f().Laden1);
     f().CheckBox2.setChecked(false);  // unsaved: the next backup does not hold it
-    test::writeBytes(s.configFile(), crafted({{5, "1"}, {3, "1"}}));
+    test::writeBytes(s.configFile(), craftedConfig({{5, "1"}, {3, "1"}}));
     click(f().Backupsichern1);
-    EXPECT_EQ(test::readBytes(backupFile()), crafted({{5, "1"}, {3, "1"}}));
+    EXPECT_EQ(test::readBytes(backupFile()), craftedConfig({{5, "1"}, {3, "1"}}));
     EXPECT_EQ(
         std::distance(fs::directory_iterator(backupFile().parent_path()), fs::directory_iterator()),
         2);
@@ -72,7 +63,7 @@ TEST_F(BackupAndPresets, ABackupWithoutAFileIsReportedAndMakesNone) {
 }
 
 TEST_F(BackupAndPresets, RestoringWithoutABackupSaysSoAndLoadsAnyway) {
-    s.installGame(crafted({{0, "1"}}));
+    s.installGame(craftedConfig({{0, "1"}}));
     s.start();
     fs::create_directory(backupFile());  // a folder of that name is no backup
     click(f().Backupladen1);
@@ -83,16 +74,16 @@ TEST_F(BackupAndPresets, RestoringWithoutABackupSaysSoAndLoadsAnyway) {
 }
 
 TEST_F(BackupAndPresets, RestoringPutsTheBackupBackAndShowsIt) {
-    s.installGame(crafted({{5, "1"}}));
+    s.installGame(craftedConfig({{5, "1"}}));
     s.start();
     click(f().Backupsichern1);
     click(f().Laden1);
     f().CheckBox2.setChecked(false);
     click(f().Sichern1);
-    ASSERT_EQ(s.configBytes(), crafted({{5, "0"}}));
+    ASSERT_EQ(s.configBytes(), craftedConfig({{5, "0"}}));
     click(f().Backupladen1);
     EXPECT_EQ(s.configBytes(), test::readBytes(backupFile()));
-    EXPECT_EQ(s.configBytes(), crafted({{5, "1"}}));
+    EXPECT_EQ(s.configBytes(), craftedConfig({{5, "1"}}));
     EXPECT_TRUE(f().CheckBox2.checked());
     EXPECT_TRUE(s.dialogs.messages.empty());
 }
@@ -123,7 +114,7 @@ TEST_F(BackupAndPresets, PresetFourSavesItsNineValuesAndNothingElseChanges) {
 }
 
 TEST_F(BackupAndPresets, APresetNeedsAChoiceAndALoadedFile) {
-    const std::string file = crafted({});
+    const std::string file = craftedConfig({});
     s.installGame(file);
     s.start();
     click(f().f1graphicscfgoptimieren1);
@@ -144,7 +135,7 @@ TEST_F(BackupAndPresets, APresetNeedsAChoiceAndALoadedFile) {
 }
 
 TEST_F(BackupAndPresets, PresetThreeWritesAValueTheDropDownNeverWrites) {
-    s.installGame(crafted({{53, "3"}}));
+    s.installGame(craftedConfig({{53, "3"}}));
     s.start();
     click(f().Laden1);
     choosePreset(presets().RadioButton3);

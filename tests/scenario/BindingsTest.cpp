@@ -7,19 +7,9 @@
 namespace torvexa {
 namespace {
 
+using test::craftedConfig;
 using test::Scenario;
 using test::ScriptedDialogs;
-
-// A document of `lines` lines, every value "0" unless given.
-std::string crafted(const std::map<int, std::string>& values, int lines = 170) {
-    std::string content;
-    for (int i = 0; i < lines; ++i) {
-        const auto it = values.find(i);
-        content +=
-            (it == values.end() ? "0" : it->second) + "  ; line " + std::to_string(i) + "\r\n";
-    }
-    return content;
-}
 
 // The program in German with a document in memory, as a load leaves it.
 class Bindings : public ::testing::Test {
@@ -38,7 +28,7 @@ class Bindings : public ::testing::Test {
     const std::string& at(int index) { return doc().value(index); }
     void load(const std::map<int, std::string>& values, int lines = 170) {
         doc().clear();
-        doc().append(crafted(values, lines));
+        doc().append(craftedConfig(values, lines));
     }
     void apply() {
         s.user([this] { f().applyStep(); });
@@ -300,7 +290,7 @@ TEST_F(Bindings, ApplyStepStopsAtItsFailuresAndKeepsWhatItReached) {
         sixteen += (n == 2 ? "0.5" : "x") + std::string("\n");
     shortLanguage.rememberLanguage(shortLanguage.writeLanguage("short.zpr", sixteen));
     shortLanguage.start();
-    shortLanguage.form1().document().append(crafted({{53, "2"}}));
+    shortLanguage.form1().document().append(craftedConfig({{53, "2"}}));
     shortLanguage.dialogs.messages.clear();
     shortLanguage.user([&] { shortLanguage.form1().applyStep(); });
     ASSERT_EQ(shortLanguage.dialogs.messages.size(), 1u);

@@ -7,17 +7,8 @@
 namespace torvexa {
 namespace {
 
+using test::craftedConfig;
 using test::Scenario;
-
-std::string crafted(const std::map<int, std::string>& values, int lines = 170) {
-    std::string content;
-    for (int i = 0; i < lines; ++i) {
-        const auto it = values.find(i);
-        content +=
-            (it == values.end() ? "0" : it->second) + "  ; line " + std::to_string(i) + "\r\n";
-    }
-    return content;
-}
 
 // Replaces line `index` (0-based) of CR LF text.
 std::string withLine(std::string text, int index, const std::string& line) {
@@ -49,7 +40,7 @@ TEST_F(LoadSave, TheSecondPassPutsBackWhatTheFirstPassOverwrote) {
     for (const std::string& number : {std::string("2"), std::string("02")}) {
         Scenario fresh;
         fresh.rememberLanguage(Scenario::shippedLanguage("deutsch.zpr"));
-        fresh.installGame(crafted({{27, number}}));
+        fresh.installGame(craftedConfig({{27, number}}));
         fresh.start();
         fresh.user([&] { fresh.form1().Laden1.click(); });
         const TForm1& form = fresh.form1();
@@ -63,19 +54,19 @@ TEST_F(LoadSave, TheSecondPassPutsBackWhatTheFirstPassOverwrote) {
 }
 
 TEST_F(LoadSave, MirrorLineIsSavedAsOne) {
-    s.installGame(crafted({{43, "3"}}));
+    s.installGame(craftedConfig({{43, "3"}}));
     start();
     load();
     EXPECT_TRUE(f().CheckBox4.checked());
     EXPECT_EQ(at(43), "1");
     save();
-    EXPECT_EQ(s.configBytes(), withLine(crafted({{43, "3"}}), 43, "1  ; line 43"));
+    EXPECT_EQ(s.configBytes(), withLine(craftedConfig({{43, "3"}}), 43, "1  ; line 43"));
 }
 
 TEST_F(LoadSave, TheTintIsCheckedAgainAfterTheVisorTookItAlong) {
-    s.installGame(crafted({{60, "0"}, {67, "1"}, {77, "0"}}));
+    s.installGame(craftedConfig({{60, "0"}, {67, "1"}, {77, "0"}}));
     start();
-    f().document().append(crafted({}));  // a document in memory, as an earlier load left it
+    f().document().append(craftedConfig({}));  // a document in memory, as an earlier load left it
     f().CheckBox6.setChecked(true);
     f().CheckBox7.setChecked(true);
     load();
@@ -87,7 +78,7 @@ TEST_F(LoadSave, TheTintIsCheckedAgainAfterTheVisorTookItAlong) {
 }
 
 TEST_F(LoadSave, LockedTintSlidersFollowTheFirstComponentEachPassMoves) {
-    s.installGame(crafted({{78, "30"}, {81, "40"}, {84, "50"}}));
+    s.installGame(craftedConfig({{78, "30"}, {81, "40"}, {84, "50"}}));
     start();
     TForm3& tint = s.program().form3();
     tint.CheckBox1.setChecked(true);
@@ -102,16 +93,16 @@ TEST_F(LoadSave, LockedTintSlidersFollowTheFirstComponentEachPassMoves) {
 }
 
 TEST_F(LoadSave, EachLoadLooksTheFolderUpAgainAndSavesThere) {
-    s.installGame(crafted({{5, "0"}}), "Alt");
+    s.installGame(craftedConfig({{5, "0"}}), "Alt");
     start();
     load();
-    s.installGame(crafted({{5, "1"}}), "Neu");  // the registry now names another folder
+    s.installGame(craftedConfig({{5, "1"}}), "Neu");  // the registry now names another folder
     load();
     EXPECT_TRUE(f().CheckBox2.checked());
     f().CheckBox2.setChecked(false);
     save();
-    EXPECT_EQ(s.configBytes("Neu"), crafted({{5, "0"}}));
-    EXPECT_EQ(s.configBytes("Alt"), crafted({{5, "0"}}));
+    EXPECT_EQ(s.configBytes("Neu"), craftedConfig({{5, "0"}}));
+    EXPECT_EQ(s.configBytes("Alt"), craftedConfig({{5, "0"}}));
 }
 
 TEST_F(LoadSave, AMissingFileIsReportedOnceAndThePagesStayUnreachable) {
@@ -129,7 +120,7 @@ TEST_F(LoadSave, AMissingFileIsReportedOnceAndThePagesStayUnreachable) {
 }
 
 TEST_F(LoadSave, AFileTooShortStopsTheFirstPassAtIndex101) {
-    s.installGame(crafted({{1, "1024"}, {23, "2"}}, 100));
+    s.installGame(craftedConfig({{1, "1024"}, {23, "2"}}, 100));
     start();
     load();
     ASSERT_EQ(s.dialogs.messages.size(), 1u);
@@ -163,7 +154,7 @@ TEST_F(LoadSave, SavingChangesExactlyTheLineThatWasChanged) {
 }
 
 TEST_F(LoadSave, NothingIsSavedBeforeALoadOrAfterAFailedOne) {
-    const std::string file = crafted({});
+    const std::string file = craftedConfig({});
     s.installGame(file);
     start();
     save();

@@ -2,6 +2,16 @@
 
 namespace torvexa::test {
 
+std::string craftedConfig(const std::map<int, std::string>& values, int lines) {
+    std::string content;
+    for (int i = 0; i < lines; ++i) {
+        const auto it = values.find(i);
+        content +=
+            (it == values.end() ? "0" : it->second) + "  ; line " + std::to_string(i) + "\r\n";
+    }
+    return content;
+}
+
 Scenario::Scenario() : previousFolder_(std::filesystem::current_path()) {
     std::filesystem::current_path(workingFolder.path());
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "forms/Program.h"
@@ -9,6 +11,9 @@
 #include "support/TempDir.h"
 
 namespace torvexa::test {
+
+// A configuration file of `lines` lines "<value>  ; line <n>", every value "0" unless given.
+std::string craftedConfig(const std::map<int, std::string>& values, int lines = 170);
 
 // The real POSIX system with the pause recorded instead of waited.
 class RecordingSystem : public PosixSystem {
