@@ -79,11 +79,6 @@ const std::string& ConfigDocument::comment(int index) const {
     return comments_[static_cast<std::size_t>(index)];
 }
 
-const std::string& ConfigDocument::lineNumber(int index) const {
-    checkIndex(index);
-    return lineNumbers_[static_cast<std::size_t>(index)];
-}
-
 std::string_view ConfigDocument::tail(int index) const {
     checkIndex(index);
     const ReadLine& line = lines_[static_cast<std::size_t>(index)];

@@ -30,7 +30,6 @@ class ConfigDocument {
     // Fails with ListIndexError outside 0..count-1.
     const std::string& value(int index) const;
     const std::string& comment(int index) const;
-    const std::string& lineNumber(int index) const;
     std::string_view tail(int index) const;
 
     // Replaces value entry `index`. An index past the end fails with InsertLineError, a

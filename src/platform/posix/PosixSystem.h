@@ -15,7 +15,6 @@ class PosixSystem : public System {
     // $WINEPREFIX, else ~/.wine.
     static std::filesystem::path defaultPrefix();
 
-    const std::filesystem::path& prefix() const noexcept { return prefix_; }
     std::filesystem::path toPosixPath(std::string_view windowsPath) const;
 
     RegistryValue readMachineValue(std::string_view key, std::string_view valueName) override;
