@@ -359,6 +359,8 @@ Fl_Widget* FltkView::buildControl(Control& control, int x, int y) {
             choice->input()->textsize(control.font().height);
             choice->menubutton()->textsize(control.font().height);
             choice->input()->when(FL_WHEN_CHANGED);
+            // Picking the item already shown is a pick too.
+            choice->menubutton()->when(FL_WHEN_RELEASE | FL_WHEN_NOT_CHANGED);
             onUser(*choice->input(),
                    [combo, choice] { combo->type(typedText(choice->input()->value())); });
             onUser(*choice->menubutton(),
@@ -374,6 +376,7 @@ Fl_Widget* FltkView::buildControl(Control& control, int x, int y) {
         auto* choice = new Fl_Choice(x, y, w, h);
         choice->textsize(control.font().height);
         choice->down_box(FL_BORDER_BOX);
+        choice->when(FL_WHEN_RELEASE | FL_WHEN_NOT_CHANGED);
         onUser(*choice, [combo, choice] { combo->pick(choice->value()); });
         follow(control, [choice, combo, entries] {
             if (entries->update(combo->items())) choice->menu(entries->menu());
