@@ -56,8 +56,6 @@ int toInteger(std::string_view text) {
     throw NotAnIntegerError(text);
 }
 
-std::string integerText(long long value) {
-    return std::to_string(value);
-}
+std::string integerText(long long value) { return std::to_string(value); }
 
 }  // namespace torvexa

@@ -10,12 +10,8 @@ namespace {
 constexpr std::size_t kSplitScan = 20;  // how many leading characters may form the digit run
 constexpr std::size_t kCommentOffset = 4;
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-bool isBlank(char c) {
-    return static_cast<unsigned char>(c) <= 32;
-}
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
 
 // 0-based split point: the first non-digit among the first 20 characters. A line of 20 or
 // more digits splits after its 20th, so it still gets a tail and a comment entry.

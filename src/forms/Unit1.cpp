@@ -218,25 +218,13 @@ void TForm1::showPage(Panel& page, SpeedButton* button, const Font& currentStyle
     if (button) button->setFont(currentStyle);
 }
 
-void TForm1::SpeedButton4Click() {
-    showPage(Panel1, &SpeedButton4, style::kArialBoldItalic);
-}
-void TForm1::SpeedButton5Click() {
-    showPage(Panel4, &SpeedButton5, style::kArialBoldItalic);
-}
-void TForm1::SpeedButton6Click() {
-    showPage(Panel5, &SpeedButton6, style::kArialBoldItalic);
-}
-void TForm1::SpeedButton9Click() {
-    showPage(Panel2, &SpeedButton9, style::kArialItalic);
-}
-void TForm1::Info1Click() {
-    showPage(Panel6, nullptr, style::kArial);
-}
+void TForm1::SpeedButton4Click() { showPage(Panel1, &SpeedButton4, style::kArialBoldItalic); }
+void TForm1::SpeedButton5Click() { showPage(Panel4, &SpeedButton5, style::kArialBoldItalic); }
+void TForm1::SpeedButton6Click() { showPage(Panel5, &SpeedButton6, style::kArialBoldItalic); }
+void TForm1::SpeedButton9Click() { showPage(Panel2, &SpeedButton9, style::kArialItalic); }
+void TForm1::Info1Click() { showPage(Panel6, nullptr, style::kArial); }
 
-void TForm1::Beenden1Click() {
-    application_.terminate();
-}
+void TForm1::Beenden1Click() { application_.terminate(); }
 
 void TForm1::f1graphicscfgoptimieren1Click() {
     if (Form2_) Form2_->showInFront();
@@ -276,9 +264,7 @@ void TForm1::Laden1Click() {
     applyStep();
 }
 
-void TForm1::Sichern1Click() {
-    save();
-}
+void TForm1::Sichern1Click() { save(); }
 
 bool TForm1::save() {
     // An empty or half-read document would replace the game's file with nothing or a part.
@@ -354,18 +340,10 @@ void TForm1::writeFlag(int index, const CheckBox& box) {
     document_.putValue(index, box.checked() ? "1" : "0");
 }
 
-void TForm1::CheckBox3Click() {
-    writeFlag(0, CheckBox3);
-}
-void TForm1::CheckBox1Click() {
-    writeFlag(3, CheckBox1);
-}
-void TForm1::CheckBox2Click() {
-    writeFlag(5, CheckBox2);
-}
-void TForm1::CheckBox8Click() {
-    writeFlag(4, CheckBox8);
-}
+void TForm1::CheckBox3Click() { writeFlag(0, CheckBox3); }
+void TForm1::CheckBox1Click() { writeFlag(3, CheckBox1); }
+void TForm1::CheckBox2Click() { writeFlag(5, CheckBox2); }
+void TForm1::CheckBox8Click() { writeFlag(4, CheckBox8); }
 
 void TForm1::CheckBox12Click() {
     const char* filtering = CheckBox12.checked() ? "2" : "0";
@@ -373,30 +351,19 @@ void TForm1::CheckBox12Click() {
     document_.putValue(94, filtering);
 }
 
-void TForm1::CheckBox18Click() {
-    writeFlag(26, CheckBox18);
-}
-void TForm1::CheckBox19Click() {
-    writeFlag(33, CheckBox19);
-}
-void TForm1::CheckBox15Click() {
-    document_.putValue(25, CheckBox15.checked() ? "0" : "1");
-}  // inverted
-void TForm1::CheckBox16Click() {
-    writeFlag(34, CheckBox16);
-}
-void TForm1::CheckBox17Click() {
-    writeFlag(37, CheckBox17);
-}
+void TForm1::CheckBox18Click() { writeFlag(26, CheckBox18); }
+void TForm1::CheckBox19Click() { writeFlag(33, CheckBox19); }
+// Inverted: a tick writes "0".
+void TForm1::CheckBox15Click() { document_.putValue(25, CheckBox15.checked() ? "0" : "1"); }
+void TForm1::CheckBox16Click() { writeFlag(34, CheckBox16); }
+void TForm1::CheckBox17Click() { writeFlag(37, CheckBox17); }
 
 void TForm1::CheckBox4Click() {
     CheckBox5.setEnabled(CheckBox4.checked());
     writeFlag(43, CheckBox4);
 }
 
-void TForm1::CheckBox5Click() {
-    writeFlag(50, CheckBox5);
-}
+void TForm1::CheckBox5Click() { writeFlag(50, CheckBox5); }
 
 void TForm1::CheckBox6Click() {
     writeFlag(60, CheckBox6);
@@ -414,24 +381,16 @@ void TForm1::CheckBox7Click() {
     SpeedButton12.setEnabled(CheckBox7.checked());
 }
 
-void TForm1::CheckBox9Click() {
-    writeFlag(109, CheckBox9);
-}
-void TForm1::CheckBox10Click() {
-    writeFlag(121, CheckBox10);
-}
-void TForm1::CheckBox11Click() {
-    writeFlag(107, CheckBox11);
-}
+void TForm1::CheckBox9Click() { writeFlag(109, CheckBox9); }
+void TForm1::CheckBox10Click() { writeFlag(121, CheckBox10); }
+void TForm1::CheckBox11Click() { writeFlag(107, CheckBox11); }
 
 void TForm1::CheckBox13Click() {
     writeFlag(102, CheckBox13);
     writeFlag(165, CheckBox13);
 }
 
-void TForm1::CheckBox14Click() {
-    writeFlag(59, CheckBox14);
-}
+void TForm1::CheckBox14Click() { writeFlag(59, CheckBox14); }
 
 void TForm1::CheckBox20Click() {
     if (CheckBox20.checked()) {
@@ -474,9 +433,7 @@ void TForm1::ComboBox1Change() {
     if (item >= 0 && item < 4) document_.putValue(23, kTextureValues[item]);
 }
 
-void TForm1::ComboBox2Change() {
-    document_.putValue(101, ComboBox2.text());
-}
+void TForm1::ComboBox2Change() { document_.putValue(101, ComboBox2.text()); }
 
 void TForm1::ComboBox3Change() {
     const std::string& text = ComboBox3.text();
@@ -488,15 +445,9 @@ void TForm1::ComboBox3Change() {
         document_.putValue(53, "4");
 }
 
-void TForm1::ComboBox4Change() {
-    document_.putValue(51, integerText(ComboBox4.itemIndex()));
-}
-void TForm1::ComboBox5Change() {
-    document_.putValue(117, integerText(ComboBox5.itemIndex()));
-}
-void TForm1::ComboBox6Change() {
-    document_.putValue(123, integerText(ComboBox6.itemIndex()));
-}
+void TForm1::ComboBox4Change() { document_.putValue(51, integerText(ComboBox4.itemIndex())); }
+void TForm1::ComboBox5Change() { document_.putValue(117, integerText(ComboBox5.itemIndex())); }
+void TForm1::ComboBox6Change() { document_.putValue(123, integerText(ComboBox6.itemIndex())); }
 
 void TForm1::TrackBar1Change() {
     document_.putValue(46, integerText(TrackBar1.position()));
@@ -514,12 +465,8 @@ void TForm1::TrackBar3Change() {
                                                 : catalogue_.entry(86));
 }
 
-void TForm1::Button1Click() {
-    dialogs_.informationBox(catalogue_.entry(76));
-}
-void TForm1::Button2Click() {
-    dialogs_.informationBox(catalogue_.entry(77));
-}
+void TForm1::Button1Click() { dialogs_.informationBox(catalogue_.entry(76)); }
+void TForm1::Button2Click() { dialogs_.informationBox(catalogue_.entry(77)); }
 
 void TForm1::resetStep() {
     for (CheckBox* box : {&CheckBox1, &CheckBox2, &CheckBox3, &CheckBox4, &CheckBox5})

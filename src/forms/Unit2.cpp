@@ -56,8 +56,6 @@ void TForm2::SpeedButton1Click() {
     setVisible(false);
 }
 
-void TForm2::SpeedButton2Click() {
-    setVisible(false);
-}
+void TForm2::SpeedButton2Click() { setVisible(false); }
 
 }  // namespace torvexa

@@ -22,15 +22,9 @@ void TForm3::FormCreate() {
     CheckBox1.setCaption(catalogue.entry(84));
 }
 
-void TForm3::TrackBar1Change() {
-    componentChanged(TrackBar1, Label4, 78, TrackBar2, TrackBar3);
-}
-void TForm3::TrackBar2Change() {
-    componentChanged(TrackBar2, Label5, 81, TrackBar1, TrackBar3);
-}
-void TForm3::TrackBar3Change() {
-    componentChanged(TrackBar3, Label6, 84, TrackBar1, TrackBar2);
-}
+void TForm3::TrackBar1Change() { componentChanged(TrackBar1, Label4, 78, TrackBar2, TrackBar3); }
+void TForm3::TrackBar2Change() { componentChanged(TrackBar2, Label5, 81, TrackBar1, TrackBar3); }
+void TForm3::TrackBar3Change() { componentChanged(TrackBar3, Label6, 84, TrackBar1, TrackBar2); }
 
 void TForm3::componentChanged(const TrackBar& slider, Label& percentage, int firstLine,
                               TrackBar& partner1, TrackBar& partner2) {

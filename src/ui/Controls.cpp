@@ -106,12 +106,8 @@ void UpDown::step(int delta) {
         static_cast<int>(std::clamp<long long>(static_cast<long long>(from) + delta, min_, max_)));
 }
 
-void UpDown::up() {
-    step(+1);
-}
-void UpDown::down() {
-    step(-1);
-}
+void UpDown::up() { step(+1); }
+void UpDown::down() { step(-1); }
 
 ComboBox::ComboBox(Control* parent, std::string name, Rect bounds, Style style,
                    std::vector<std::string> items)
@@ -167,9 +163,7 @@ TrackBar::TrackBar(Control* parent, std::string name, Rect bounds, int min, int 
       frequency_(frequency),
       position_(position) {}
 
-int TrackBar::clamp(int position) const {
-    return std::clamp(position, min_, max_);
-}
+int TrackBar::clamp(int position) const { return std::clamp(position, min_, max_); }
 
 void TrackBar::setPosition(int position) {
     position = clamp(position);
@@ -199,9 +193,7 @@ const std::vector<std::string>& ListBox::items() const {
     return items_ ? *items_ : none;
 }
 
-void ListBox::itemsChanged() {
-    notify();
-}
+void ListBox::itemsChanged() { notify(); }
 
 void ListBox::resetSelection() {
     itemIndex_ = -1;

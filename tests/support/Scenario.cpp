@@ -16,9 +16,7 @@ Scenario::Scenario() : previousFolder_(std::filesystem::current_path()) {
     std::filesystem::current_path(workingFolder.path());
 }
 
-Scenario::~Scenario() {
-    std::filesystem::current_path(previousFolder_);
-}
+Scenario::~Scenario() { std::filesystem::current_path(previousFolder_); }
 
 Program& Scenario::start() {
     program_ = std::make_unique<Program>(system, dialogs, "/usr/bin/torvexa");
@@ -57,8 +55,6 @@ std::string Scenario::configBytes(const std::string& folder) const {
     return readBytes(configFile(folder));
 }
 
-std::string Scenario::sampleConfig() {
-    return readBytes(TORVEXA_EXAMPLES_DIR "/f1graphics.cfg");
-}
+std::string Scenario::sampleConfig() { return readBytes(TORVEXA_EXAMPLES_DIR "/f1graphics.cfg"); }
 
 }  // namespace torvexa::test

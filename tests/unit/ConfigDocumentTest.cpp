@@ -14,9 +14,7 @@ ConfigDocument documentOf(std::string_view content) {
     return doc;
 }
 
-std::string roundTrip(std::string_view content) {
-    return documentOf(content).serialize();
-}
+std::string roundTrip(std::string_view content) { return documentOf(content).serialize(); }
 
 TEST(ConfigDocument, SplitsFaithfulLinesIntoValueTailAndComment) {
     const ConfigDocument doc = documentOf("1  ; Text\n800;Breite\n; comment only\n\n");

@@ -13,9 +13,7 @@ namespace torvexa {
 namespace fs = std::filesystem;
 namespace {
 
-bool isSeparator(char c) {
-    return c == '\\' || c == '/';
-}
+bool isSeparator(char c) { return c == '\\' || c == '/'; }
 
 bool equalNoCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;

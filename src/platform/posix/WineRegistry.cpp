@@ -141,9 +141,7 @@ RegistryValue textValue(std::u16string_view units) {
     return RegistryValue{RegistryValue::Kind::Text, toProgramText(units)};
 }
 
-RegistryValue otherType() {
-    return RegistryValue{RegistryValue::Kind::OtherType, {}};
-}
+RegistryValue otherType() { return RegistryValue{RegistryValue::Kind::OtherType, {}}; }
 
 // Parses the data part of a value line ("...", str(N):"...", dword:..., hex(N):...).
 RegistryValue parseData(std::string_view data) {

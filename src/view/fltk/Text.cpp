@@ -17,9 +17,7 @@ std::string doubled(std::string_view text, std::string_view special) {
 
 }  // namespace
 
-std::string captionText(std::string_view programText) {
-    return doubled(programText, "@");
-}
+std::string captionText(std::string_view programText) { return doubled(programText, "@"); }
 
 std::string boxCaptionText(std::string_view programText) {
     std::string plain;
@@ -34,20 +32,12 @@ std::string boxCaptionText(std::string_view programText) {
     return doubled(plain, "@");
 }
 
-std::string itemText(std::string_view programText) {
-    return doubled(programText, "@&");
-}
+std::string itemText(std::string_view programText) { return doubled(programText, "@&"); }
 
-std::string plainText(std::string_view programText) {
-    return doubled(programText, "@");
-}
+std::string plainText(std::string_view programText) { return doubled(programText, "@"); }
 
-std::string displayText(std::string_view programText) {
-    return cp1252ToUtf8(programText);
-}
+std::string displayText(std::string_view programText) { return cp1252ToUtf8(programText); }
 
-std::string typedText(const char* utf8) {
-    return utf8ToCp1252(utf8 ? utf8 : "");
-}
+std::string typedText(const char* utf8) { return utf8ToCp1252(utf8 ? utf8 : ""); }
 
 }  // namespace torvexa::fltk

@@ -76,16 +76,12 @@ RowBrowser::RowBrowser(int x, int y, int w, int h, int rowHeight)
     has_scrollbar(Fl_Browser_::VERTICAL_ALWAYS);
 }
 
-int RowBrowser::item_height(void*) const {
-    return rowHeight_;
-}
+int RowBrowser::item_height(void*) const { return rowHeight_; }
 
 void RowBrowser::showFromRow(int top) {
     if (size() > 0) topline(top + 1);
 }
 
-int RowBrowser::firstShownRow() {
-    return size() > 0 ? topline() - 1 : 0;
-}
+int RowBrowser::firstShownRow() { return size() > 0 ? topline() - 1 : 0; }
 
 }  // namespace torvexa::fltk
