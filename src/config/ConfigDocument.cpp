@@ -25,16 +25,20 @@ std::size_t splitPoint(std::string_view line) {
 }  // namespace
 
 void ConfigDocument::clear() {
+    if (lines_.empty()) return;
     lineNumbers_.clear();
     values_.clear();
     comments_.clear();
     lines_.clear();
-    notify(true);
+    notify({.lines = true});
 }
 
 void ConfigDocument::append(std::string_view fileContent) {
-    for (std::string& line : splitTextLines(fileContent))
+    std::vector<std::string> lines = splitTextLines(fileContent);
+    if (lines.empty()) return;
+    for (std::string& line : lines)
         appendLine(std::move(line));
+    notify({.lines = true});
 }
 
 void ConfigDocument::appendLine(std::string line) {
@@ -85,7 +89,7 @@ void ConfigDocument::putValue(int index, std::string text) {
     if (index < 0) throw ListIndexError(index);
     if (index >= count()) throw InsertLineError();
     values_[static_cast<std::size_t>(index)] = std::move(text);
-    notify(false);
+    notify({.row = index});
 }
 
 void ConfigDocument::writeLine(std::string& out, int index) const {

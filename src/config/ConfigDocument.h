@@ -36,8 +36,15 @@ class ConfigDocument {
     // negative one with ListIndexError; neither changes anything.
     void putValue(int index, std::string text);
 
-    // Told after every change: `lines` when lines came or went, otherwise a value changed.
-    void setObserver(std::function<void(bool lines)> observer) { observer_ = std::move(observer); }
+    // What the observer is told once after every change: lines came or went (clear, append),
+    // or the value of line `row` changed.
+    struct Change {
+        bool lines = false;
+        int row = -1;
+    };
+    void setObserver(std::function<void(const Change&)> observer) {
+        observer_ = std::move(observer);
+    }
 
     const std::vector<std::string>& lineNumbers() const noexcept { return lineNumbers_; }
     const std::vector<std::string>& values() const noexcept { return values_; }
@@ -55,8 +62,8 @@ class ConfigDocument {
     };
 
     void appendLine(std::string line);
-    void notify(bool lines) const {
-        if (observer_) observer_(lines);
+    void notify(const Change& change) const {
+        if (observer_) observer_(change);
     }
     void checkIndex(int index) const;
     void writeLine(std::string& out, int index) const;
@@ -65,7 +72,7 @@ class ConfigDocument {
     std::vector<std::string> values_;
     std::vector<std::string> comments_;
     std::vector<ReadLine> lines_;
-    std::function<void(bool)> observer_;
+    std::function<void(const Change&)> observer_;
 };
 
 }  // namespace torvexa

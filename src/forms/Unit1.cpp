@@ -73,13 +73,13 @@ void TForm1::showDocument() {
     ListBox5.showItems(&document_.lineNumbers());
     ListBox1.showItems(&document_.values());
     ListBox4.showItems(&document_.comments());
-    document_.setObserver([this](bool lines) {
-        if (!lines) {  // only values change between loads
-            ListBox1.itemsChanged();
+    document_.setObserver([this](const ConfigDocument::Change& change) {
+        if (!change.lines) {  // only values change between loads
+            ListBox1.rowChanged(change.row);
             return;
         }
         for (ListBox* list : {&ListBox5, &ListBox1, &ListBox4})
-            list->resetSelection();
+            list->rowsChanged();
     });
 }
 

@@ -7,7 +7,8 @@ namespace torvexa {
 
 TForm3::TForm3(TForm1& form1)
     : Form("Form3", {257, 358, 631, 153}, "",
-           {.font = style::kSansSerif, .colour = Colour::MoneyGreen}),
+           {.font = style::kSansSerif, .colour = Colour::MoneyGreen},
+           TitleButtons::SystemMenuAndClose),
       form1_(form1) {
     TrackBar1.OnChange = [this] { TrackBar1Change(); };
     TrackBar2.OnChange = [this] { TrackBar2Change(); };

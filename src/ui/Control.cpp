@@ -43,8 +43,8 @@ bool Control::reachable() const {
     return true;
 }
 
-void Control::notify() const {
-    if (observer_) observer_();
+void Control::notify(const Change& change) const {
+    if (observer_) observer_(change);
 }
 
 void Control::run(const std::function<void()>& handler) {

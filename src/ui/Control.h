@@ -34,6 +34,18 @@ enum class Align { Left, Centre };
 
 enum class Frame { Borderless, Flat, FlatBevelled };
 
+class ControlVisitor;
+
+// What a control tells its observer after a change, so that a view updates only that: its
+// state (caption, flags, value, selection), all rows of a list, or one row.
+struct Change {
+    enum class What { State, Rows, Row };
+    What what = What::State;
+    int row = -1;
+    bool operator==(const Change&) const = default;
+};
+using Observer = std::function<void(const Change&)>;
+
 // How a control looks, where it differs from what it inherits from its parent.
 struct Look {
     std::optional<Font> font;
@@ -56,6 +68,9 @@ class Control {
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
 
+    // Calls the visitor's member for this control's kind.
+    virtual void accept(ControlVisitor& visitor) = 0;
+
     const std::string& name() const noexcept { return name_; }
     Control* parent() const noexcept { return parent_; }
     const std::vector<Control*>& children() const noexcept { return children_; }
@@ -77,10 +92,11 @@ class Control {
     // Whether a person can use it: it and every parent enabled and visible.
     bool reachable() const;
 
-    void setObserver(std::function<void()> observer) { observer_ = std::move(observer); }
+    // One observer; an empty one detaches it.
+    void setObserver(Observer observer) { observer_ = std::move(observer); }
 
   protected:
-    void notify() const;
+    void notify(const Change& change = {}) const;
     static void run(const std::function<void()>& handler);
 
   private:
@@ -92,7 +108,7 @@ class Control {
     bool enabled_ = true;
     bool visible_ = true;
     std::vector<Control*> children_;
-    std::function<void()> observer_;
+    Observer observer_;
 };
 
 }  // namespace torvexa

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/Integer.h"
+#include "ui/Form.h"
 
 namespace torvexa {
 
@@ -185,7 +186,7 @@ ListBox::ListBox(Control* parent, std::string name, Rect bounds, Look look)
 
 void ListBox::showItems(const std::vector<std::string>* items) {
     items_ = items;
-    resetSelection();
+    rowsChanged();
 }
 
 const std::vector<std::string>& ListBox::items() const {
@@ -193,13 +194,13 @@ const std::vector<std::string>& ListBox::items() const {
     return items_ ? *items_ : none;
 }
 
-void ListBox::itemsChanged() { notify(); }
-
-void ListBox::resetSelection() {
+void ListBox::rowsChanged() {
     itemIndex_ = -1;
     topIndex_ = 0;
-    notify();
+    notify({.what = Change::What::Rows});
 }
+
+void ListBox::rowChanged(int row) { notify({.what = Change::What::Row, .row = row}); }
 
 void ListBox::setItemIndex(int index) {
     if (index < 0 || index >= static_cast<int>(items().size())) index = -1;
@@ -228,7 +229,9 @@ void ListBox::scrollTo(int topIndex) {
     notify();
 }
 
-MainMenu::MainMenu(Control* parent, std::string name) : Control(parent, std::move(name), Rect{}) {}
+MainMenu::MainMenu(Form* form, std::string name) : Control(form, std::move(name), Rect{}) {
+    form->mainMenu_ = this;
+}
 
 MenuItem::MenuItem(Control* parent, std::string name, std::string caption)
     : Control(parent, std::move(name), Rect{}) {

@@ -5,8 +5,11 @@
 #include <vector>
 
 #include "ui/Control.h"
+#include "ui/ControlVisitor.h"
 
 namespace torvexa {
+
+class Form;
 
 using Handler = std::function<void()>;
 
@@ -14,27 +17,32 @@ using Handler = std::function<void()>;
 class Panel : public Control {
   public:
     Panel(Control* parent, std::string name, Rect bounds, Look look = {});
+    void accept(ControlVisitor& visitor) override { visitor.visit(*this); }
 };
 
 class GroupBox : public Control {
   public:
     GroupBox(Control* parent, std::string name, Rect bounds, std::string caption);
+    void accept(ControlVisitor& visitor) override { visitor.visit(*this); }
 };
 
 class Label : public Control {
   public:
     Label(Control* parent, std::string name, Rect bounds, std::string caption, Look look = {});
+    void accept(ControlVisitor& visitor) override { visitor.visit(*this); }
 };
 
 // A 1-pixel line or filled rectangle.
 class Shape : public Control {
   public:
     Shape(Control* parent, std::string name, Rect bounds);
+    void accept(ControlVisitor& visitor) override { visitor.visit(*this); }
 };
 
 class CheckBox : public Control {
   public:
     CheckBox(Control* parent, std::string name, Rect bounds, std::string caption);
+    void accept(ControlVisitor& visitor) override { visitor.visit(*this); }
 
     Handler OnClick;
 
@@ -52,6 +60,7 @@ class CheckBox : public Control {
 class RadioButton : public Control {
   public:
     RadioButton(Control* parent, std::string name, Rect bounds, std::string caption);
+    void accept(ControlVisitor& visitor) override { visitor.visit(*this); }
 
     bool checked() const noexcept { return checked_; }
     void setChecked(bool checked);
@@ -65,6 +74,7 @@ class RadioButton : public Control {
 class Button : public Control {
   public:
     Button(Control* parent, std::string name, Rect bounds, std::string caption, Look look = {});
+    void accept(ControlVisitor& visitor) override { visitor.visit(*this); }
 
     Handler OnClick;
     void click();
@@ -74,6 +84,7 @@ class Button : public Control {
 class SpeedButton : public Button {
   public:
     using Button::Button;
+    void accept(ControlVisitor& visitor) override { visitor.visit(*this); }
 };
 
 class Edit : public Control {
@@ -81,6 +92,7 @@ class Edit : public Control {
     enum class Lines { Single, Multi };
     Edit(Control* parent, std::string name, Rect bounds, std::string text, Look look = {},
          Lines lines = Lines::Single);
+    void accept(ControlVisitor& visitor) override { visitor.visit(*this); }
 
     Handler OnChange;
 
@@ -101,6 +113,7 @@ class UpDown : public Control {
   public:
     UpDown(Control* parent, std::string name, Rect bounds, Edit& associate, int min, int max,
            int position);
+    void accept(ControlVisitor& visitor) override { visitor.visit(*this); }
 
     int min() const noexcept { return min_; }
     int max() const noexcept { return max_; }
@@ -127,6 +140,7 @@ class ComboBox : public Control {
     enum class Style { Editable, Fixed };
     ComboBox(Control* parent, std::string name, Rect bounds, Style style,
              std::vector<std::string> items);
+    void accept(ControlVisitor& visitor) override { visitor.visit(*this); }
 
     Handler OnChange;
 
@@ -160,6 +174,7 @@ class TrackBar : public Control {
   public:
     TrackBar(Control* parent, std::string name, Rect bounds, int min, int max, int frequency,
              int position);
+    void accept(ControlVisitor& visitor) override { visitor.visit(*this); }
 
     Handler OnChange;
 
@@ -187,15 +202,17 @@ class ListBox : public Control {
   public:
     static constexpr int kRowHeight = 14;
     ListBox(Control* parent, std::string name, Rect bounds, Look look = {});
+    void accept(ControlVisitor& visitor) override { visitor.visit(*this); }
 
     Handler OnClick;
 
+    // Shows another list of rows: nothing selected, scrolled to the top.
     void showItems(const std::vector<std::string>* items);
     const std::vector<std::string>& items() const;
-    // Tells the view that the shown list changed.
-    void itemsChanged();
-    // After a new list of rows: nothing selected, scrolled to the top.
-    void resetSelection();
+    // The shown list has new rows: nothing selected, scrolled to the top.
+    void rowsChanged();
+    // Row `row` of the shown list has a new text.
+    void rowChanged(int row);
 
     int itemIndex() const noexcept { return itemIndex_; }
     int topIndex() const noexcept { return topIndex_; }
@@ -218,12 +235,14 @@ class ListBox : public Control {
 // The main menu and its items.
 class MainMenu : public Control {
   public:
-    MainMenu(Control* parent, std::string name);
+    MainMenu(Form* form, std::string name);
+    void accept(ControlVisitor& visitor) override { visitor.visit(*this); }
 };
 
 class MenuItem : public Control {
   public:
     MenuItem(Control* parent, std::string name, std::string caption);
+    void accept(ControlVisitor& visitor) override { visitor.visit(*this); }
 
     Handler OnClick;
     void click();

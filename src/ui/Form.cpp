@@ -2,8 +2,8 @@
 
 namespace torvexa {
 
-Form::Form(std::string name, Rect bounds, std::string caption, Look look)
-    : Control(nullptr, std::move(name), bounds, std::move(look)) {
+Form::Form(std::string name, Rect bounds, std::string caption, Look look, TitleButtons titleButtons)
+    : Control(nullptr, std::move(name), bounds, std::move(look)), titleButtons_(titleButtons) {
     setCaption(std::move(caption));
     setVisible(false);
 }

@@ -3,13 +3,25 @@
 #include <string>
 
 #include "ui/Control.h"
+#include "ui/ControlVisitor.h"
 
 namespace torvexa {
+
+class MainMenu;
 
 // A top-level window. Its bounds are its position on the screen and its client area.
 class Form : public Control {
   public:
-    Form(std::string name, Rect bounds, std::string caption, Look look);
+    // The buttons of the title bar; the border is always fixed.
+    enum class TitleButtons { NoButtons, SystemMenuAndClose };
+
+    Form(std::string name, Rect bounds, std::string caption, Look look,
+         TitleButtons titleButtons = TitleButtons::NoButtons);
+    void accept(ControlVisitor& visitor) override { visitor.visit(*this); }
+
+    TitleButtons titleButtons() const noexcept { return titleButtons_; }
+    // The window's main menu, if it has one.
+    MainMenu* mainMenu() const noexcept { return mainMenu_; }
 
     // The creation handler, run once when the program creates the window.
     virtual void FormCreate() {}
@@ -23,6 +35,10 @@ class Form : public Control {
     virtual void closeRequest() { setVisible(false); }
 
   private:
+    friend class MainMenu;
+
+    TitleButtons titleButtons_;
+    MainMenu* mainMenu_ = nullptr;
     int frontRequests_ = 0;
 };
 

@@ -15,7 +15,7 @@ struct Harness {
         return [this] { ++handlerRuns; };
     }
     void observe(Control& control) {
-        control.setObserver([this] { ++notifications; });
+        control.setObserver([this](const Change&) { ++notifications; });
     }
     Harness() { form.setVisible(true); }
 };

@@ -10,17 +10,15 @@
 #include <FL/Fl_Choice.H>
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Input.H>
-#include <FL/Fl_Input_Choice.H>
 #include <FL/Fl_Menu_Bar.H>
 #include <FL/Fl_Multiline_Input.H>
-#include <FL/Fl_Round_Button.H>
 #include <FL/fl_draw.H>
 
 #include <algorithm>
-#include <memory>
 
 #include "view/fltk/Text.h"
 #include "view/fltk/Widgets.h"
+#include "view/fltk/WindowHints.h"
 
 namespace torvexa::fltk {
 namespace {
@@ -79,60 +77,360 @@ void applyState(Fl_Widget& widget, const Control& control) {
         widget.deactivate();
 }
 
-// A label: its text starts at its left edge (FLTK would inset it by 3 pixels), and an
-// underlined font is drawn as a line under the text, which FLTK fonts lack.
-class LabelBox : public Fl_Box {
-  public:
-    LabelBox(int x, int y, int w, int h, bool underline)
-        : Fl_Box(x, y, w, h), underline_(underline) {}
-
-  protected:
-    void draw() override {
-        draw_box();
-        draw_label(x(), y(), w(), h(), align());
-        if (!underline_ || !label()) return;
-        fl_font(labelfont(), labelsize());
-        int tw = (align() & FL_ALIGN_WRAP) ? w() : 0;
-        int th = 0;
-        fl_measure(label(), tw, th, 0);
-        const int left = (align() & FL_ALIGN_LEFT) ? x() : x() + (w() - tw) / 2;
-        fl_color(labelcolor());
-        fl_xyline(left, y() + fl_height() - fl_descent() + 1, left + tw - 1);
-    }
-
-  private:
-    bool underline_;
-};
-
-// A drop-down's items as a static FLTK menu table, so that no text is parsed for "/" or "_".
-class MenuEntries {
-  public:
-    // Takes the items; whether they differ from the ones shown.
-    bool update(const std::vector<std::string>& items) {
-        if (items == source_ && !entries_.empty()) return false;
-        source_ = items;
-        labels_.clear();
-        for (const std::string& item : items)
-            labels_.push_back(itemText(item));
-        entries_.assign(labels_.size() + 1, Fl_Menu_Item{});
-        for (std::size_t i = 0; i < labels_.size(); ++i)
-            entries_[i].label(labels_[i].c_str());
-        return true;
-    }
-    const Fl_Menu_Item* menu() const { return entries_.data(); }
-
-  private:
-    std::vector<std::string> source_;
-    std::vector<std::string> labels_;
-    std::vector<Fl_Menu_Item> entries_;
-};
+// A row of a list as the browser holds it: "@." ends FLTK's formatting codes, so the rest of
+// the row shows as it stands.
+std::string rowText(const std::string& row) { return "@." + displayText(row); }
 
 }  // namespace
 
+// A window with its widget and its menu, whose entries and labels it owns.
 struct FltkView::Window {
     Form& form;
-    Fl_Double_Window* widget;
+    Fl_Double_Window* widget = nullptr;
+    std::vector<Fl_Menu_Item> menuEntries;
+    std::vector<std::string> menuLabels;
 };
+
+// Builds one widget per control, each kind in its own member, inside the window being built.
+class FltkView::Builder : public ControlVisitor {
+  public:
+    Builder(FltkView& view, Window& window) : view_(view), window_(window) {}
+
+    void visit(Form& form) override;
+    void visit(Panel& panel) override;
+    void visit(GroupBox& group) override;
+    void visit(Label& label) override;
+    void visit(Shape& shape) override;
+    void visit(CheckBox& box) override;
+    void visit(RadioButton& radio) override;
+    void visit(Button& button) override;
+    void visit(SpeedButton& button) override;
+    void visit(Edit& edit) override;
+    void visit(UpDown& updown) override;
+    void visit(ComboBox& combo) override;
+    void visit(TrackBar& track) override;
+    void visit(ListBox& list) override;
+    void visit(MainMenu& menu) override;
+    void visit(MenuItem& item) override;
+
+  private:
+    // The control's rectangle in window coordinates.
+    int x(const Control& c) const { return originX_ + c.bounds().left; }
+    int y(const Control& c) const { return originY_ + c.bounds().top; }
+    static int w(const Control& c) { return c.bounds().width; }
+    static int h(const Control& c) { return c.bounds().height; }
+
+    void children(Control& parent, Fl_Group& group);
+    void button(Button& model, Fl_Button& widget);
+    void editableCombo(ComboBox& combo);
+    void fixedCombo(ComboBox& combo);
+    void record(const Control& control, Fl_Widget* widget) { view_.widgets_[&control] = widget; }
+
+    FltkView& view_;
+    Window& window_;
+    int originX_ = 0;
+    int originY_ = 0;
+    std::size_t nextMenuEntry_ = 0;
+};
+
+void FltkView::Builder::children(Control& parent, Fl_Group& group) {
+    const int savedX = originX_;
+    const int savedY = originY_;
+    originX_ = x(parent);
+    originY_ = y(parent);
+    for (Control* child : parent.children())
+        child->accept(*this);
+    originX_ = savedX;
+    originY_ = savedY;
+    group.end();
+}
+
+void FltkView::Builder::visit(Form& form) {
+    const Rect& r = form.bounds();
+    const int menuHeight = form.mainMenu() ? kMenuHeight : 0;
+    auto* widget = new Fl_Double_Window(r.left, r.top, r.width, r.height + menuHeight);
+    window_.widget = widget;
+    record(form, widget);
+    widget->color(backgroundOf(form));
+    widget->size_range(r.width, r.height + menuHeight, r.width, r.height + menuHeight);
+    // The pages lie below the menu bar; the form's own bounds are its place on the screen.
+    originX_ = -r.left;
+    originY_ = menuHeight - r.top;
+    children(form, *widget);
+
+    // Esc must not close a window; a close request from the window manager goes to the form.
+    widget->callback(
+        [](Fl_Widget*, void* data) {
+            if (Fl::event() == FL_SHORTCUT && Fl::event_key() == FL_Escape) return;
+            (*static_cast<std::function<void()>*>(data))();
+        },
+        &view_.userAction([&form] { form.closeRequest(); }));
+
+    Program& program = view_.program_;
+    view_.follow(form, [widget, &form, &program](const Change&) {
+        widget->copy_label(displayText(form.caption()).c_str());
+        if (!form.visible()) {
+            widget->hide();
+        } else if (!program.application().terminated()) {
+            widget->show();
+            setTitleBarButtons(*widget, form.titleButtons() == Form::TitleButtons::NoButtons
+                                            ? TitleBar::NoButtons
+                                            : TitleBar::SystemMenuAndClose);
+        }
+    });
+}
+
+void FltkView::Builder::visit(Panel& panel) {
+    auto* group = new Fl_Group(x(panel), y(panel), w(panel), h(panel));
+    record(panel, group);
+    group->box(FL_FLAT_BOX);
+    applyLook(*group, panel);
+    children(panel, *group);
+    view_.follow(panel, [group, &panel](const Change&) { applyState(*group, panel); });
+}
+
+void FltkView::Builder::visit(GroupBox& frame) {
+    auto* group = new GroupFrame(x(frame), y(frame), w(frame), h(frame));
+    record(frame, group);
+    applyLook(*group, frame);
+    children(frame, *group);
+    view_.follow(frame, [group, &frame](const Change&) {
+        group->copy_label(captionText(frame.caption()).c_str());
+        applyState(*group, frame);
+        group->redraw();
+    });
+}
+
+void FltkView::Builder::visit(Label& label) {
+    const int width = w(label);
+    auto* box = new LabelBox(x(label), y(label), width, h(label), label.font().underline);
+    record(label, box);
+    applyLook(*box, label);
+    Fl_Align align =
+        FL_ALIGN_INSIDE | FL_ALIGN_TOP | (label.look().align == Align::Centre ? 0 : FL_ALIGN_LEFT);
+    if (label.look().wordWrap) align |= FL_ALIGN_WRAP;
+    if (label.look().fixedSize) align |= FL_ALIGN_CLIP;
+    box->align(align);
+    view_.follow(label, [box, &label, width](const Change&) {
+        box->copy_label(boxCaptionText(label.caption()).c_str());
+        if (!label.look().fixedSize) {  // grows with its caption, as a label does
+            fl_font(box->labelfont(), box->labelsize());
+            int tw = 0;
+            int th = 0;
+            fl_measure(box->label(), tw, th, 0);
+            box->size(std::max(width, tw), box->h());
+        }
+        applyState(*box, label);
+        if (box->parent()) box->parent()->redraw();
+    });
+}
+
+void FltkView::Builder::visit(Shape& shape) {
+    auto* box = new Fl_Box(x(shape), y(shape), w(shape), h(shape));
+    record(shape, box);
+    box->box(FL_FLAT_BOX);
+    box->color(toFl(*shape.look().colour));
+    view_.follow(shape, [box, &shape](const Change&) { applyState(*box, shape); });
+}
+
+void FltkView::Builder::visit(CheckBox& box) {
+    auto* widget = new Fl_Check_Button(x(box), y(box), w(box), h(box));
+    record(box, widget);
+    applyLook(*widget, box);
+    view_.onUser(*widget, [&box] { box.click(); });
+    view_.follow(box, [widget, &box](const Change&) {
+        widget->copy_label(captionText(box.caption()).c_str());
+        widget->value(box.checked());
+        applyState(*widget, box);
+    });
+}
+
+void FltkView::Builder::visit(RadioButton& radio) {
+    auto* widget = new RadioDot(x(radio), y(radio), w(radio), h(radio));
+    record(radio, widget);
+    applyLook(*widget, radio);
+    view_.onUser(*widget, [&radio] { radio.click(); });
+    view_.follow(radio, [widget, &radio](const Change&) {
+        widget->copy_label(captionText(radio.caption()).c_str());
+        widget->value(radio.checked());
+        applyState(*widget, radio);
+        widget->redraw();
+    });
+}
+
+void FltkView::Builder::button(Button& model, Fl_Button& widget) {
+    record(model, &widget);
+    applyLook(widget, model);
+    view_.onUser(widget, [&model] { model.click(); });
+    view_.follow(model, [&widget, &model](const Change&) {
+        widget.copy_label(captionText(model.caption()).c_str());
+        widget.labelfont(toFl(model.font()));
+        applyState(widget, model);
+        widget.redraw();
+    });
+}
+
+void FltkView::Builder::visit(Button& model) {
+    auto* widget = new Fl_Button(x(model), y(model), w(model), h(model));
+    button(model, *widget);
+    widget->color(toFl(Colour::ButtonFace));
+}
+
+void FltkView::Builder::visit(SpeedButton& model) {
+    button(model, *new FlatButton(x(model), y(model), w(model), h(model)));
+}
+
+void FltkView::Builder::visit(Edit& edit) {
+    const bool multi = edit.lines() == Edit::Lines::Multi;
+    Fl_Input* input = multi ? new Fl_Multiline_Input(x(edit), y(edit), w(edit), h(edit))
+                            : new Fl_Input(x(edit), y(edit), w(edit), h(edit));
+    record(edit, input);
+    if (multi) input->wrap(1);
+    input->box(multi ? FL_THIN_UP_BOX : FL_DOWN_BOX);
+    input->textfont(FL_HELVETICA);
+    input->textsize(edit.font().height);
+    input->color(backgroundOf(edit));
+    input->when(FL_WHEN_CHANGED);
+    view_.onUser(*input, [&edit, input] { edit.type(typedText(input->value())); });
+    view_.follow(edit, [input, &edit](const Change&) {
+        const std::string shown = displayText(edit.text());
+        if (shown != input->value()) input->value(shown.c_str());
+        applyState(*input, edit);
+    });
+}
+
+void FltkView::Builder::visit(UpDown& updown) {
+    auto* arrows = new UpDownArrows(x(updown), y(updown), w(updown), h(updown));
+    record(updown, arrows);
+    view_.onUser(arrows->up(), [&updown] { updown.up(); });
+    view_.onUser(arrows->down(), [&updown] { updown.down(); });
+    view_.follow(updown, [arrows, &updown](const Change&) { applyState(*arrows, updown); });
+}
+
+void FltkView::Builder::visit(ComboBox& combo) {
+    if (combo.style() == ComboBox::Style::Editable)
+        editableCombo(combo);
+    else
+        fixedCombo(combo);
+}
+
+void FltkView::Builder::editableCombo(ComboBox& combo) {
+    auto* widget = new EditableCombo(x(combo), y(combo), w(combo), h(combo));
+    record(combo, widget);
+    widget->textsize(combo.font().height);
+    view_.onUser(widget->input(),
+                 [&combo, widget] { combo.type(typedText(widget->input().value())); });
+    // Picking the item already shown is a pick too.
+    view_.onUser(*widget, [&combo, widget] { combo.pick(widget->picked()); });
+    view_.follow(combo, [widget, &combo](const Change&) {
+        widget->items(combo.items(), itemText);
+        const std::string shown = displayText(combo.text());
+        if (shown != widget->input().value()) widget->input().value(shown.c_str());
+        applyState(*widget, combo);
+    });
+}
+
+void FltkView::Builder::fixedCombo(ComboBox& combo) {
+    auto* widget = new FixedCombo(x(combo), y(combo), w(combo), h(combo));
+    record(combo, widget);
+    widget->textsize(combo.font().height);
+    widget->down_box(FL_BORDER_BOX);
+    widget->when(FL_WHEN_RELEASE | FL_WHEN_NOT_CHANGED);
+    view_.onUser(*widget, [&combo, widget] { combo.pick(widget->value()); });
+    view_.follow(combo, [widget, &combo](const Change&) {
+        widget->items(combo.items(), itemText);
+        widget->value(combo.itemIndex());
+        applyState(*widget, combo);
+        widget->redraw();
+    });
+}
+
+void FltkView::Builder::visit(TrackBar& track) {
+    auto* slider = new TickSlider(x(track), y(track), w(track), h(track), track.frequency());
+    record(track, slider);
+    slider->color(backgroundOf(track));
+    slider->bounds(track.min(), track.max());
+    slider->step(1);
+    slider->when(FL_WHEN_CHANGED | FL_WHEN_RELEASE_ALWAYS);
+    view_.onUser(*slider, [&track, slider] { track.scroll(static_cast<int>(slider->value())); });
+    view_.follow(track, [slider, &track](const Change&) {
+        slider->value(track.position());
+        applyState(*slider, track);
+    });
+}
+
+void FltkView::Builder::visit(ListBox& list) {
+    auto* browser = new RowBrowser(x(list), y(list), w(list), h(list), ListBox::kRowHeight);
+    record(list, browser);
+    browser->box(list.look().frame == Frame::Flat ? FL_BORDER_BOX : FL_DOWN_BOX);
+    browser->textfont(FL_HELVETICA);
+    browser->textsize(list.font().height);
+    browser->color(FL_WHITE);
+    browser->when(FL_WHEN_CHANGED);
+    view_.onUser(*browser, [&list, browser] {
+        list.scrollTo(browser->firstShownRow());
+        list.select(browser->value() - 1);
+    });
+    view_.follow(list, [browser, &list](const Change& change) {
+        const std::vector<std::string>& rows = list.items();
+        if (change.what == Change::What::Rows) {
+            browser->clear();
+            for (const std::string& row : rows)
+                browser->add(rowText(row).c_str());
+        } else if (change.what == Change::What::Row) {
+            browser->text(change.row + 1,
+                          rowText(rows[static_cast<std::size_t>(change.row)]).c_str());
+        }
+        browser->showFromRow(list.topIndex());
+        browser->value(list.itemIndex() + 1);
+        applyState(*browser, list);
+    });
+}
+
+void FltkView::Builder::visit(MainMenu& menu) {
+    // One static table: the titles with their items, each list closed by an empty entry.
+    std::size_t size = 1;
+    for (Control* title : menu.children())
+        size += title->children().size() + 2;
+    window_.menuEntries.assign(size, Fl_Menu_Item{});
+    window_.menuLabels.assign(size, std::string());
+    for (Control* title : menu.children())
+        title->accept(*this);
+
+    auto* bar = new Fl_Menu_Bar(0, 0, window_.widget->w(), kMenuHeight);
+    record(menu, bar);
+    bar->box(FL_FLAT_BOX);
+    bar->color(toFl(Colour::ButtonFace));
+    bar->textsize(FL_NORMAL_SIZE);
+    bar->menu(window_.menuEntries.data());
+}
+
+void FltkView::Builder::visit(MenuItem& item) {
+    const std::size_t at = nextMenuEntry_++;
+    Fl_Menu_Item* entry = &window_.menuEntries[at];
+    std::string* label = &window_.menuLabels[at];
+    view_.menuEntries_[&item] = entry;
+    Fl_Window* widget = window_.widget;
+    if (!item.children().empty()) {  // a title: its items follow, then an empty entry
+        entry->flags = FL_SUBMENU;
+        for (Control* child : item.children())
+            child->accept(*this);
+        ++nextMenuEntry_;
+    } else {
+        entry->callback(
+            [](Fl_Widget*, void* data) { (*static_cast<std::function<void()>*>(data))(); },
+            &view_.userAction([&item] { item.click(); }));
+    }
+    view_.follow(item, [entry, label, &item, widget](const Change&) {
+        *label = captionText(item.caption());
+        entry->label(label->c_str());
+        if (item.enabled())
+            entry->activate();
+        else
+            entry->deactivate();
+        widget->redraw();
+    });
+}
 
 void initialiseToolkit() {
     Fl::set_font(FL_HELVETICA, " Liberation Sans");
@@ -145,9 +443,13 @@ void initialiseToolkit() {
 }
 
 FltkView::FltkView(Program& program) : program_(program) {
-    windows_.push_back(buildWindow(program.form1(), kMenuHeight));
-    windows_.push_back(buildWindow(program.form2(), 0));
-    windows_.push_back(buildWindow(program.form3(), 0));
+    for (Form* form : {static_cast<Form*>(&program.form1()), static_cast<Form*>(&program.form2()),
+                       static_cast<Form*>(&program.form3())}) {
+        auto window = std::make_unique<Window>(Window{*form});
+        Builder builder(*this, *window);
+        form->accept(builder);
+        windows_.push_back(std::move(window));
+    }
     program.application().setObserver([this] {
         for (auto& window : windows_)
             window->widget->hide();
@@ -155,6 +457,9 @@ FltkView::FltkView(Program& program) : program_(program) {
 }
 
 FltkView::~FltkView() {
+    program_.application().setObserver({});
+    for (Control* control : followed_)
+        control->setObserver({});
     for (auto& window : windows_)
         delete window->widget;
 }
@@ -164,315 +469,30 @@ int FltkView::run() {
     return Fl::run();
 }
 
-const char* FltkView::keep(std::string text) {
-    texts_.push_back(std::move(text));
-    return texts_.back().c_str();
+Fl_Widget* FltkView::widgetOf(const Control& control) const {
+    const auto it = widgets_.find(&control);
+    return it == widgets_.end() ? nullptr : it->second;
+}
+
+const Fl_Menu_Item* FltkView::menuEntryOf(const MenuItem& item) const {
+    const auto it = menuEntries_.find(&item);
+    return it == menuEntries_.end() ? nullptr : it->second;
+}
+
+std::function<void()>& FltkView::userAction(std::function<void()> action) {
+    return actions_.emplace_back(
+        [this, action = std::move(action)] { program_.application().perform(action); });
 }
 
 void FltkView::onUser(Fl_Widget& widget, std::function<void()> action) {
-    actions_.push_back(
-        [this, action = std::move(action)] { program_.application().perform(action); });
     widget.callback([](Fl_Widget*, void* data) { (*static_cast<std::function<void()>*>(data))(); },
-                    &actions_.back());
+                    &userAction(std::move(action)));
 }
 
-void FltkView::follow(Control& control, std::function<void()> sync) {
-    sync();
+void FltkView::follow(Control& control, Observer sync) {
+    sync({.what = Change::What::Rows});
     control.setObserver(std::move(sync));
-}
-
-std::unique_ptr<FltkView::Window> FltkView::buildWindow(Form& form, int menuHeight) {
-    const Rect& r = form.bounds();
-    auto* widget = new Fl_Double_Window(r.left, r.top, r.width, r.height + menuHeight);
-    widget->color(backgroundOf(form));
-    widget->size_range(r.width, r.height + menuHeight, r.width, r.height + menuHeight);
-    buildChildren(form, 0, menuHeight);
-    for (Control* child : form.children()) {
-        if (auto* menu = dynamic_cast<MainMenu*>(child)) buildMenu(*menu, *widget, menuHeight);
-    }
-    widget->end();
-
-    // Esc must not close a window; a close request from the window manager goes to the form.
-    widget->callback(
-        [](Fl_Widget*, void* data) {
-            if (Fl::event() == FL_SHORTCUT && Fl::event_key() == FL_Escape) return;
-            (*static_cast<std::function<void()>*>(data))();
-        },
-        &actions_.emplace_back(
-            [this, &form] { program_.application().perform([&form] { form.closeRequest(); }); }));
-
-    follow(form, [this, &form, widget] {
-        widget->copy_label(displayText(form.caption()).c_str());
-        if (!form.visible()) {
-            widget->hide();
-        } else if (!program_.application().terminated()) {
-            widget->show();
-        }
-    });
-    auto window = std::make_unique<Window>(Window{form, widget});
-    return window;
-}
-
-void FltkView::buildChildren(Control& parent, int originX, int originY) {
-    for (Control* child : parent.children()) {
-        const Rect& r = child->bounds();
-        Fl_Widget* widget = buildControl(*child, originX + r.left, originY + r.top);
-        if (auto* group = dynamic_cast<Fl_Group*>(widget)) {
-            buildChildren(*child, originX + r.left, originY + r.top);
-            group->end();
-        }
-    }
-}
-
-Fl_Widget* FltkView::buildControl(Control& control, int x, int y) {
-    const Rect& r = control.bounds();
-    const int w = r.width;
-    const int h = r.height;
-
-    if (dynamic_cast<Panel*>(&control)) {
-        auto* group = new Fl_Group(x, y, w, h);
-        group->box(FL_FLAT_BOX);
-        applyLook(*group, control);
-        follow(control, [group, &control] { applyState(*group, control); });
-        return group;
-    }
-    if (dynamic_cast<GroupBox*>(&control)) {
-        auto* group = new GroupFrame(x, y, w, h);
-        applyLook(*group, control);
-        follow(control, [group, &control] {
-            group->copy_label(captionText(control.caption()).c_str());
-            applyState(*group, control);
-            group->redraw();
-        });
-        return group;
-    }
-    if (auto* label = dynamic_cast<Label*>(&control)) {
-        auto* box = new LabelBox(x, y, w, h, label->font().underline);
-        applyLook(*box, control);
-        box->box(FL_NO_BOX);
-        Fl_Align align = FL_ALIGN_INSIDE | FL_ALIGN_TOP |
-                         (label->look().align == Align::Centre ? 0 : FL_ALIGN_LEFT);
-        if (label->look().wordWrap) align |= FL_ALIGN_WRAP;
-        if (label->look().fixedSize) align |= FL_ALIGN_CLIP;
-        box->align(align);
-        follow(control, [box, label, w, h] {
-            box->copy_label(boxCaptionText(label->caption()).c_str());
-            if (!label->look().fixedSize) {  // grows with its caption, as a label does
-                fl_font(box->labelfont(), box->labelsize());
-                int tw = 0;
-                int th = 0;
-                fl_measure(box->label(), tw, th, 0);
-                box->size(std::max(w, tw), h);
-            }
-            applyState(*box, *label);
-            if (box->parent()) box->parent()->redraw();
-        });
-        return box;
-    }
-    if (dynamic_cast<Shape*>(&control)) {
-        auto* box = new Fl_Box(x, y, w, h);
-        box->box(FL_FLAT_BOX);
-        box->color(toFl(*control.look().colour));
-        follow(control, [box, &control] { applyState(*box, control); });
-        return box;
-    }
-    if (auto* check = dynamic_cast<CheckBox*>(&control)) {
-        auto* button = new Fl_Check_Button(x, y, w, h);
-        applyLook(*button, control);
-        onUser(*button, [check] { check->click(); });
-        follow(control, [button, check] {
-            button->copy_label(captionText(check->caption()).c_str());
-            button->value(check->checked());
-            applyState(*button, *check);
-        });
-        return button;
-    }
-    if (auto* radio = dynamic_cast<RadioButton*>(&control)) {
-        auto* button = new Fl_Round_Button(x, y, w, h);
-        button->type(FL_RADIO_BUTTON);
-        applyLook(*button, control);
-        onUser(*button, [radio] { radio->click(); });
-        follow(control, [button, radio] {
-            button->copy_label(captionText(radio->caption()).c_str());
-            if (radio->checked())
-                button->setonly();
-            else
-                button->value(0);
-            applyState(*button, *radio);
-        });
-        return button;
-    }
-    if (auto* model = dynamic_cast<Button*>(&control)) {
-        Fl_Button* button = dynamic_cast<SpeedButton*>(&control) ? new FlatButton(x, y, w, h)
-                                                                 : new Fl_Button(x, y, w, h);
-        applyLook(*button, control);
-        if (!dynamic_cast<SpeedButton*>(&control)) button->color(toFl(Colour::ButtonFace));
-        onUser(*button, [model] { model->click(); });
-        follow(control, [button, model] {
-            button->copy_label(captionText(model->caption()).c_str());
-            button->labelfont(toFl(model->font()));
-            applyState(*button, *model);
-            button->redraw();
-        });
-        return button;
-    }
-    if (auto* edit = dynamic_cast<Edit*>(&control)) {
-        Fl_Input* input = edit->lines() == Edit::Lines::Multi ? new Fl_Multiline_Input(x, y, w, h)
-                                                              : new Fl_Input(x, y, w, h);
-        if (edit->lines() == Edit::Lines::Multi) {
-            input->wrap(1);
-            input->box(FL_THIN_UP_BOX);
-        } else {
-            input->box(FL_DOWN_BOX);
-        }
-        input->textfont(FL_HELVETICA);
-        input->textsize(control.font().height);
-        input->color(backgroundOf(control));
-        input->when(FL_WHEN_CHANGED);
-        onUser(*input, [edit, input] { edit->type(typedText(input->value())); });
-        follow(control, [input, edit] {
-            const std::string shown = displayText(edit->text());
-            if (shown != input->value()) input->value(shown.c_str());
-            applyState(*input, *edit);
-        });
-        return input;
-    }
-    if (auto* updown = dynamic_cast<UpDown*>(&control)) {
-        auto* group = new Fl_Group(x, y, w, h);
-        auto* up = new Fl_Button(x, y, w, h / 2, "@-38>");
-        auto* down = new Fl_Button(x, y + h / 2, w, h - h / 2, "@-32>");
-        for (Fl_Button* arrow : {up, down}) {
-            arrow->labelsize(6);
-            arrow->visible_focus(0);
-            arrow->color(toFl(Colour::ButtonFace));
-        }
-        group->end();
-        onUser(*up, [updown] { updown->up(); });
-        onUser(*down, [updown] { updown->down(); });
-        follow(control, [group, updown] { applyState(*group, *updown); });
-        return nullptr;  // the arrows are built; nothing below them
-    }
-    if (auto* combo = dynamic_cast<ComboBox*>(&control)) {
-        auto entries = std::make_shared<MenuEntries>();
-        if (combo->style() == ComboBox::Style::Editable) {
-            auto* choice = new Fl_Input_Choice(x, y, w, h);
-            choice->input()->textsize(control.font().height);
-            choice->menubutton()->textsize(control.font().height);
-            choice->input()->when(FL_WHEN_CHANGED);
-            // Picking the item already shown is a pick too.
-            choice->menubutton()->when(FL_WHEN_RELEASE | FL_WHEN_NOT_CHANGED);
-            onUser(*choice->input(),
-                   [combo, choice] { combo->type(typedText(choice->input()->value())); });
-            onUser(*choice->menubutton(),
-                   [combo, choice] { combo->pick(choice->menubutton()->value()); });
-            follow(control, [choice, combo, entries] {
-                if (entries->update(combo->items())) choice->menubutton()->menu(entries->menu());
-                const std::string shown = displayText(combo->text());
-                if (shown != choice->input()->value()) choice->input()->value(shown.c_str());
-                applyState(*choice, *combo);
-            });
-            return choice;
-        }
-        auto* choice = new Fl_Choice(x, y, w, h);
-        choice->textsize(control.font().height);
-        choice->down_box(FL_BORDER_BOX);
-        choice->when(FL_WHEN_RELEASE | FL_WHEN_NOT_CHANGED);
-        onUser(*choice, [combo, choice] { combo->pick(choice->value()); });
-        follow(control, [choice, combo, entries] {
-            if (entries->update(combo->items())) choice->menu(entries->menu());
-            choice->value(combo->itemIndex());
-            applyState(*choice, *combo);
-            choice->redraw();
-        });
-        return choice;
-    }
-    if (auto* track = dynamic_cast<TrackBar*>(&control)) {
-        auto* slider = new TickSlider(x, y, w, h, track->frequency());
-        slider->color(backgroundOf(control));
-        slider->bounds(track->min(), track->max());
-        slider->step(1);
-        slider->when(FL_WHEN_CHANGED | FL_WHEN_RELEASE_ALWAYS);
-        onUser(*slider, [track, slider] { track->scroll(static_cast<int>(slider->value())); });
-        follow(control, [slider, track] {
-            slider->value(track->position());
-            applyState(*slider, *track);
-        });
-        return slider;
-    }
-    if (auto* list = dynamic_cast<ListBox*>(&control)) {
-        auto* browser = new RowBrowser(x, y, w, h, ListBox::kRowHeight);
-        browser->box(list->look().frame == Frame::Flat ? FL_BORDER_BOX : FL_DOWN_BOX);
-        browser->textfont(FL_HELVETICA);
-        browser->textsize(control.font().height);
-        browser->color(FL_WHITE);
-        browser->when(FL_WHEN_CHANGED);
-        onUser(*browser, [list, browser] {
-            list->scrollTo(browser->firstShownRow());
-            list->select(browser->value() - 1);
-        });
-        follow(control, [browser, list] {
-            // "@." ends FLTK's formatting codes, so the rest of a row shows as it stands.
-            const auto shown = [](const std::string& row) { return "@." + displayText(row); };
-            const std::vector<std::string>& rows = list->items();
-            if (browser->size() != static_cast<int>(rows.size())) {
-                browser->clear();
-                for (const std::string& row : rows)
-                    browser->add(shown(row).c_str());
-            } else {
-                for (int i = 0; i < browser->size(); ++i) {
-                    const std::string text = shown(rows[static_cast<std::size_t>(i)]);
-                    if (text != browser->text(i + 1)) browser->text(i + 1, text.c_str());
-                }
-            }
-            browser->showFromRow(list->topIndex());
-            browser->value(list->itemIndex() + 1);
-            applyState(*browser, *list);
-        });
-        return browser;
-    }
-    return nullptr;  // the main menu is built with the window
-}
-
-void FltkView::buildMenu(MainMenu& menu, Fl_Window& window, int height) {
-    // One static table: the titles with their items, each list closed by an empty entry.
-    std::size_t size = 1;
-    for (Control* title : menu.children())
-        size += title->children().size() + 2;
-    menuItems_.assign(size, Fl_Menu_Item{});
-
-    std::size_t at = 0;
-    for (Control* titleControl : menu.children()) {
-        auto* title = static_cast<MenuItem*>(titleControl);
-        Fl_Menu_Item* titleItem = &menuItems_[at++];
-        titleItem->flags = FL_SUBMENU;
-        follow(*title, [this, titleItem, title, &window] {
-            titleItem->label(keep(captionText(title->caption())));
-            window.redraw();
-        });
-        for (Control* itemControl : title->children()) {
-            auto* item = static_cast<MenuItem*>(itemControl);
-            Fl_Menu_Item* entry = &menuItems_[at++];
-            actions_.push_back(
-                [this, item] { program_.application().perform([item] { item->click(); }); });
-            entry->callback(
-                [](Fl_Widget*, void* data) { (*static_cast<std::function<void()>*>(data))(); },
-                &actions_.back());
-            follow(*item, [this, entry, item] {
-                entry->label(keep(captionText(item->caption())));
-                if (item->enabled())
-                    entry->activate();
-                else
-                    entry->deactivate();
-            });
-        }
-        ++at;  // the empty entry that closes the submenu
-    }
-
-    auto* bar = new Fl_Menu_Bar(0, 0, window.w(), height);
-    bar->box(FL_FLAT_BOX);
-    bar->color(fl_rgb_color(240, 240, 240));
-    bar->textsize(FL_NORMAL_SIZE);
-    bar->menu(menuItems_.data());
+    followed_.push_back(&control);
 }
 
 }  // namespace torvexa::fltk

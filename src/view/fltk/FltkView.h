@@ -4,18 +4,17 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
-class Fl_Group;
-class Fl_Menu_Bar;
+#include "ui/Control.h"
+
 class Fl_Widget;
 class Fl_Window;
 struct Fl_Menu_Item;
 
 namespace torvexa {
-class Control;
-class Form;
-class MainMenu;
+class MenuItem;
 class Program;
 }  // namespace torvexa
 
@@ -24,12 +23,14 @@ namespace torvexa::fltk {
 // Sets FLTK's fonts and sizes; call once before any widget exists.
 void initialiseToolkit();
 
-// Draws the program's three windows with FLTK: one widget per control. A person's actions go
-// to the controls' user entry points through the program's top level; the controls' observers
-// bring the widgets up to date without running any callback.
+// Draws the program's three windows with FLTK: one widget per control, built by one builder
+// per kind of control. A person's actions go to the controls' user entry points through the
+// program's top level; the controls' observers bring the widgets up to date without running
+// any callback.
 class FltkView {
   public:
     explicit FltkView(Program& program);
+    // Detaches every observer, then destroys the windows.
     ~FltkView();
     FltkView(const FltkView&) = delete;
     FltkView& operator=(const FltkView&) = delete;
@@ -37,25 +38,26 @@ class FltkView {
     // Runs the event loop until the end of the program is requested.
     int run();
 
+    // What shows a control, for tests that compare the widgets with the model.
+    Fl_Widget* widgetOf(const Control& control) const;
+    const Fl_Menu_Item* menuEntryOf(const MenuItem& item) const;
+
   private:
+    class Builder;
     struct Window;
 
-    std::unique_ptr<Window> buildWindow(Form& form, int menuHeight);
-    void buildChildren(Control& parent, int originX, int originY);
-    Fl_Widget* buildControl(Control& control, int x, int y);
-    void buildMenu(MainMenu& menu, Fl_Window& window, int height);
-
-    // Runs a person's action under the top level.
+    // Runs a person's action under the top level when the widget calls back.
     void onUser(Fl_Widget& widget, std::function<void()> action);
-    // Runs `sync` now and after every change of the control.
-    void follow(Control& control, std::function<void()> sync);
-    const char* keep(std::string text);
+    std::function<void()>& userAction(std::function<void()> action);
+    // Brings the widget up to date now and after every change of the control.
+    void follow(Control& control, Observer sync);
 
     Program& program_;
     std::vector<std::unique_ptr<Window>> windows_;
     std::deque<std::function<void()>> actions_;
-    std::deque<std::string> texts_;
-    std::vector<Fl_Menu_Item> menuItems_;
+    std::vector<Control*> followed_;
+    std::unordered_map<const Control*, Fl_Widget*> widgets_;
+    std::unordered_map<const MenuItem*, const Fl_Menu_Item*> menuEntries_;
 };
 
 }  // namespace torvexa::fltk

@@ -5,6 +5,24 @@
 
 namespace torvexa::fltk {
 
+LabelBox::LabelBox(int x, int y, int w, int h, bool underline)
+    : Fl_Box(x, y, w, h), underline_(underline) {
+    box(FL_NO_BOX);
+}
+
+void LabelBox::draw() {
+    draw_box();
+    draw_label(x(), y(), w(), h(), align());
+    if (!underline_ || !label()) return;
+    fl_font(labelfont(), labelsize());
+    int tw = (align() & FL_ALIGN_WRAP) ? w() : 0;
+    int th = 0;
+    fl_measure(label(), tw, th, 0);
+    const int left = (align() & FL_ALIGN_LEFT) ? x() : x() + (w() - tw) / 2;
+    fl_color(labelcolor());
+    fl_xyline(left, y() + fl_height() - fl_descent() + 1, left + tw - 1);
+}
+
 FlatButton::FlatButton(int x, int y, int w, int h) : Fl_Button(x, y, w, h) {
     box(FL_FLAT_BOX);
     down_box(FL_THIN_DOWN_BOX);
@@ -12,13 +30,66 @@ FlatButton::FlatButton(int x, int y, int w, int h) : Fl_Button(x, y, w, h) {
 }
 
 int FlatButton::handle(int event) {
-    if (event == FL_ENTER || event == FL_LEAVE) {
-        box(event == FL_ENTER && active_r() ? FL_THIN_UP_BOX : FL_FLAT_BOX);
-        redraw();
-        Fl_Button::handle(event);
-        return 1;
+    switch (event) {
+        case FL_ENTER:
+            hovered_ = true;
+            redraw();
+            Fl_Button::handle(event);
+            return 1;
+        case FL_LEAVE:
+        case FL_HIDE:
+        case FL_DEACTIVATE:
+            hovered_ = false;
+            redraw();
+            break;
+        case FL_RELEASE: {
+            const int handled = Fl_Button::handle(event);
+            // The click may have opened a window: the frame follows the pointer, not the click.
+            int px = 0;
+            int py = 0;
+            Fl::get_mouse(px, py);
+            const Fl_Window* top = window();
+            hovered_ = top && Fl::first_window() == top && px >= top->x_root() + x() &&
+                       px < top->x_root() + x() + w() && py >= top->y_root() + y() &&
+                       py < top->y_root() + y() + h();
+            redraw();
+            return handled;
+        }
+        default:
+            break;
     }
     return Fl_Button::handle(event);
+}
+
+void FlatButton::draw() {
+    const Fl_Boxtype frame = value()                  ? down_box()
+                             : hovered_ && active_r() ? FL_THIN_UP_BOX
+                                                      : FL_FLAT_BOX;
+    // Never greyed: a disabled flat button is its greyed caption on the colour behind it.
+    fl_draw_box(frame, x(), y(), w(), h(), color());
+    draw_label();
+}
+
+RadioDot::RadioDot(int x, int y, int w, int h) : Fl_Round_Button(x, y, w, h) {
+    type(FL_RADIO_BUTTON);
+}
+
+void RadioDot::draw() {
+    constexpr int kDiameter = 13;
+    constexpr int kDot = 5;
+    const int left = x() + 1;
+    const int top = y() + (h() - kDiameter) / 2;
+    fl_color(active_r() ? FL_WHITE : color());
+    fl_pie(left, top, kDiameter, kDiameter, 0, 360);
+    fl_color(active_r() ? fl_rgb_color(96, 96, 96) : fl_inactive(fl_rgb_color(96, 96, 96)));
+    fl_arc(left, top, kDiameter, kDiameter, 0, 360);
+    if (value()) {
+        const int inset = (kDiameter - kDot) / 2;
+        fl_color(active_r() ? FL_BLACK : fl_inactive(FL_BLACK));
+        fl_pie(left + inset, top + inset, kDot, kDot, 0, 360);
+    }
+    draw_label(left + kDiameter + 4, y(), w() - kDiameter - 5, h());
+    if (Fl::focus() == this) draw_focus();
 }
 
 GroupFrame::GroupFrame(int x, int y, int w, int h) : Fl_Group(x, y, w, h) {
@@ -43,6 +114,71 @@ void GroupFrame::draw() {
         }
     }
     draw_children();
+}
+
+UpDownArrows::UpDownArrows(int x, int y, int w, int h)
+    : Fl_Group(x, y, w, h),
+      up_(x, y, w, h / 2, "@-38>"),
+      down_(x, y + h / 2, w, h - h / 2, "@-32>") {
+    for (Fl_Button* arrow : {&up_, &down_}) {
+        arrow->labelsize(6);
+        arrow->visible_focus(0);
+        arrow->color(fl_rgb_color(240, 240, 240));
+    }
+    end();
+}
+
+bool MenuTable::update(const std::vector<std::string>& items, Convert convert) {
+    if (items == source_ && !entries_.empty()) return false;
+    source_ = items;
+    labels_.clear();
+    for (const std::string& item : items)
+        labels_.push_back(convert(item));
+    entries_.assign(labels_.size() + 1, Fl_Menu_Item{});
+    for (std::size_t i = 0; i < labels_.size(); ++i)
+        entries_[i].label(labels_[i].c_str());
+    return true;
+}
+
+FixedCombo::FixedCombo(int x, int y, int w, int h) : Fl_Choice(x, y, w, h) {}
+
+void FixedCombo::items(const std::vector<std::string>& items, MenuTable::Convert convert) {
+    if (table_.update(items, convert)) menu(table_.menu());
+}
+
+namespace {
+constexpr int kArrowWidth = 17;
+}
+
+EditableCombo::EditableCombo(int x, int y, int w, int h)
+    : Fl_Group(x, y, w, h),
+      input_(x, y, w - kArrowWidth, h),
+      arrow_(x + w - kArrowWidth, y, kArrowWidth, h, "@-22>") {
+    input_.when(FL_WHEN_CHANGED);
+    arrow_.labelsize(7);
+    arrow_.visible_focus(0);
+    arrow_.color(fl_rgb_color(240, 240, 240));
+    arrow_.callback(
+        [](Fl_Widget* arrow, void*) { static_cast<EditableCombo*>(arrow->parent())->openList(); });
+    arrow_.when(FL_WHEN_CHANGED);  // opens on the press, as a drop-down does
+    end();
+}
+
+void EditableCombo::items(const std::vector<std::string>& items, MenuTable::Convert convert) {
+    table_.update(items, convert);
+}
+
+void EditableCombo::textsize(int size) { input_.textsize(size); }
+
+void EditableCombo::openList() {
+    if (!arrow_.value()) return;  // the release of the press that opened the list
+    arrow_.value(0);
+    const Fl_Menu_Item* menu = table_.menu();
+    if (!menu || !menu->label()) return;
+    const Fl_Menu_Item* chosen = menu->pulldown(x(), y(), w(), h(), nullptr, nullptr);
+    if (!chosen) return;
+    picked_ = static_cast<int>(chosen - menu);
+    do_callback();
 }
 
 TickSlider::TickSlider(int x, int y, int w, int h, int frequency)
@@ -78,10 +214,9 @@ RowBrowser::RowBrowser(int x, int y, int w, int h, int rowHeight)
 
 int RowBrowser::item_height(void*) const { return rowHeight_; }
 
-void RowBrowser::showFromRow(int top) {
-    if (size() > 0) topline(top + 1);
-}
+// By pixel position: FLTK works out the top line only when the list is drawn.
+void RowBrowser::showFromRow(int top) { position(top * rowHeight_); }
 
-int RowBrowser::firstShownRow() { return size() > 0 ? topline() - 1 : 0; }
+int RowBrowser::firstShownRow() { return position() / rowHeight_; }
 
 }  // namespace torvexa::fltk

@@ -1,18 +1,56 @@
 #pragma once
 
+#include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
+#include <FL/Fl_Choice.H>
 #include <FL/Fl_Group.H>
 #include <FL/Fl_Hold_Browser.H>
+#include <FL/Fl_Input.H>
+#include <FL/Fl_Menu_Item.H>
+#include <FL/Fl_Round_Button.H>
 #include <FL/Fl_Slider.H>
+
+#include <string>
+#include <string_view>
+#include <vector>
 
 // The few widgets FLTK lacks in the form the windows need.
 namespace torvexa::fltk {
 
-// A flat button: no frame until the pointer is over it.
+// A label: its text starts at its left edge (FLTK would inset it by 3 pixels), and an
+// underlined font is drawn as a line under the text, which FLTK fonts lack.
+class LabelBox : public Fl_Box {
+  public:
+    LabelBox(int x, int y, int w, int h, bool underline);
+
+  protected:
+    void draw() override;
+
+  private:
+    bool underline_;
+};
+
+// A flat button: no frame until the pointer is over it; disabled, only its greyed caption on
+// the colour behind it.
 class FlatButton : public Fl_Button {
   public:
     FlatButton(int x, int y, int w, int h);
     int handle(int event) override;
+
+  protected:
+    void draw() override;
+
+  private:
+    bool hovered_ = false;
+};
+
+// A radio button of the usual size, with a clear dot when chosen.
+class RadioDot : public Fl_Round_Button {
+  public:
+    RadioDot(int x, int y, int w, int h);
+
+  protected:
+    void draw() override;
 };
 
 // A group box: an etched frame with its caption on the top edge.
@@ -22,6 +60,63 @@ class GroupFrame : public Fl_Group {
 
   protected:
     void draw() override;
+};
+
+// The up and down arrows of an up-down control.
+class UpDownArrows : public Fl_Group {
+  public:
+    UpDownArrows(int x, int y, int w, int h);
+    Fl_Button& up() { return up_; }
+    Fl_Button& down() { return down_; }
+
+  private:
+    Fl_Button up_;
+    Fl_Button down_;
+};
+
+// A drop-down's items as a static FLTK menu table, so that no text is parsed for "/" or "_".
+class MenuTable {
+  public:
+    using Convert = std::string (*)(std::string_view);
+    // Takes the items; whether they differ from the ones held.
+    bool update(const std::vector<std::string>& items, Convert convert);
+    const Fl_Menu_Item* menu() const { return entries_.data(); }
+
+  private:
+    std::vector<std::string> source_;
+    std::vector<std::string> labels_;
+    std::vector<Fl_Menu_Item> entries_;
+};
+
+// A fixed drop-down list.
+class FixedCombo : public Fl_Choice {
+  public:
+    FixedCombo(int x, int y, int w, int h);
+    void items(const std::vector<std::string>& items, MenuTable::Convert convert);
+
+  private:
+    MenuTable table_;
+};
+
+// An editable drop-down: a text field with an arrow whose list opens below the field, as wide
+// as the field. The group calls back when an item is picked.
+class EditableCombo : public Fl_Group {
+  public:
+    EditableCombo(int x, int y, int w, int h);
+    void items(const std::vector<std::string>& items, MenuTable::Convert convert);
+    const Fl_Menu_Item* menu() const { return table_.menu(); }
+    void textsize(int size);
+    Fl_Input& input() { return input_; }
+    // The item picked last (from 0).
+    int picked() const { return picked_; }
+    // Opens the list below the field; a pick calls back.
+    void openList();
+
+  private:
+    Fl_Input input_;
+    Fl_Button arrow_;
+    MenuTable table_;
+    int picked_ = -1;
 };
 
 // A horizontal slider with tick marks below it.
