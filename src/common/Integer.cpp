@@ -32,8 +32,7 @@ std::optional<int> parseInteger(std::string_view text) noexcept {
     if (i < text.size() && (text[i] == '$' || text[i] == 'x' || text[i] == 'X')) {
         base = 16;
         ++i;
-    } else if (i + 1 < text.size() && text[i] == '0' &&
-               (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+    } else if (i + 1 < text.size() && text[i] == '0' && text[i + 1] == 'x') {
         base = 16;
         i += 2;
     }

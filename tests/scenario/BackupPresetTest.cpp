@@ -143,5 +143,26 @@ TEST_F(BackupAndPresets, PresetThreeWritesAValueTheDropDownNeverWrites) {
     EXPECT_EQ(f().ComboBox3.text(), entry(16));
 }
 
+// A file without any write permission is write-protected, also for a user (root) whom the
+// system would let write it: no save, preset or restore changes it, and each says so.
+TEST_F(BackupAndPresets, AWriteProtectedFileIsNeverOverwritten) {
+    const std::string file = craftedConfig({{5, "1"}});
+    s.installGame(file);
+    s.start();
+    click(f().Backupsichern1);
+    test::writeBytes(backupFile(), craftedConfig({}));
+    fs::permissions(s.configFile(),
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    click(f().Laden1);
+    f().CheckBox2.setChecked(false);
+
+    click(f().Sichern1);
+    choosePreset(presets().RadioButton1);
+    click(f().Backupladen1);
+    EXPECT_EQ(texts(), std::vector<std::string>(3, "File access denied."));
+    EXPECT_EQ(s.configBytes(), file);
+    EXPECT_TRUE(f().CheckBox2.checked());  // the restore still loaded the file as it is
+}
+
 }  // namespace
 }  // namespace torvexa

@@ -23,8 +23,8 @@ TEST(Integer, AcceptsDecimalAndHexadecimalForms) {
 
 TEST(Integer, RejectsEverythingElse) {
     for (const char* text :
-         {"", " ", "1 ", "\t1", "1.5", "12a", "a", "$", "0x", "--1", "+-1", "- 1", "2147483648",
-          "-2147483649", "$100000000", "99999999999999999999"}) {
+         {"", " ", "1 ", "\t1", "1.5", "12a", "a", "$", "0x", "0X10", "--1", "+-1", "- 1",
+          "2147483648", "-2147483649", "$100000000", "99999999999999999999"}) {
         EXPECT_FALSE(parseInteger(text).has_value()) << '"' << text << '"';
     }
 }

@@ -97,7 +97,9 @@ void writeFileAtomically(const fs::path& target, std::string_view content) {
     struct stat old {};
     const bool replacing = ::stat(file.c_str(), &old) == 0;
     if (replacing && S_ISDIR(old.st_mode)) fail(EISDIR, file);
-    // A write-protected file stays protected, as it would on Windows.
+    // A write-protected file stays protected, as it would on Windows: without any write
+    // permission bit it is read-only even for a user whom the system would let write it.
+    if (replacing && (old.st_mode & 0222) == 0) fail(EACCES, file);
     if (replacing && ::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0) fail(errno, file);
 
     std::string temporary = (folder / ("." + file.filename().string() + ".XXXXXX")).string();
