@@ -174,7 +174,7 @@ TEST_F(Bindings, DropDownsWriteOnAPersonsPickOrExactTyping) {
     page(f().SpeedButton4);
     const std::vector<std::pair<int, std::string>> reflections = {{1, "3"}, {0, "2"}, {2, "4"}};
     for (const auto& [item, expected] : reflections) {
-        s.user([&] { f().ComboBox3.pick(item); });
+        s.user([&, item = item] { f().ComboBox3.pick(item); });
         EXPECT_EQ(at(53), expected) << "item " << item;
     }
     s.user([&] { f().ComboBox3.type("Grafik"); });
