@@ -5,15 +5,36 @@
 
 #include <FL/Fl.H>
 
+#include <filesystem>
+#include <system_error>
+
 #include "platform/posix/PosixSystem.h"
 #include "view/fltk/FltkDialogs.h"
 #include "view/fltk/FltkView.h"
+
+namespace {
+
+// The translation files that come with Torvexa, where the open dialog starts: installed beside
+// the program, else in the source tree it was built from.
+std::filesystem::path shippedLanguages() {
+    std::error_code error;
+    const auto program = std::filesystem::read_symlink("/proc/self/exe", error);
+    for (const std::filesystem::path& folder : {program.parent_path() / TORVEXA_LANG_FROM_BIN,
+                                                std::filesystem::path(TORVEXA_SOURCE_LANG)}) {
+        if (!error && std::filesystem::is_directory(folder, error))
+            return folder.lexically_normal();
+        error.clear();
+    }
+    return {};
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     (void)argc;
     torvexa::fltk::initialiseToolkit();
     torvexa::PosixSystem system(torvexa::PosixSystem::defaultPrefix());
-    torvexa::fltk::FltkDialogs dialogs;
+    torvexa::fltk::FltkDialogs dialogs(shippedLanguages());
     torvexa::Program program(system, dialogs, argv[0]);
     if (!program.running()) return 0;  // the end was requested during start-up
     torvexa::fltk::FltkView view(program);

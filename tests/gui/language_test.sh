@@ -21,6 +21,16 @@ xdotool key Return
 sleep 0.5
 [ "$(cat "$WORK/work/langopt.zel")" = "$ROOT/lang/english.zpr"$'\r' ] || fail "langopt.zel does not hold the English file"
 screenshot "$WIN" language-english
+# What the person reads changed at once: the menu titles and the Info page's captions.
+differ() {
+    local a b
+    a=$(convert "$SHOTS/language-deutsch.png" -crop "$1" +repage ppm:- | md5sum)
+    b=$(convert "$SHOTS/language-english.png" -crop "$1" +repage ppm:- | md5sum)
+    [ "$a" != "$b" ]
+}
+differ 200x20+0+0 || fail "the menu titles did not change"
+differ 440x60+$((129 + 8))+$((20 + 8)) || fail "the Info page's captions did not change"
+[ "$(ink "$SHOTS/language-english.png" 200x20+0+0)" -gt 20 ] || fail "the menu bar shows no titles"
 click_in "$WIN" 20 10
 screenshot root language-english-menu
 echo "language journey passed"

@@ -129,3 +129,17 @@ find_tint_dialog() {
 line_of() {
     sed -n "${2}p" "$1" | tr -d '\r'
 }
+
+# The colour of one pixel of a screenshot as "r,g,b".
+pixel() {
+    local f="p{$2,$3}"
+    convert "$1" -format "%[fx:round(255*$f.r)],%[fx:round(255*$f.g)],%[fx:round(255*$f.b)]" info:
+}
+
+# How many dark (text) pixels a region WxH+X+Y of a screenshot holds.
+ink() {
+    convert "$1" -crop "$2" +repage -colorspace Gray -threshold 50% -negate \
+        -format '%[fx:round(mean*w*h)]' info:
+}
+
+readonly SKY_BLUE="166,202,240"

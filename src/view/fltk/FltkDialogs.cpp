@@ -12,12 +12,14 @@
 
 #include "view/fltk/OpenDialog.h"
 #include "view/fltk/Text.h"
+#include "view/fltk/Widgets.h"
 
 namespace torvexa::fltk {
 namespace {
 
 constexpr int kMargin = 16;
 constexpr int kIconSize = 32;
+constexpr int kMinTextWidth = 160;
 constexpr int kMaxTextWidth = 420;
 constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 23;
@@ -54,26 +56,35 @@ void runModal(Fl_Window& window) {
 
 }  // namespace
 
-void FltkDialogs::showMessage(MessageIcon icon, std::string_view title, std::string_view text) {
-    const std::string shown = plainText(withLineFeeds(text));
+MessageLayout layoutMessage(const std::string& shownText) {
     fl_font(FL_HELVETICA, FL_NORMAL_SIZE);
-    int textW = kMaxTextWidth;
+    int textW = 0;  // unwrapped: the widest line
     int textH = 0;
-    fl_measure(shown.c_str(), textW, textH, 0);
-    if (textW > kMaxTextWidth) {  // long words: wrap at the widest line we allow
+    fl_measure(shownText.c_str(), textW, textH, 0);
+    if (textW > kMaxTextWidth) {
         textW = kMaxTextWidth;
         textH = 0;
-        fl_measure(shown.c_str(), textW, textH, 0);
+        fl_measure(shownText.c_str(), textW, textH, 0);
     }
-    textW = std::max(textW, 120);
-    textH = std::max(textH, kIconSize);
-
+    textW = std::max(textW, kMinTextWidth);
+    const int bodyH = std::max(textH, kIconSize);
     const int width = kMargin * 3 + kIconSize + textW;
-    const int height = kMargin * 3 + textH + kButtonHeight;
-    const std::string windowTitle = displayText(title);
-    Fl_Window window(width, height, windowTitle.c_str());
+    const int buttonTop = kMargin + bodyH + kMargin;
+    return MessageLayout{width,
+                         buttonTop + kButtonHeight + kMargin,
+                         {kMargin, kMargin, kIconSize, kIconSize},
+                         {kMargin * 2 + kIconSize, kMargin, textW, textH},
+                         {(width - kButtonWidth) / 2, buttonTop, kButtonWidth, kButtonHeight}};
+}
 
-    Fl_Box symbol(kMargin, kMargin, kIconSize, kIconSize, icon == MessageIcon::Error ? "X" : "i");
+void FltkDialogs::showMessage(MessageIcon icon, std::string_view title, std::string_view text) {
+    const std::string shown = plainText(withLineFeeds(text));
+    const MessageLayout layout = layoutMessage(shown);
+    const std::string windowTitle = displayText(title);
+    Fl_Window window(layout.width, layout.height, windowTitle.c_str());
+
+    const auto& i = layout.icon;
+    Fl_Box symbol(i.x, i.y, i.w, i.h, icon == MessageIcon::Error ? "X" : "i");
     symbol.box(FL_OVAL_BOX);
     symbol.color(icon == MessageIcon::Error ? fl_rgb_color(200, 30, 30)
                                             : fl_rgb_color(30, 80, 200));
@@ -81,12 +92,14 @@ void FltkDialogs::showMessage(MessageIcon icon, std::string_view title, std::str
     symbol.labelfont(FL_HELVETICA_BOLD);
     symbol.labelsize(18);
 
-    Fl_Box message(kMargin * 2 + kIconSize, kMargin, textW, textH);
+    // A label box draws its text at the full width it was measured for.
+    const auto& t = layout.text;
+    LabelBox message(t.x, t.y, t.w, t.h, false);
     message.copy_label(shown.c_str());
     message.align(FL_ALIGN_LEFT | FL_ALIGN_TOP | FL_ALIGN_INSIDE | FL_ALIGN_WRAP);
 
-    Fl_Button ok((width - kButtonWidth) / 2, height - kMargin - kButtonHeight, kButtonWidth,
-                 kButtonHeight, "OK");
+    const auto& b = layout.button;
+    Fl_Button ok(b.x, b.y, b.w, b.h, "OK");
     ok.callback([](Fl_Widget* w, void*) { w->window()->hide(); });
     window.end();
     window.callback([](Fl_Widget* w, void*) { w->hide(); });  // Esc and the close button: like OK
@@ -100,7 +113,7 @@ std::optional<std::string> FltkDialogs::chooseFile(const FileDialogSettings& set
     const std::optional<std::string> chosen = runOpenDialog(
         "\xC3\x96"
         "ffnen",
-        displayText(settings.filter));
+        displayText(settings.filter), openFolder_);
     if (!chosen) return std::nullopt;
     return typedText(chosen->c_str());
 }

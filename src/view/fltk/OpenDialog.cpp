@@ -40,8 +40,8 @@ std::vector<Filter> parseFilter(const std::string& filter) {
 
 class OpenWindow : public Fl_Double_Window {
   public:
-    OpenWindow(const std::string& title, std::vector<Filter> filters)
-        : Fl_Double_Window(460, 330), filters_(std::move(filters)), folder_(fs::current_path()) {
+    OpenWindow(const std::string& title, std::vector<Filter> filters, fs::path folder)
+        : Fl_Double_Window(460, 330), filters_(std::move(filters)), folder_(std::move(folder)) {
         copy_label(title.c_str());
         folderLabel_.align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_CLIP);
         kind_.callback([](Fl_Widget*, void* self) { static_cast<OpenWindow*>(self)->list(); },
@@ -109,8 +109,9 @@ class OpenWindow : public Fl_Double_Window {
 
 }  // namespace
 
-std::optional<std::string> runOpenDialog(const std::string& title, const std::string& filter) {
-    OpenWindow window(title, parseFilter(filter));
+std::optional<std::string> runOpenDialog(const std::string& title, const std::string& filter,
+                                         const std::filesystem::path& folder) {
+    OpenWindow window(title, parseFilter(filter), folder.empty() ? fs::current_path() : folder);
     window.show();
     while (window.shown())
         Fl::wait();
