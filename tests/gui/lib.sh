@@ -26,6 +26,11 @@ start_display() {
     [ -s "$fdfile" ] || fail "Xvfb did not start"
     export DISPLAY=":$(head -n1 "$fdfile")"
     rm -f "$fdfile"
+    for _ in $(seq 100); do
+        xdpyinfo >/dev/null 2>&1 && return 0
+        sleep 0.05
+    done
+    fail "the display $DISPLAY does not answer"
 }
 
 stop_all() {

@@ -11,4 +11,8 @@ for _ in $(seq 100); do
 done
 [ -s "$fdfile" ] || { echo "Xvfb did not start" >&2; exit 1; }
 export DISPLAY=":$(head -n1 "$fdfile")"
+for _ in $(seq 100); do
+    xdpyinfo >/dev/null 2>&1 && break
+    sleep 0.05
+done
 "$@"
