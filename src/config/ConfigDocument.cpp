@@ -2,13 +2,13 @@
 
 #include "common/Failure.h"
 #include "common/Integer.h"
-#include "common/TextLines.h"
 
 namespace torvexa {
 namespace {
 
 constexpr std::size_t kSplitScan = 20;  // how many leading characters may form the digit run
 constexpr std::size_t kCommentOffset = 4;
+constexpr char kEndMark = 26;  // Ctrl-Z where a line would begin ends the document
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
@@ -30,18 +30,42 @@ void ConfigDocument::clear() {
     values_.clear();
     comments_.clear();
     lines_.clear();
+    endMark_.clear();
     notify({.lines = true});
 }
 
 void ConfigDocument::append(std::string_view fileContent) {
-    std::vector<std::string> lines = splitTextLines(fileContent);
-    if (lines.empty()) return;
-    for (std::string& line : lines)
-        appendLine(std::move(line));
-    notify({.lines = true});
+    const std::size_t before = lines_.size();
+    std::size_t pos = 0;
+    while (pos < fileContent.size()) {
+        if (fileContent[pos] == kEndMark) {
+            endMark_.append(fileContent.substr(pos));
+            break;
+        }
+        // A line ends at LF or CR LF; any other CR belongs to the line's bytes.
+        const std::size_t lf = fileContent.find('\n', pos);
+        const std::size_t end = lf == std::string_view::npos ? fileContent.size() : lf;
+        std::string_view raw = fileContent.substr(pos, end - pos);
+        if (lf != std::string_view::npos && !raw.empty() && raw.back() == '\r')
+            raw.remove_suffix(1);
+        appendLine(raw);
+        pos = lf == std::string_view::npos ? fileContent.size() : lf + 1;
+    }
+    if (lines_.size() != before) notify({.lines = true});
 }
 
-void ConfigDocument::appendLine(std::string line) {
+void ConfigDocument::appendLine(std::string_view raw) {
+    // The lists see the line without its lone CRs; writing an unchanged line gives them back.
+    std::string line;
+    std::string kept;
+    if (raw.find('\r') == std::string_view::npos) {
+        line.assign(raw);
+    } else {
+        for (const char c : raw)
+            if (c != '\r') line += c;
+        kept.assign(raw);
+    }
+
     lineNumbers_.push_back(integerText(count()));
 
     const std::size_t split = splitPoint(line);
@@ -62,7 +86,7 @@ void ConfigDocument::appendLine(std::string line) {
     if (begin == end) begin = end = 0;
 
     values_.emplace_back(line, begin, end - begin);
-    lines_.push_back(ReadLine{std::move(line), split, begin, end});
+    lines_.push_back(ReadLine{std::move(line), std::move(kept), split, begin, end});
 }
 
 void ConfigDocument::checkIndex(int index) const {
@@ -96,7 +120,7 @@ void ConfigDocument::writeLine(std::string& out, int index) const {
     const ReadLine& line = lines_[static_cast<std::size_t>(index)];
     const std::string& value = values_[static_cast<std::size_t>(index)];
     if (value == line.readValue()) {
-        out += line.text;
+        out += line.raw.empty() ? line.text : line.raw;
     } else if (line.valueBegin == line.valueEnd) {
         out += value;
         out += tail(index);
@@ -111,11 +135,12 @@ void ConfigDocument::writeLine(std::string& out, int index) const {
 std::string ConfigDocument::serialize() const {
     std::size_t size = 0;
     for (std::size_t i = 0; i < lines_.size(); ++i)
-        size += lines_[i].text.size() + values_[i].size() + 2;
+        size += lines_[i].text.size() + lines_[i].raw.size() + values_[i].size() + 2;
     std::string out;
-    out.reserve(size);
+    out.reserve(size + endMark_.size());
     for (int i = 0; i < count(); ++i)
         writeLine(out, i);
+    out += endMark_;
     return out;
 }
 

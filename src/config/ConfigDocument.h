@@ -19,10 +19,12 @@ class ConfigDocument {
 
     void clear();
 
-    // Appends one entry per line of the file content to every list.
+    // Appends one entry per line of the file content to every list; what follows an end mark
+    // (Ctrl-Z where a line would begin) is kept for writing.
     void append(std::string_view fileContent);
 
-    // The file content that writing the document produces, every line ended by CR LF.
+    // The file content that writing the document produces, every line ended by CR LF, then
+    // the end mark and what followed it.
     std::string serialize() const;
 
     int count() const noexcept { return static_cast<int>(values_.size()); }
@@ -52,7 +54,8 @@ class ConfigDocument {
 
   private:
     struct ReadLine {
-        std::string text;        // the line as read, without its terminator
+        std::string text;        // the line as read, without its terminator and lone CRs
+        std::string raw;         // the line's bytes when they held lone CRs, else empty
         std::size_t split;       // 0-based start of the tail
         std::size_t valueBegin;  // the value as read is text[valueBegin, valueEnd)
         std::size_t valueEnd;
@@ -61,7 +64,7 @@ class ConfigDocument {
         }
     };
 
-    void appendLine(std::string line);
+    void appendLine(std::string_view raw);
     void notify(const Change& change) const {
         if (observer_) observer_(change);
     }
@@ -72,6 +75,7 @@ class ConfigDocument {
     std::vector<std::string> values_;
     std::vector<std::string> comments_;
     std::vector<ReadLine> lines_;
+    std::string endMark_;  // the Ctrl-Z that ended the file and every byte after it
     std::function<void(const Change&)> observer_;
 };
 

@@ -1,11 +1,21 @@
 #include "ui/Application.h"
 
 #include <exception>
+#include <new>
+#include <stdexcept>
 
 #include "common/Cp1252.h"
+#include "common/Failure.h"
 #include "platform/Dialogs.h"
 
 namespace torvexa {
+namespace {
+
+// The platform's text for running out of memory (Windows error 8).
+constexpr std::string_view kOutOfMemory = "Out of memory";
+constexpr std::string_view kInternalError = "Internal error";
+
+}  // namespace
 
 Application::Application(Dialogs& dialogs, std::string_view programPath)
     : dialogs_(dialogs), title_(titleFor(programPath)) {}
@@ -28,9 +38,20 @@ std::string Application::reportText(std::string_view message) {
 void Application::perform(const std::function<void()>& action) {
     try {
         action();
-    } catch (const std::exception& failure) {
-        dialogs_.showMessage(MessageIcon::Error, title_, reportText(failure.what()));
+    } catch (const Failure& failure) {
+        report(failure.what());
+    } catch (const std::bad_alloc&) {
+        report(kOutOfMemory);
+    } catch (const std::length_error&) {  // a size beyond what memory can hold
+        report(kOutOfMemory);
+    } catch (const std::exception&) {
+        // A library's own text means nothing to the person.
+        report(kInternalError);
     }
+}
+
+void Application::report(std::string_view message) {
+    dialogs_.showMessage(MessageIcon::Error, title_, reportText(message));
 }
 
 void Application::terminate() {

@@ -31,6 +31,8 @@ class Application {
     void setObserver(std::function<void()> observer) { observer_ = std::move(observer); }
 
   private:
+    void report(std::string_view message);
+
     Dialogs& dialogs_;
     std::string title_;
     bool terminated_ = false;

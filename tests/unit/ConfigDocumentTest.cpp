@@ -65,6 +65,29 @@ TEST(ConfigDocument, ReadsByTheTextRules) {
     EXPECT_EQ(roundTrip(umlauts), umlauts + "\r\n");
 }
 
+// The end mark and every byte after it come back after the document's lines; a lone CR is
+// part of its line's bytes (the lists never show it).
+TEST(ConfigDocument, KeepsWhatFollowsTheEndMarkAndLoneCarriageReturns) {
+    const std::string after = std::string("\x1A") + "3 ; lost?\n" + std::string(70000, 'z');
+    ConfigDocument doc = documentOf("1 ; a\n2 ; b\n" + after);
+    EXPECT_EQ(doc.count(), 2);
+    EXPECT_EQ(doc.serialize(), "1 ; a\r\n2 ; b\r\n" + after);
+    doc.putValue(0, "0");
+    EXPECT_EQ(doc.serialize(), "0 ; a\r\n2 ; b\r\n" + after);
+    EXPECT_EQ(roundTrip(roundTrip("\x1A\r\n")), "\x1A\r\n");
+
+    const std::string lone =
+        "\r\x1A"
+        "5 ; starts with a lone CR\r\n1 ; next\r\n";
+    doc = documentOf(lone);
+    ASSERT_EQ(doc.count(), 2);  // the CR is no end mark, and the Ctrl-Z inside the line is text
+    EXPECT_EQ(doc.tail(0),
+              "\x1A"
+              "5 ; starts with a lone CR");
+    EXPECT_EQ(doc.serialize(), lone);
+    EXPECT_EQ(roundTrip("A\rB\r\nC\r"), "A\rB\r\nC\r\r\n");
+}
+
 TEST(ConfigDocument, CutsOnlyTheCommentListAt500Characters) {
     const std::string comment(900, 'c');
     const std::string line = "1  ; " + comment;

@@ -40,12 +40,27 @@ TEST_F(PosixSystemTest, MapsWindowsPathsIntoThePrefix) {
               c / "Spiele" / "GrandPrix4" / "F1Graphics.CFG");
     EXPECT_EQ(system.toPosixPath("C:\\Spiele\\Neu\\f1graphics.cfg"),
               c / "Spiele" / "Neu" / "f1graphics.cfg");
-    EXPECT_EQ(system.toPosixPath("\\f1graphics.cfg"), fs::path("/f1graphics.cfg"));
     EXPECT_EQ(system.toPosixPath("langopt.zel"), fs::path("langopt.zel"));
     EXPECT_EQ(system.readFile("C:\\SPIELE\\grandprix4\\\\f1graphics.cfg"), "x");
     EXPECT_EQ(
         system.readFile("Z:" + (prefix.driveC() / "Spiele/GrandPrix4/F1Graphics.CFG").string()),
         "x");
+}
+
+// "." and ".." resolve within the drive, as Wine resolves them; a path without a drive is on C:.
+// A path of this machine (absolute, without a backslash), as the open dialog gives it, stays.
+TEST_F(PosixSystemTest, WindowsPathsNeverLeaveTheirDrive) {
+    const fs::path c = prefix.root() / "dosdevices" / "c:";
+    EXPECT_EQ(system.toPosixPath("C:\\game\\..\\..\\game2"), c / "game2");
+    EXPECT_EQ(system.toPosixPath("C:\\..\\..\\etc\\.\\passwd"), c / "etc" / "passwd");
+    EXPECT_EQ(system.toPosixPath("c:\\a\\.\\b\\..\\f1graphics.cfg"), c / "a" / "f1graphics.cfg");
+    EXPECT_EQ(system.toPosixPath("\\GP4"), c / "GP4");
+    EXPECT_EQ(system.toPosixPath("\\f1graphics.cfg"), c / "f1graphics.cfg");
+    EXPECT_EQ(system.toPosixPath("/etc\\f1graphics.cfg"), c / "etc" / "f1graphics.cfg");
+    EXPECT_EQ(system.toPosixPath("\\..\\etc"), c / "etc");
+    EXPECT_EQ(system.toPosixPath("Z:\\tmp\\..\\.."), prefix.root() / "dosdevices" / "z:");
+    EXPECT_EQ(system.toPosixPath("/usr/share/torvexa/lang/deutsch.zpr"),
+              fs::path("/usr/share/torvexa/lang/deutsch.zpr"));
 }
 
 TEST_F(PosixSystemTest, MapsNonAsciiNamesToUtf8) {

@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
+#include <optional>
 #include <utility>
 
 #include "common/Failure.h"
@@ -61,6 +63,45 @@ void writeAll(int fd, std::string_view content, const fs::path& path) {
     }
 }
 
+// Temporary files are named ".<target>.torvexa-<pid>-XXXXXX", so that a later save can tell
+// whether the process that was writing one still runs.
+constexpr std::string_view kTemporaryMark = ".torvexa-";
+
+std::string temporaryTemplate(const fs::path& file) {
+    return "." + file.filename().string() + std::string(kTemporaryMark) +
+           std::to_string(::getpid()) + "-XXXXXX";
+}
+
+// The writer's process id from a temporary file's name; nothing for any other name.
+std::optional<pid_t> writerOf(std::string_view name) {
+    constexpr std::size_t kRandom = 6;
+    if (name.size() < 2 || name[0] != '.' || name.size() < kRandom + 1) return std::nullopt;
+    const std::size_t mark = name.rfind(kTemporaryMark);
+    if (mark == std::string_view::npos || mark == 0) return std::nullopt;
+    const std::string_view tail = name.substr(mark + kTemporaryMark.size());
+    const std::size_t dash = tail.find('-');
+    if (dash == 0 || dash == std::string_view::npos || tail.size() - dash - 1 != kRandom)
+        return std::nullopt;
+    pid_t pid = 0;
+    for (const char c : tail.substr(0, dash)) {
+        if (c < '0' || c > '9' || pid > 4'000'000) return std::nullopt;
+        pid = pid * 10 + (c - '0');
+    }
+    return pid;
+}
+
+// Removes the temporary files of saves in `folder` whose writer was killed.
+void removeDeadWritersFiles(const fs::path& folder) {
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        const std::optional<pid_t> writer = writerOf(name);
+        if (!writer || *writer == ::getpid()) continue;
+        if (::kill(*writer, 0) != 0 && errno == ESRCH && it->is_regular_file(ec))
+            ::unlink(it->path().c_str());
+    }
+}
+
 void syncFolder(const fs::path& folder) {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return;  // the rename has happened; a folder that cannot be synced is no failure
@@ -71,14 +112,16 @@ void syncFolder(const fs::path& folder) {
 }  // namespace
 
 std::string readWholeFile(const fs::path& path) {
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Without blocking: opening a FIFO for reading would wait for a writer for ever.
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (fd.get() < 0) fail(errno, path);
     struct stat st {};
     if (::fstat(fd.get(), &st) != 0) fail(errno, path);
-    if (S_ISDIR(st.st_mode)) fail(EISDIR, path);
+    // A FIFO, device or socket has no end to read to.
+    if (!S_ISREG(st.st_mode)) fail(EACCES, path);
 
     std::string content;
-    if (S_ISREG(st.st_mode)) content.reserve(static_cast<std::size_t>(st.st_size));
+    content.reserve(static_cast<std::size_t>(st.st_size));
     char buffer[1 << 16];
     for (;;) {
         const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
@@ -102,7 +145,8 @@ void writeFileAtomically(const fs::path& target, std::string_view content) {
     if (replacing && (old.st_mode & 0222) == 0) fail(EACCES, file);
     if (replacing && ::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0) fail(errno, file);
 
-    std::string temporary = (folder / ("." + file.filename().string() + ".XXXXXX")).string();
+    removeDeadWritersFiles(folder);
+    std::string temporary = (folder / temporaryTemplate(file)).string();
     FileDescriptor fd(::mkstemp(temporary.data()));
     if (fd.get() < 0) fail(errno, file);
 

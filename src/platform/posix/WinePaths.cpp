@@ -31,7 +31,7 @@ bool entryExists(const fs::path& path) {
 // `component` is program text; directory entries are UTF-8.
 fs::path resolveComponent(const fs::path& base, std::string_view component) {
     const fs::path exact = base / cp1252ToUtf8(component);
-    if (component == "." || component == ".." || entryExists(exact)) return exact;
+    if (entryExists(exact)) return exact;
     std::error_code ec;
     for (fs::directory_iterator it(base.empty() ? fs::path(".") : base, ec), end; !ec && it != end;
          it.increment(ec)) {
@@ -44,26 +44,40 @@ fs::path resolveComponent(const fs::path& base, std::string_view component) {
 }  // namespace
 
 fs::path windowsToPosix(std::string_view windowsPath, const fs::path& prefix) {
-    fs::path result;
     std::string_view rest = windowsPath;
     const bool hasDrive =
         rest.size() >= 2 && rest[1] == ':' &&
         ((rest[0] >= 'A' && rest[0] <= 'Z') || (rest[0] >= 'a' && rest[0] <= 'z'));
-    if (hasDrive) {
-        result = prefix / "dosdevices" / (std::string(1, lowerCp1252(rest[0])) + ":");
-        rest.remove_prefix(2);
-    } else if (!rest.empty() && isSeparator(rest[0])) {
-        result = "/";
-    }
+    const bool rooted = !rest.empty() && isSeparator(rest[0]);
+    // A path of this machine, as the open dialog gives it, or a name in the working folder.
+    if (!hasDrive && rest.find('\\') == std::string_view::npos) return fs::path(rest);
 
+    fs::path result;
+    std::size_t depth = 0;  // components above which ".." may not climb
+    if (hasDrive || rooted) {
+        // A path without a drive letter is on drive C:, as in any Windows program.
+        const char drive = hasDrive ? lowerCp1252(rest[0]) : 'c';
+        result = prefix / "dosdevices" / (std::string(1, drive) + ":");
+        if (hasDrive) rest.remove_prefix(2);
+    }
     while (!rest.empty()) {
         while (!rest.empty() && isSeparator(rest[0]))
             rest.remove_prefix(1);
         std::size_t length = 0;
         while (length < rest.size() && !isSeparator(rest[length]))
             ++length;
-        if (length > 0) result = resolveComponent(result, rest.substr(0, length));
+        const std::string_view component = rest.substr(0, length);
         rest.remove_prefix(length);
+        if (component.empty() || component == ".") continue;
+        if (component == "..") {
+            if (depth > 0) {
+                result = result.parent_path();
+                --depth;
+            }
+            continue;
+        }
+        result = resolveComponent(result, component);
+        ++depth;
     }
     return result;
 }
