@@ -19,7 +19,7 @@ class BackupAndPresets : public ::testing::Test {
     void click(MenuItem& item) {
         s.user([&] { item.click(); });
     }
-    fs::path backupFile() const { return s.prefix.driveC() / "GP4" / "f1graphics.cfg.backup"; }
+    fs::path backupFile() const { return s.gameFolder() / "f1graphics.cfg.backup"; }
     std::string entry(int n) { return f().catalogue().entry(n); }
     std::vector<std::string> texts() const {
         std::vector<std::string> all;
@@ -54,8 +54,7 @@ TEST_F(BackupAndPresets, ABackupIsTheFileOnDiskAndThereIsOnlyOne) {
 }
 
 TEST_F(BackupAndPresets, ABackupWithoutAFileIsReportedAndMakesNone) {
-    s.prefix.registerGame("C:\\GP4");
-    fs::create_directories(s.prefix.driveC() / "GP4");
+    s.installFolder("GP4");
     s.start();
     click(f().Backupsichern1);
     EXPECT_EQ(texts(), std::vector<std::string>{"File not found."});

@@ -28,7 +28,7 @@ int pagesShown(const TForm1& f) {
 
 TEST(Frame, OpensOnTheInfoPageWithoutPageButtons) {
     Scenario s;
-    s.prefix.registerGame("C:\\GP4");
+    s.registerGame("GP4");
     s.rememberLanguage(Scenario::shippedLanguage("deutsch.zpr"));
     Program& program = s.start();
     const TForm1& f = program.form1();
@@ -44,7 +44,7 @@ TEST(Frame, OpensOnTheInfoPageWithoutPageButtons) {
     }
     EXPECT_FALSE(f.SpeedButton12.enabled());
     EXPECT_FALSE(f.Edit3.enabled());
-    EXPECT_EQ(f.game().directory(), "C:\\GP4");
+    EXPECT_EQ(f.game().directory(), s.machine.windowsFolder("GP4"));
     EXPECT_TRUE(s.dialogs.messages.empty());
 }
 
@@ -104,10 +104,7 @@ TEST(Frame, TheTintButtonWorksOnlyWhileEnabled) {
 TEST(Frame, AFailureInTheMainWindowsCreationIsReportedAndTheWindowStillOpens) {
     Scenario s;
     s.rememberLanguage(Scenario::shippedLanguage("deutsch.zpr"));
-    s.prefix.writeSystemReg(
-        "[Software\\\\Wow6432Node\\\\Infogrames\\\\Grand Prix 4\\\\1.00\\\\Install Dir] "
-        "1733000000\n"
-        "\"Directory\"=dword:00000001\n");
+    s.machine.registerWrongType();
     Program& program = s.start();
     EXPECT_TRUE(program.running());
     EXPECT_TRUE(program.form1().visible());

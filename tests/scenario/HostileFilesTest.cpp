@@ -61,7 +61,7 @@ TEST_F(HostileFiles, AFifoOrDeviceForTheLanguageFailsAtOnceAndTheWindowOpens) {
 
 TEST_F(HostileFiles, AFifoRegistryIsNoRegistryAndTheWindowOpens) {
     s.rememberLanguage(Scenario::shippedLanguage("deutsch.zpr"));
-    fifo(s.prefix.root() / "system.reg");
+    fifo(s.machine.prefix.root() / "system.reg");
     s.start();
     EXPECT_TRUE(f().visible());
     EXPECT_TRUE(texts().empty());
@@ -122,15 +122,15 @@ TEST_F(HostileFiles, ALineStartingWithALoneCarriageReturnSurvivesTwoSaves) {
 TEST_F(HostileFiles, TheGameFolderNeverLiesOutsideTheDrive) {
     s.rememberLanguage(Scenario::shippedLanguage("deutsch.zpr"));
     s.installGame(craftedConfig({{0, "1"}}), "game2");
-    fs::create_directories(s.prefix.root() / "game2");  // outside every drive
-    test::writeBytes(s.prefix.root() / "game2" / "f1graphics.cfg", craftedConfig({}));
-    s.prefix.registerGame("C:\\game\\..\\..\\game2");
+    fs::create_directories(s.machine.prefix.root() / "game2");  // outside every drive
+    test::writeBytes(s.machine.prefix.root() / "game2" / "f1graphics.cfg", craftedConfig({}));
+    s.machine.prefix.registerGame("C:\\game\\..\\..\\game2");
     s.start();
     click(f().Laden1);
     EXPECT_TRUE(f().CheckBox3.checked());  // drive C:'s file was loaded
 
-    s.prefix.registerGame("");
-    test::writeBytes(s.prefix.driveC() / "f1graphics.cfg", craftedConfig({{5, "1"}}));
+    s.machine.prefix.registerGame("");
+    test::writeBytes(s.machine.prefix.driveC() / "f1graphics.cfg", craftedConfig({{5, "1"}}));
     click(f().Laden1);
     EXPECT_TRUE(f().CheckBox2.checked());  // "\f1graphics.cfg" is on drive C:
     click(f().Sichern1);

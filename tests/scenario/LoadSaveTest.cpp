@@ -106,8 +106,7 @@ TEST_F(LoadSave, EachLoadLooksTheFolderUpAgainAndSavesThere) {
 }
 
 TEST_F(LoadSave, AMissingFileIsReportedOnceAndThePagesStayUnreachable) {
-    s.prefix.registerGame("C:\\GP4");
-    std::filesystem::create_directories(s.prefix.driveC() / "GP4");
+    s.installFolder("GP4");
     start();
     load();
     EXPECT_EQ(s.dialogs.messages, (std::vector<test::ScriptedDialogs::Message>{
@@ -165,8 +164,7 @@ TEST_F(LoadSave, NothingIsSavedBeforeALoadOrAfterAFailedOne) {
               std::string::npos);
 
     load();
-    s.prefix.registerGame("C:\\Leer");  // the next load finds no file
-    std::filesystem::create_directories(s.prefix.driveC() / "Leer");
+    s.installFolder("Leer");  // the next load finds no file
     load();
     save();
     EXPECT_FALSE(std::filesystem::exists(s.configFile("Leer")));

@@ -42,13 +42,25 @@ std::string Scenario::langopt() const {
 }
 
 void Scenario::installGame(const std::string& content, const std::string& folder) {
-    std::filesystem::create_directories(prefix.driveC() / folder);
+    installFolder(folder);
     writeBytes(configFile(folder), content);
-    prefix.registerGame("C:\\" + folder);
+}
+
+void Scenario::installFolder(const std::string& folder) {
+    std::filesystem::create_directories(gameFolder(folder));
+    registerGame(folder);
+}
+
+void Scenario::registerGame(const std::string& folder) {
+    machine.registerGame(machine.windowsFolder(folder));
+}
+
+std::filesystem::path Scenario::gameFolder(const std::string& folder) const {
+    return machine.folder(folder);
 }
 
 std::filesystem::path Scenario::configFile(const std::string& folder) const {
-    return prefix.driveC() / folder / "f1graphics.cfg";
+    return gameFolder(folder) / "f1graphics.cfg";
 }
 
 std::string Scenario::configBytes(const std::string& folder) const {

@@ -6,25 +6,37 @@
 #include <vector>
 
 #include "forms/Program.h"
-#include "platform/posix/PosixSystem.h"
+#include "support/GameMachine.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
+#ifdef _WIN32
+#include "platform/win32/WindowsSystem.h"
+#else
+#include "platform/posix/PosixSystem.h"
+#endif
 
 namespace torvexa::test {
 
 // A configuration file of `lines` lines "<value>  ; line <n>", every value "0" unless given.
 std::string craftedConfig(const std::map<int, std::string>& values, int lines = 170);
 
-// The real POSIX system with the pause recorded instead of waited.
-class RecordingSystem : public PosixSystem {
+#ifdef _WIN32
+using PlatformSystem = WindowsSystem;
+#else
+using PlatformSystem = PosixSystem;
+#endif
+
+// The platform's real system with the pause recorded instead of waited.
+class RecordingSystem : public PlatformSystem {
   public:
-    using PosixSystem::PosixSystem;
+    using PlatformSystem::PlatformSystem;
     void sleep(int milliseconds) override { pauses.push_back(milliseconds); }
     std::vector<int> pauses;
 };
 
-// The whole program, headless, on a Wine-style prefix in a temporary folder, with its working
-// folder in another temporary folder.
+// The whole program, headless, with its game on a test drive of its own (a Wine-style prefix on
+// Linux, a temporary folder and the real registry on Windows), and its working folder in
+// another temporary folder.
 class Scenario {
   public:
     Scenario();
@@ -41,8 +53,13 @@ class Scenario {
     std::string writeLanguage(const std::string& name, const std::string& content);
     std::string langopt() const;
 
-    // Installs the game at C:\GP4 (or another folder on C:) with this configuration file.
+    // Installs the game in a folder of the test drive with this configuration file.
     void installGame(const std::string& content, const std::string& folder = "GP4");
+    // Installs the game's folder without a configuration file.
+    void installFolder(const std::string& folder);
+    // Registers a folder of the test drive as the game's, without creating anything.
+    void registerGame(const std::string& folder);
+    std::filesystem::path gameFolder(const std::string& folder = "GP4") const;
     std::filesystem::path configFile(const std::string& folder = "GP4") const;
     std::string configBytes(const std::string& folder = "GP4") const;
     static std::string sampleConfig();
@@ -53,9 +70,13 @@ class Scenario {
     Program& program() { return *program_; }
     TForm1& form1() { return program_->form1(); }
 
-    WinePrefix prefix;
+    GameMachine machine;
     TempDir workingFolder;
-    RecordingSystem system{prefix.root()};
+#ifdef _WIN32
+    RecordingSystem system;
+#else
+    RecordingSystem system{machine.prefix.root()};
+#endif
     ScriptedDialogs dialogs;
 
   private:

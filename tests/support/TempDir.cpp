@@ -2,15 +2,23 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <random>
 #include <stdexcept>
 
 namespace torvexa::test {
 namespace fs = std::filesystem;
 
 TempDir::TempDir() {
-    std::string pattern = (fs::temp_directory_path() / "torvexa-test-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const fs::path candidate =
+            fs::temp_directory_path() / ("torvexa-test-" + std::to_string(random()));
+        if (fs::create_directory(candidate)) {
+            path_ = candidate;
+            return;
+        }
+    }
+    throw std::runtime_error("no temporary folder could be made");
 }
 
 TempDir::~TempDir() {
@@ -31,6 +39,7 @@ void writeBytes(const fs::path& path, std::string_view bytes) {
     if (!out) throw std::runtime_error("cannot write " + path.string());
 }
 
+#ifndef _WIN32
 WinePrefix::WinePrefix() {
     fs::create_directories(driveC());
     fs::create_directories(dir_ / "dosdevices");
@@ -58,5 +67,7 @@ void WinePrefix::registerGame(std::string_view windowsDirectory) const {
         "\"Directory\"=\"" +
         escaped + "\"\n\n");
 }
+
+#endif
 
 }  // namespace torvexa::test

@@ -24,6 +24,7 @@ class TempDir {
 std::string readBytes(const std::filesystem::path& path);
 void writeBytes(const std::filesystem::path& path, std::string_view bytes);
 
+#ifndef _WIN32
 // A Wine-style prefix: drive C: is <prefix>/drive_c through dosdevices/c:, and system.reg
 // is written by the test.
 class WinePrefix {
@@ -42,5 +43,7 @@ class WinePrefix {
   private:
     TempDir dir_;
 };
+
+#endif
 
 }  // namespace torvexa::test

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "common/Failure.h"
+#include "platform/TemporaryNames.h"
 #include "platform/posix/WinePaths.h"
 
 namespace torvexa {
@@ -63,31 +64,9 @@ void writeAll(int fd, std::string_view content, const fs::path& path) {
     }
 }
 
-// Temporary files are named ".<target>.torvexa-<pid>-XXXXXX", so that a later save can tell
-// whether the process that was writing one still runs.
-constexpr std::string_view kTemporaryMark = ".torvexa-";
-
 std::string temporaryTemplate(const fs::path& file) {
-    return "." + file.filename().string() + std::string(kTemporaryMark) +
-           std::to_string(::getpid()) + "-XXXXXX";
-}
-
-// The writer's process id from a temporary file's name; nothing for any other name.
-std::optional<pid_t> writerOf(std::string_view name) {
-    constexpr std::size_t kRandom = 6;
-    if (name.size() < 2 || name[0] != '.' || name.size() < kRandom + 1) return std::nullopt;
-    const std::size_t mark = name.rfind(kTemporaryMark);
-    if (mark == std::string_view::npos || mark == 0) return std::nullopt;
-    const std::string_view tail = name.substr(mark + kTemporaryMark.size());
-    const std::size_t dash = tail.find('-');
-    if (dash == 0 || dash == std::string_view::npos || tail.size() - dash - 1 != kRandom)
-        return std::nullopt;
-    pid_t pid = 0;
-    for (const char c : tail.substr(0, dash)) {
-        if (c < '0' || c > '9' || pid > 4'000'000) return std::nullopt;
-        pid = pid * 10 + (c - '0');
-    }
-    return pid;
+    return temporaryNameStem(file.filename().string(), static_cast<unsigned long>(::getpid())) +
+           std::string(kTemporaryNameRandom, 'X');
 }
 
 // Removes the temporary files of saves in `folder` whose writer was killed.
@@ -95,9 +74,10 @@ void removeDeadWritersFiles(const fs::path& folder) {
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
-        const std::optional<pid_t> writer = writerOf(name);
-        if (!writer || *writer == ::getpid()) continue;
-        if (::kill(*writer, 0) != 0 && errno == ESRCH && it->is_regular_file(ec))
+        const std::optional<unsigned long> writer = writerOfTemporary(name);
+        if (!writer || *writer == static_cast<unsigned long>(::getpid())) continue;
+        const auto pid = static_cast<pid_t>(*writer);
+        if (::kill(pid, 0) != 0 && errno == ESRCH && it->is_regular_file(ec))
             ::unlink(it->path().c_str());
     }
 }

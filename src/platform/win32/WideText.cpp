@@ -1,0 +1,28 @@
+#include "platform/win32/WideText.h"
+
+#include <windows.h>
+
+namespace torvexa::win32text {
+
+std::wstring wide(std::string_view ansi) {
+    if (ansi.empty()) return {};
+    const int size = static_cast<int>(ansi.size());
+    std::wstring out(
+        static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, ansi.data(), size, nullptr, 0)),
+        L'\0');
+    MultiByteToWideChar(CP_ACP, 0, ansi.data(), size, out.data(), static_cast<int>(out.size()));
+    return out;
+}
+
+std::string ansi(std::wstring_view wide) {
+    if (wide.empty()) return {};
+    const int size = static_cast<int>(wide.size());
+    std::string out(static_cast<std::size_t>(WideCharToMultiByte(CP_ACP, 0, wide.data(), size,
+                                                                 nullptr, 0, nullptr, nullptr)),
+                    '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), size, out.data(), static_cast<int>(out.size()),
+                        nullptr, nullptr);
+    return out;
+}
+
+}  // namespace torvexa::win32text

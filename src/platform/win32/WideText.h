@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The program's 8-bit text is in the system's ANSI code page; the Win32 API speaks UTF-16.
+// These convert at that boundary and nowhere else.
+namespace torvexa::win32text {
+
+std::wstring wide(std::string_view ansi);
+std::string ansi(std::wstring_view wide);
+
+}  // namespace torvexa::win32text

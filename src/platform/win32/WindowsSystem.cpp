@@ -1,0 +1,228 @@
+#include "platform/win32/WindowsSystem.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cwchar>
+#include <optional>
+
+#include "common/Failure.h"
+#include "platform/TemporaryNames.h"
+#include "platform/win32/WideText.h"
+
+namespace torvexa {
+namespace {
+
+using win32text::ansi;
+using win32text::wide;
+
+[[noreturn]] void fail(DWORD code) { throw FileError(static_cast<int>(code)); }
+[[noreturn]] void failWithLastError() { fail(GetLastError()); }
+
+class Handle {
+  public:
+    explicit Handle(HANDLE handle) : handle_(handle) {}
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    ~Handle() { close(); }
+    explicit operator bool() const { return handle_ != INVALID_HANDLE_VALUE && handle_; }
+    HANDLE get() const { return handle_; }
+    // Closes now; whether that succeeded.
+    bool close() {
+        const bool closed = !*this || CloseHandle(handle_);
+        handle_ = INVALID_HANDLE_VALUE;
+        return closed;
+    }
+
+  private:
+    HANDLE handle_;
+};
+
+class Key {
+  public:
+    Key() = default;
+    Key(const Key&) = delete;
+    Key& operator=(const Key&) = delete;
+    ~Key() {
+        if (key_) RegCloseKey(key_);
+    }
+    HKEY* out() { return &key_; }
+    HKEY get() const { return key_; }
+
+  private:
+    HKEY key_ = nullptr;
+};
+
+std::wstring fullPathOf(const std::wstring& path) {
+    const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (size == 0) failWithLastError();
+    std::wstring full(size, L'\0');
+    const DWORD length = GetFullPathNameW(path.c_str(), size, full.data(), nullptr);
+    if (length == 0 || length >= size) failWithLastError();
+    full.resize(length);
+    return full;
+}
+
+std::wstring folderOf(const std::wstring& fullPath) {
+    return fullPath.substr(0, fullPath.find_last_of(L"\\/"));
+}
+
+std::wstring nameOf(const std::wstring& fullPath) {
+    return fullPath.substr(fullPath.find_last_of(L"\\/") + 1);
+}
+
+bool processHasEnded(unsigned long id) {
+    const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(id));
+    if (!process) return GetLastError() == ERROR_INVALID_PARAMETER;  // no such process
+    const bool ended = WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
+    CloseHandle(process);
+    return ended;
+}
+
+// Removes the temporary files of saves in `folder` whose writer was killed.
+void removeDeadWritersFiles(const std::wstring& folder) {
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstFileW((folder + L"\\.*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        const std::optional<unsigned long> writer = writerOfTemporary(ansi(found.cFileName));
+        if (!writer || *writer == GetCurrentProcessId()) continue;
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+        if (processHasEnded(*writer)) DeleteFileW((folder + L"\\" + found.cFileName).c_str());
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+}
+
+// A new, empty temporary file next to the target; its name goes to `name`.
+HANDLE createTemporary(const std::wstring& folder, const std::wstring& target, std::wstring& name) {
+    static constexpr char kDigits[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    const std::string stem = temporaryNameStem(ansi(nameOf(target)), GetCurrentProcessId());
+    unsigned long long seed =
+        GetTickCount64() ^ (static_cast<unsigned long long>(GetCurrentProcessId()) << 20);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string random;
+        for (std::size_t i = 0; i < kTemporaryNameRandom; ++i) {
+            seed = seed * 6364136223846793005ULL + 1442695040888963407ULL;
+            random += kDigits[(seed >> 33) % (sizeof kDigits - 1)];
+        }
+        name = folder + L"\\" + wide(stem + random);
+        const HANDLE file = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) return file;
+    }
+    return INVALID_HANDLE_VALUE;
+}
+
+void writeAll(HANDLE file, std::string_view content) {
+    while (!content.empty()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(content.size(), 1 << 20));
+        DWORD written = 0;
+        if (!WriteFile(file, content.data(), chunk, &written, nullptr)) failWithLastError();
+        if (written == 0) fail(ERROR_DISK_FULL);
+        content.remove_prefix(written);
+    }
+}
+
+}  // namespace
+
+RegistryValue WindowsSystem::readMachineValue(std::string_view key, std::string_view valueName) {
+    // Reading is all a normal user may do there. The game's 32-bit installer wrote to the
+    // 32-bit view; the 64-bit view is the fallback.
+    const std::wstring keyName = wide(key);
+    Key opened;
+    bool found = false;
+    for (const REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
+        if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, keyName.c_str(), 0, KEY_READ | view, opened.out()) ==
+            ERROR_SUCCESS) {
+            found = true;
+            break;
+        }
+    }
+    if (!found) return {};
+
+    const std::wstring name = wide(valueName);
+    DWORD type = 0;
+    DWORD size = 0;
+    if (RegQueryValueExW(opened.get(), name.c_str(), nullptr, &type, nullptr, &size) !=
+        ERROR_SUCCESS)
+        return {};
+    if (size == 0) return {RegistryValue::Kind::Text, {}};
+    if (type != REG_SZ && type != REG_EXPAND_SZ) return {RegistryValue::Kind::OtherType, {}};
+    std::wstring data(size / sizeof(wchar_t) + 1, L'\0');
+    DWORD bytes = size;
+    if (RegQueryValueExW(opened.get(), name.c_str(), nullptr, &type,
+                         reinterpret_cast<BYTE*>(data.data()), &bytes) != ERROR_SUCCESS)
+        return {};
+    // Up to the first NUL, as stored: an expandable string is not expanded.
+    data.resize(std::min<std::size_t>(std::wcslen(data.c_str()), bytes / sizeof(wchar_t)));
+    return {RegistryValue::Kind::Text, ansi(data)};
+}
+
+std::string WindowsSystem::readFile(const std::string& path) {
+    Handle file(CreateFileW(wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) failWithLastError();
+    // A pipe or a device has no end to read to.
+    if (GetFileType(file.get()) != FILE_TYPE_DISK) fail(ERROR_ACCESS_DENIED);
+    std::string content;
+    LARGE_INTEGER size{};
+    if (GetFileSizeEx(file.get(), &size)) content.reserve(static_cast<std::size_t>(size.QuadPart));
+    char buffer[1 << 16];
+    for (;;) {
+        DWORD read = 0;
+        if (!ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr)) failWithLastError();
+        if (read == 0) break;
+        content.append(buffer, read);
+    }
+    return content;
+}
+
+void WindowsSystem::writeFile(const std::string& path, std::string_view content) {
+    const std::wstring target = fullPathOf(wide(path));
+    const std::wstring folder = folderOf(target);
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    const bool replacing = attributes != INVALID_FILE_ATTRIBUTES;
+    if (!replacing && GetLastError() != ERROR_FILE_NOT_FOUND) failWithLastError();
+    // A folder, or a write-protected file, stays as it is.
+    if (replacing && (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)))
+        fail(ERROR_ACCESS_DENIED);
+
+    removeDeadWritersFiles(folder);
+    std::wstring temporary;
+    Handle file(createTemporary(folder, target, temporary));
+    if (!file) failWithLastError();
+    try {
+        writeAll(file.get(), content);
+        if (!FlushFileBuffers(file.get())) failWithLastError();
+        if (!file.close()) failWithLastError();
+        // Replacing keeps the old file's attributes and security; the attributes are set
+        // beforehand too, for systems whose replace is a plain rename (Wine's).
+        if (replacing) SetFileAttributesW(temporary.c_str(), attributes);
+        const bool moved =
+            replacing ? ReplaceFileW(target.c_str(), temporary.c_str(), nullptr,
+                                     REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
+                      : MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
+        if (!moved) failWithLastError();
+    } catch (...) {
+        file.close();
+        DeleteFileW(temporary.c_str());
+        throw;
+    }
+}
+
+bool WindowsSystem::isFile(const std::string& path) {
+    const DWORD attributes = GetFileAttributesW(wide(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+void WindowsSystem::deleteFile(const std::string& path) noexcept {
+    DeleteFileW(wide(path).c_str());
+}
+
+void WindowsSystem::copyFile(const std::string& from, const std::string& to) {
+    writeFile(to, readFile(from));
+}
+
+void WindowsSystem::sleep(int milliseconds) { Sleep(static_cast<DWORD>(milliseconds)); }
+
+}  // namespace torvexa
