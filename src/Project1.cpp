@@ -1,16 +1,35 @@
-// Torvexa: the program's start. Builds the three windows headless, then shows them with FLTK.
+// Torvexa: the program's start. Builds the three windows headless, then shows them with the
+// platform's view: FLTK on Linux, native controls on Windows.
 
 // The windows first: X11, which FLTK brings in, defines macros named like controls (Button1).
 #include "forms/Program.h"
 
-#include <FL/Fl.H>
-
+#ifdef _WIN32
+#include "platform/win32/WindowsSystem.h"
+#include "view/win32/Win32Dialogs.h"
+#include "view/win32/Win32View.h"
+#else
 #include <filesystem>
 #include <system_error>
 
 #include "platform/posix/PosixSystem.h"
 #include "view/fltk/FltkDialogs.h"
 #include "view/fltk/FltkView.h"
+#endif
+
+#ifdef _WIN32
+
+int main(int argc, char** argv) {
+    (void)argc;
+    torvexa::WindowsSystem system;
+    torvexa::win32::Win32Dialogs dialogs;
+    torvexa::Program program(system, dialogs, argv[0]);
+    if (!program.running()) return 0;  // the end was requested during start-up
+    torvexa::win32::Win32View view(program);
+    return view.run();
+}
+
+#else
 
 namespace {
 
@@ -40,3 +59,5 @@ int main(int argc, char** argv) {
     torvexa::fltk::FltkView view(program);
     return view.run();
 }
+
+#endif
