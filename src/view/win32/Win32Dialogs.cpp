@@ -1,7 +1,8 @@
 #include "view/win32/Win32Dialogs.h"
 
-#include <commdlg.h>
 #include <windows.h>
+// after windows.h, which it needs
+#include <commdlg.h>
 
 #include "platform/win32/WideText.h"
 

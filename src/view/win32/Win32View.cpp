@@ -2,10 +2,10 @@
 
 #include "forms/Program.h"
 
-// After the program's headers: Windows' own define macros that clash with nothing there, but
-// keep them last all the same.
-#include <commctrl.h>
+// Windows' headers after the program's, so that their macros reach none of its headers.
 #include <windows.h>
+// after windows.h, which it needs
+#include <commctrl.h>
 
 #include <algorithm>
 #include <map>
