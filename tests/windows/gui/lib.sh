@@ -1,0 +1,80 @@
+# Helpers for the journeys through torvexa.exe under Wine and Xvfb: the Linux journeys'
+# display, mouse and screenshot helpers, and a game installed in the tests' Wine prefix.
+# A journey sources this file with its own arguments: EXE SCREENSHOT_DIR.
+
+source "$(dirname "${BASH_SOURCE[0]}")/../../gui/lib.sh" "$@"
+
+BINARY=$(realpath "$BINARY")
+export WINEPREFIX=${TORVEXA_WINEPREFIX:-${TMPDIR:-/tmp}/torvexa-wine-$(id -u)}
+export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+
+# Wine's menu bar and menu rows.
+readonly W_MENU_H=19 W_DATEI_X=15 W_EXTRAS_X=55
+
+# Makes the prefix once (see tests/windows/wine-run), then a game folder of this run's own,
+# registered as the game's installer does. Sets GAME (its Linux path) and CONFIG.
+install_game() {
+    "$ROOT/tests/windows/wine-run" cmd /c exit >/dev/null 2>&1 || true
+    local name="GP4-$$"
+    GAME="$WINEPREFIX/drive_c/Spiele/$name"
+    mkdir -p "$GAME"
+    cp "$ROOT/examples/f1graphics.cfg" "$GAME/f1graphics.cfg"
+    CONFIG="$GAME/f1graphics.cfg"
+    wine reg add 'HKLM\SOFTWARE\Infogrames\Grand Prix 4\1.00\Install Dir' /v Directory \
+        /t REG_SZ /d "C:\\Spiele\\$name" /f >/dev/null 2>&1 || fail "the registry entry was not written"
+}
+
+# The Windows name of a Linux path, through Wine's Z: drive.
+windows_path() {
+    printf 'Z:%s' "$(printf '%s' "$1" | tr '/' '\\')"
+}
+
+# Starts torvexa.exe from a fresh working folder (with German chosen unless told otherwise);
+# sets WORK, APP_PID and WIN.
+start_exe() {
+    WORK=$(mktemp -d)
+    if [ "${1:-german}" = german ]; then
+        printf '%s\r\n' "$(windows_path "$ROOT/lang/deutsch.zpr")" > "$WORK/langopt.zel"
+    fi
+    (cd "$WORK" && exec wine "$BINARY") >/dev/null 2>&1 &
+    APP_PID=$!
+    [ "${1:-german}" = german ] || return 0
+    WIN=$(w_wait_window "ZEL Torvexa") || fail "the main window did not appear"
+    sleep 0.5
+}
+
+# Waits, longer than for a Linux window, for a window with exactly this title; prints its id.
+w_wait_window() {
+    for _ in $(seq 20); do
+        wait_window "$1" && return 0
+    done
+    return 1
+}
+
+# Opens a menu of the main window and chooses item n (from 0).
+w_menu_item() {
+    click_in "$WIN" "$1" 10
+    click_in "$WIN" $(($1 + 10)) $((30 + 16 * $2))
+}
+
+# Shows a page with its button (0 Allgemein, 1 Grafikqualität, 2 Objekte, 3 Manuell bearbeiten).
+w_show_page() {
+    click_in "$WIN" 60 $((W_MENU_H + 8 + 32 * $1 + 12))
+}
+
+# Waits for a message box with this title; saves a screenshot and closes it with Enter.
+w_press_ok() {
+    local box
+    box=$(w_wait_window "$1") || fail "no message box titled '$1'"
+    sleep 0.3
+    screenshot "$box" "$2"
+    xdotool windowactivate --sync "$box" key Return 2>/dev/null || xdotool key Return
+    sleep 0.5
+}
+
+stop_exe() {
+    kill "$APP_PID" 2>/dev/null || true
+    wait "$APP_PID" 2>/dev/null || true
+    APP_PID=
+    [ -n "${GAME:-}" ] && rm -rf "$GAME"
+}
