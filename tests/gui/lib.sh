@@ -36,7 +36,7 @@ start_display() {
 stop_all() {
     [ -n "${APP_PID:-}" ] && kill "$APP_PID" 2>/dev/null || true
     [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
-    [ -n "${WORK:-}" ] && rm -rf "$WORK"
+    [ -n "${WORK:-}" ] && rm -rf "$WORK" || true
 }
 
 # Starts the program on a fresh demo installation; sets APP_PID and WIN (main window id).
