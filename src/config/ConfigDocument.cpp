@@ -1,5 +1,9 @@
 #include "config/ConfigDocument.h"
 
+#include <cstring>
+#include <limits>
+#include <stdexcept>
+
 #include "common/Failure.h"
 #include "common/Integer.h"
 
@@ -24,59 +28,79 @@ std::size_t splitPoint(std::string_view line) {
 
 }  // namespace
 
+ConfigDocument::ConfigDocument() = default;
+
+ConfigDocument::ConfigDocument(const ConfigDocument& other)
+    : content_(other.content_),
+      lines_(other.lines_),
+      changed_(other.changed_),
+      endMark_(other.endMark_) {}
+
+ConfigDocument& ConfigDocument::operator=(const ConfigDocument& other) {
+    content_ = other.content_;
+    lines_ = other.lines_;
+    changed_ = other.changed_;
+    endMark_ = other.endMark_;
+    notify({.lines = true});
+    return *this;
+}
+
 void ConfigDocument::clear() {
-    if (lines_.empty()) return;
-    lineNumbers_.clear();
-    values_.clear();
-    comments_.clear();
-    lines_.clear();
+    if (lines_.empty() && endMark_.empty()) return;
+    // Give the memory back: a document can be large.
+    std::string().swap(content_);
+    std::vector<Span>().swap(lines_);
+    changed_.clear();
     endMark_.clear();
     notify({.lines = true});
 }
 
-void ConfigDocument::append(std::string_view fileContent) {
+void ConfigDocument::append(std::string fileContent) {
+    const std::size_t base = content_.size();
+    if (fileContent.size() > std::numeric_limits<std::uint32_t>::max() - base)
+        throw std::length_error("configuration file too large");
+    if (content_.empty())
+        content_ = std::move(fileContent);
+    else
+        content_ += fileContent;
+
     const std::size_t before = lines_.size();
-    std::size_t pos = 0;
-    while (pos < fileContent.size()) {
-        if (fileContent[pos] == kEndMark) {
-            endMark_.append(fileContent.substr(pos));
+    const char* const data = content_.data();
+    std::size_t pos = base;
+    const std::size_t size = content_.size();
+    while (pos < size) {
+        if (data[pos] == kEndMark) {
+            endMark_.append(data + pos, size - pos);
+            content_.resize(pos);  // the lines' bytes only
             break;
         }
         // A line ends at LF or CR LF; any other CR belongs to the line's bytes.
-        const std::size_t lf = fileContent.find('\n', pos);
-        const std::size_t end = lf == std::string_view::npos ? fileContent.size() : lf;
-        std::string_view raw = fileContent.substr(pos, end - pos);
-        if (lf != std::string_view::npos && !raw.empty() && raw.back() == '\r')
-            raw.remove_suffix(1);
-        appendLine(raw);
-        pos = lf == std::string_view::npos ? fileContent.size() : lf + 1;
+        const void* lf = std::memchr(data + pos, '\n', size - pos);
+        const std::size_t next =
+            lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - data) : size;
+        std::size_t end = next;
+        if (lf && end > pos && data[end - 1] == '\r') --end;
+        lines_.push_back({static_cast<std::uint32_t>(pos), static_cast<std::uint32_t>(end)});
+        pos = lf ? next + 1 : size;
     }
     if (lines_.size() != before) notify({.lines = true});
 }
 
-void ConfigDocument::appendLine(std::string_view raw) {
+ConfigDocument::Parts ConfigDocument::partsOf(std::size_t index) const {
+    const std::string_view bytes = raw(index);
+    Parts parts;
     // The lists see the line without its lone CRs; writing an unchanged line gives them back.
-    std::string line;
-    std::string kept;
-    if (raw.find('\r') == std::string_view::npos) {
-        line.assign(raw);
+    if (bytes.find('\r') == std::string_view::npos) {
+        parts.text.assign(bytes);
     } else {
-        for (const char c : raw)
-            if (c != '\r') line += c;
-        kept.assign(raw);
+        for (const char c : bytes)
+            if (c != '\r') parts.text += c;
     }
-
-    lineNumbers_.push_back(integerText(count()));
-
-    const std::size_t split = splitPoint(line);
-    const std::size_t commentStart = split + kCommentOffset;
-    comments_.push_back(commentStart < line.size() ? line.substr(commentStart, kCommentLimit)
-                                                   : std::string());
-
+    const std::string& line = parts.text;
+    parts.split = splitPoint(line);
     std::size_t begin = 0;
     std::size_t end = 0;
     if (const std::size_t semicolon = line.find(';'); semicolon != std::string::npos) {
-        begin = 0;
         end = semicolon;
         while (begin < end && isBlank(line[begin]))
             ++begin;
@@ -84,61 +108,84 @@ void ConfigDocument::appendLine(std::string_view raw) {
             --end;
     }
     if (begin == end) begin = end = 0;
+    parts.valueBegin = begin;
+    parts.valueEnd = end;
+    return parts;
+}
 
-    values_.emplace_back(line, begin, end - begin);
-    lines_.push_back(ReadLine{std::move(line), std::move(kept), split, begin, end});
+std::string ConfigDocument::lineNumberAt(std::size_t index) const {
+    return integerText(static_cast<long long>(index));
+}
+
+std::string ConfigDocument::valueAt(std::size_t index) const {
+    if (const auto it = changed_.find(index); it != changed_.end()) return it->second;
+    const Parts parts = partsOf(index);
+    return parts.text.substr(parts.valueBegin, parts.valueEnd - parts.valueBegin);
+}
+
+std::string ConfigDocument::commentAt(std::size_t index) const {
+    const Parts parts = partsOf(index);
+    const std::size_t start = parts.split + kCommentOffset;
+    return start < parts.text.size() ? parts.text.substr(start, kCommentLimit) : std::string();
 }
 
 void ConfigDocument::checkIndex(int index) const {
     if (index < 0 || index >= count()) throw ListIndexError(index);
 }
 
-const std::string& ConfigDocument::value(int index) const {
+std::string ConfigDocument::value(int index) const {
     checkIndex(index);
-    return values_[static_cast<std::size_t>(index)];
+    return valueAt(static_cast<std::size_t>(index));
 }
 
-const std::string& ConfigDocument::comment(int index) const {
+std::string ConfigDocument::comment(int index) const {
     checkIndex(index);
-    return comments_[static_cast<std::size_t>(index)];
+    return commentAt(static_cast<std::size_t>(index));
 }
 
-std::string_view ConfigDocument::tail(int index) const {
+std::string ConfigDocument::tail(int index) const {
     checkIndex(index);
-    const ReadLine& line = lines_[static_cast<std::size_t>(index)];
-    return std::string_view(line.text).substr(line.split);
+    const Parts parts = partsOf(static_cast<std::size_t>(index));
+    return parts.text.substr(parts.split);
 }
 
 void ConfigDocument::putValue(int index, std::string text) {
     if (index < 0) throw ListIndexError(index);
     if (index >= count()) throw InsertLineError();
-    values_[static_cast<std::size_t>(index)] = std::move(text);
+    changed_[static_cast<std::size_t>(index)] = std::move(text);
     notify({.row = index});
 }
 
-void ConfigDocument::writeLine(std::string& out, int index) const {
-    const ReadLine& line = lines_[static_cast<std::size_t>(index)];
-    const std::string& value = values_[static_cast<std::size_t>(index)];
-    if (value == line.readValue()) {
-        out += line.raw.empty() ? line.text : line.raw;
-    } else if (line.valueBegin == line.valueEnd) {
-        out += value;
-        out += tail(index);
+void ConfigDocument::writeLine(std::string& out, std::size_t index) const {
+    const auto changed = changed_.find(index);
+    if (changed == changed_.end()) {
+        out += raw(index);
     } else {
-        out.append(line.text, 0, line.valueBegin);
-        out += value;
-        out.append(line.text, line.valueEnd);
+        const Parts line = partsOf(index);
+        const std::string& value = changed->second;
+        const std::string_view readValue =
+            std::string_view(line.text).substr(line.valueBegin, line.valueEnd - line.valueBegin);
+        if (value == readValue) {
+            out += raw(index);
+        } else if (line.valueBegin == line.valueEnd) {
+            out += value;
+            out.append(line.text, line.split);
+        } else {
+            out.append(line.text, 0, line.valueBegin);
+            out += value;
+            out.append(line.text, line.valueEnd);
+        }
     }
     out += "\r\n";
 }
 
 std::string ConfigDocument::serialize() const {
-    std::size_t size = 0;
-    for (std::size_t i = 0; i < lines_.size(); ++i)
-        size += lines_[i].text.size() + lines_[i].raw.size() + values_[i].size() + 2;
+    std::size_t size = content_.size() + 2 * lines_.size() + endMark_.size();
+    for (const auto& [index, value] : changed_)
+        size += value.size();
     std::string out;
-    out.reserve(size + endMark_.size());
-    for (int i = 0; i < count(); ++i)
+    out.reserve(size);
+    for (std::size_t i = 0; i < lines_.size(); ++i)
         writeLine(out, i);
     out += endMark_;
     return out;

@@ -1,38 +1,48 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
+
+#include "common/Rows.h"
 
 namespace torvexa {
 
 // The in-memory copy of f1graphics.cfg: one entry per line in each of the parallel lists
 // (line numbers, values, comments, and the tail kept for writing).
 //
-// Beyond the lists it keeps every line as read, so that writing never damages a line the
-// user did not change: an unchanged value writes the line back byte for byte, and a changed
-// value replaces exactly the text the old value came from.
+// It holds the file's bytes once, each line as a place in them; the lists are worked out from
+// a line when asked for. A changed value is the only text of its own. So writing never damages
+// a line the user did not change: an unchanged value writes the line back byte for byte, and a
+// changed value replaces exactly the text the old value came from.
 class ConfigDocument {
   public:
     static constexpr std::size_t kCommentLimit = 500;
+
+    ConfigDocument();
+    // Copies the content, not the observer.
+    ConfigDocument(const ConfigDocument& other);
+    ConfigDocument& operator=(const ConfigDocument& other);
 
     void clear();
 
     // Appends one entry per line of the file content to every list; what follows an end mark
     // (Ctrl-Z where a line would begin) is kept for writing.
-    void append(std::string_view fileContent);
+    void append(std::string fileContent);
 
     // The file content that writing the document produces, every line ended by CR LF, then
     // the end mark and what followed it.
     std::string serialize() const;
 
-    int count() const noexcept { return static_cast<int>(values_.size()); }
+    int count() const noexcept { return static_cast<int>(lines_.size()); }
 
-    // Fails with ListIndexError outside 0..count-1.
-    const std::string& value(int index) const;
-    const std::string& comment(int index) const;
-    std::string_view tail(int index) const;
+    // Fail with ListIndexError outside 0..count-1.
+    std::string value(int index) const;
+    std::string comment(int index) const;
+    std::string tail(int index) const;
 
     // Replaces value entry `index`. An index past the end fails with InsertLineError, a
     // negative one with ListIndexError; neither changes anything.
@@ -48,35 +58,57 @@ class ConfigDocument {
         observer_ = std::move(observer);
     }
 
-    const std::vector<std::string>& lineNumbers() const noexcept { return lineNumbers_; }
-    const std::vector<std::string>& values() const noexcept { return values_; }
-    const std::vector<std::string>& comments() const noexcept { return comments_; }
+    const Rows& lineNumbers() const noexcept { return lineNumbers_; }
+    const Rows& values() const noexcept { return values_; }
+    const Rows& comments() const noexcept { return comments_; }
 
   private:
-    struct ReadLine {
-        std::string text;        // the line as read, without its terminator and lone CRs
-        std::string raw;         // the line's bytes when they held lone CRs, else empty
+    // A line's place in the content, without its terminator.
+    struct Span {
+        std::uint32_t begin;
+        std::uint32_t end;
+    };
+    // The parts of a line, found in its text (its bytes without lone CRs).
+    struct Parts {
+        std::string text;
         std::size_t split;       // 0-based start of the tail
         std::size_t valueBegin;  // the value as read is text[valueBegin, valueEnd)
         std::size_t valueEnd;
-        std::string_view readValue() const {
-            return std::string_view(text).substr(valueBegin, valueEnd - valueBegin);
-        }
     };
 
-    void appendLine(std::string_view raw);
+    template <std::string (ConfigDocument::*Entry)(std::size_t) const>
+    class List : public Rows {
+      public:
+        explicit List(const ConfigDocument& document) : document_(document) {}
+        std::size_t size() const override { return document_.lines_.size(); }
+        std::string operator[](std::size_t row) const override { return (document_.*Entry)(row); }
+
+      private:
+        const ConfigDocument& document_;
+    };
+
+    std::string_view raw(std::size_t index) const {
+        return std::string_view(content_).substr(lines_[index].begin,
+                                                 lines_[index].end - lines_[index].begin);
+    }
+    Parts partsOf(std::size_t index) const;
+    std::string lineNumberAt(std::size_t index) const;
+    std::string valueAt(std::size_t index) const;
+    std::string commentAt(std::size_t index) const;
     void notify(const Change& change) const {
         if (observer_) observer_(change);
     }
     void checkIndex(int index) const;
-    void writeLine(std::string& out, int index) const;
+    void writeLine(std::string& out, std::size_t index) const;
 
-    std::vector<std::string> lineNumbers_;
-    std::vector<std::string> values_;
-    std::vector<std::string> comments_;
-    std::vector<ReadLine> lines_;
+    std::string content_;  // the bytes of every line read, as read
+    std::vector<Span> lines_;
+    std::unordered_map<std::size_t, std::string> changed_;  // values put since the read
     std::string endMark_;  // the Ctrl-Z that ended the file and every byte after it
     std::function<void(const Change&)> observer_;
+    List<&ConfigDocument::lineNumberAt> lineNumbers_{*this};
+    List<&ConfigDocument::valueAt> values_{*this};
+    List<&ConfigDocument::commentAt> comments_{*this};
 };
 
 }  // namespace torvexa

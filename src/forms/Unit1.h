@@ -330,7 +330,7 @@ class TForm1 : public Form {
     void showSelectedLine();
     // Writes "1" for a checked box and "0" for an unchecked one.
     void writeFlag(int index, const CheckBox& box);
-    const std::string& value(int index) const { return document_.value(index); }
+    std::string value(int index) const { return document_.value(index); }
     // Whether the file was missing (and the end of the program requested).
     bool loadTranslationFile(const std::string& path);
     // Puts the catalogue's entries on this window; false when it stopped at a missing entry.

@@ -184,13 +184,14 @@ void TrackBar::scroll(int position) {
 ListBox::ListBox(Control* parent, std::string name, Rect bounds, Look look)
     : Control(parent, std::move(name), bounds, std::move(look)) {}
 
-void ListBox::showItems(const std::vector<std::string>* items) {
+void ListBox::showItems(const Rows* items) {
     items_ = items;
     rowsChanged();
 }
 
-const std::vector<std::string>& ListBox::items() const {
-    static const std::vector<std::string> none;
+const Rows& ListBox::items() const {
+    static const std::vector<std::string> nothing;
+    static const VectorRows none(nothing);
     return items_ ? *items_ : none;
 }
 

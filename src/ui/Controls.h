@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "common/Rows.h"
 #include "ui/Control.h"
 #include "ui/ControlVisitor.h"
 
@@ -207,8 +208,8 @@ class ListBox : public Control {
     Handler OnClick;
 
     // Shows another list of rows: nothing selected, scrolled to the top.
-    void showItems(const std::vector<std::string>* items);
-    const std::vector<std::string>& items() const;
+    void showItems(const Rows* items);
+    const Rows& items() const;
     // The shown list has new rows: nothing selected, scrolled to the top.
     void rowsChanged();
     // Row `row` of the shown list has a new text.
@@ -227,7 +228,7 @@ class ListBox : public Control {
     void scrollTo(int topIndex);
 
   private:
-    const std::vector<std::string>* items_ = nullptr;
+    const Rows* items_ = nullptr;
     int itemIndex_ = -1;
     int topIndex_ = 0;
 };

@@ -25,7 +25,7 @@ class Bindings : public ::testing::Test {
     TForm1& f() { return s.form1(); }
     TForm3& tint() { return s.program().form3(); }
     ConfigDocument& doc() { return f().document(); }
-    const std::string& at(int index) { return doc().value(index); }
+    std::string at(int index) { return doc().value(index); }
     void load(const std::map<int, std::string>& values, int lines = 170) {
         doc().clear();
         doc().append(craftedConfig(values, lines));

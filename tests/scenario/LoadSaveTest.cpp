@@ -24,7 +24,7 @@ class LoadSave : public ::testing::Test {
     LoadSave() { s.rememberLanguage(Scenario::shippedLanguage("deutsch.zpr")); }
     void start() { s.start(); }
     TForm1& f() { return s.form1(); }
-    const std::string& at(int index) { return f().document().value(index); }
+    std::string at(int index) { return f().document().value(index); }
     void load() {
         s.user([this] { f().Laden1.click(); });
     }

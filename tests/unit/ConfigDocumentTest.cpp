@@ -10,7 +10,7 @@ namespace {
 
 ConfigDocument documentOf(std::string_view content) {
     ConfigDocument doc;
-    doc.append(content);
+    doc.append(std::string(content));
     return doc;
 }
 

@@ -170,7 +170,8 @@ TEST(ListBoxRule, OnlyAPersonsSelectionRunsOnClickAndScrollingIsLeast) {
     for (int i = 0; i < 40; ++i)
         rows.push_back(std::to_string(i));
     ListBox list(&h.form, "ListBox1", {0, 0, 65, 169});
-    list.showItems(&rows);
+    const VectorRows shown(rows);
+    list.showItems(&shown);
     list.OnClick = h.counter();
     ASSERT_EQ(list.visibleRows(), 11);  // 165 pixels inside the frame
 
@@ -187,7 +188,7 @@ TEST(ListBoxRule, OnlyAPersonsSelectionRunsOnClickAndScrollingIsLeast) {
     list.select(40);
     EXPECT_EQ(h.handlerRuns, 1);
 
-    list.showItems(&rows);
+    list.showItems(&shown);
     EXPECT_EQ(list.itemIndex(), -1);
     EXPECT_EQ(list.topIndex(), 0);
 }

@@ -131,7 +131,8 @@ TEST(ObserverContract, AListSaysWhetherOneRowAllRowsOrItsSelectionChanged) {
     ListBox list(&w.form, "ListBox1", {0, 0, 65, 169});
     Recorder<std::pair<int, int>> r;
     r.observe(list, [](const ListBox& l) { return std::pair{l.itemIndex(), l.topIndex()}; });
-    list.showItems(&rows);
+    const VectorRows shown(rows);
+    list.showItems(&shown);
     EXPECT_EQ(r.one().first.what, Change::What::Rows);
     list.select(20);
     auto [change, state] = r.one();

@@ -93,7 +93,7 @@ class Mirror : public ControlVisitor {
     void visit(ListBox& list) override {
         auto* w = common<RowBrowser>(list);
         if (!w) return;
-        const std::vector<std::string>& rows = list.items();
+        const Rows& rows = list.items();
         same(list, "row count", w->size(), static_cast<int>(rows.size()));
         for (int i = 0; i < std::min(w->size(), static_cast<int>(rows.size())); ++i)
             same(list, "row " + std::to_string(i), text(w->text(i + 1)),

@@ -372,11 +372,11 @@ void FltkView::Builder::visit(ListBox& list) {
         list.select(browser->value() - 1);
     });
     view_.follow(list, [browser, &list](const Change& change) {
-        const std::vector<std::string>& rows = list.items();
+        const Rows& rows = list.items();
         if (change.what == Change::What::Rows) {
             browser->clear();
-            for (const std::string& row : rows)
-                browser->add(rowText(row).c_str());
+            for (std::size_t i = 0; i < rows.size(); ++i)
+                browser->add(rowText(rows[i]).c_str());
         } else if (change.what == Change::What::Row) {
             browser->text(change.row + 1,
                           rowText(rows[static_cast<std::size_t>(change.row)]).c_str());

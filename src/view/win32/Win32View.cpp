@@ -503,12 +503,13 @@ void Win32View::Builder::visit(ListBox& list) {
         });
     };
     view_.follow(list, [window, &list](const Change& change) {
-        const std::vector<std::string>& rows = list.items();
+        const Rows& rows = list.items();
         if (change.what == Change::What::Rows) {
             SendMessageW(window, WM_SETREDRAW, FALSE, 0);
             SendMessageW(window, LB_RESETCONTENT, 0, 0);
-            for (const std::string& row : rows)
-                SendMessageW(window, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(row).c_str()));
+            for (std::size_t i = 0; i < rows.size(); ++i)
+                SendMessageW(window, LB_ADDSTRING, 0,
+                             reinterpret_cast<LPARAM>(wide(rows[i]).c_str()));
             SendMessageW(window, WM_SETREDRAW, TRUE, 0);
             InvalidateRect(window, nullptr, TRUE);
         } else if (change.what == Change::What::Row) {
