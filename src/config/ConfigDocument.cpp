@@ -6,6 +6,7 @@
 
 #include "common/Failure.h"
 #include "common/Integer.h"
+#include "config/LineScan.h"
 
 namespace torvexa {
 namespace {
@@ -32,13 +33,13 @@ ConfigDocument::ConfigDocument() = default;
 
 ConfigDocument::ConfigDocument(const ConfigDocument& other)
     : content_(other.content_),
-      lines_(other.lines_),
+      starts_(other.starts_),
       changed_(other.changed_),
       endMark_(other.endMark_) {}
 
 ConfigDocument& ConfigDocument::operator=(const ConfigDocument& other) {
     content_ = other.content_;
-    lines_ = other.lines_;
+    starts_ = other.starts_;
     changed_ = other.changed_;
     endMark_ = other.endMark_;
     notify({.lines = true});
@@ -46,10 +47,10 @@ ConfigDocument& ConfigDocument::operator=(const ConfigDocument& other) {
 }
 
 void ConfigDocument::clear() {
-    if (lines_.empty() && endMark_.empty()) return;
+    if (starts_.empty() && endMark_.empty()) return;
     // Give the memory back: a document can be large.
     std::string().swap(content_);
-    std::vector<Span>().swap(lines_);
+    std::vector<std::uint32_t>().swap(starts_);
     changed_.clear();
     endMark_.clear();
     notify({.lines = true});
@@ -59,31 +60,40 @@ void ConfigDocument::append(std::string fileContent) {
     const std::size_t base = content_.size();
     if (fileContent.size() > std::numeric_limits<std::uint32_t>::max() - base)
         throw std::length_error("configuration file too large");
+    if (fileContent.empty()) return;
     if (content_.empty())
         content_ = std::move(fileContent);
     else
         content_ += fileContent;
 
-    const std::size_t before = lines_.size();
-    const char* const data = content_.data();
-    std::size_t pos = base;
-    const std::size_t size = content_.size();
-    while (pos < size) {
-        if (data[pos] == kEndMark) {
-            endMark_.append(data + pos, size - pos);
-            content_.resize(pos);  // the lines' bytes only
-            break;
-        }
-        // A line ends at LF or CR LF; any other CR belongs to the line's bytes.
-        const void* lf = std::memchr(data + pos, '\n', size - pos);
-        const std::size_t next =
-            lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - data) : size;
-        std::size_t end = next;
-        if (lf && end > pos && data[end - 1] == '\r') --end;
-        lines_.push_back({static_cast<std::uint32_t>(pos), static_cast<std::uint32_t>(end)});
-        pos = lf ? next + 1 : size;
+    const int before = count();
+    if (starts_.empty()) starts_.push_back(static_cast<std::uint32_t>(base));
+    const std::size_t first = starts_.size() - 1;  // the first new line
+    starts_.reserve(starts_.size() + (content_.size() - base) / 40);
+    appendLineStarts(std::string_view(content_).substr(base), base, starts_);
+    if (starts_.back() != content_.size())  // the last line needs no terminator
+        starts_.push_back(static_cast<std::uint32_t>(content_.size()));
+
+    // A Ctrl-Z where a line would begin ends the lines; it and what follows are kept apart.
+    for (std::size_t i = first; i + 1 < starts_.size(); ++i) {
+        if (content_[starts_[i]] != kEndMark) continue;
+        endMark_.append(content_, starts_[i]);
+        content_.resize(starts_[i]);
+        starts_.resize(i + 1);
+        break;
     }
-    if (lines_.size() != before) notify({.lines = true});
+    if (count() != before) notify({.lines = true});
+}
+
+std::string_view ConfigDocument::raw(std::size_t index) const {
+    std::string_view line =
+        std::string_view(content_).substr(starts_[index], starts_[index + 1] - starts_[index]);
+    // A line ends at LF or CR LF; any other CR belongs to the line's bytes.
+    if (!line.empty() && line.back() == '\n') {
+        line.remove_suffix(1);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    }
+    return line;
 }
 
 ConfigDocument::Parts ConfigDocument::partsOf(std::size_t index) const {
@@ -180,12 +190,12 @@ void ConfigDocument::writeLine(std::string& out, std::size_t index) const {
 }
 
 std::string ConfigDocument::serialize() const {
-    std::size_t size = content_.size() + 2 * lines_.size() + endMark_.size();
+    std::size_t size = content_.size() + 2 * starts_.size() + endMark_.size();
     for (const auto& [index, value] : changed_)
         size += value.size();
     std::string out;
     out.reserve(size);
-    for (std::size_t i = 0; i < lines_.size(); ++i)
+    for (std::size_t i = 0; i < static_cast<std::size_t>(count()); ++i)
         writeLine(out, i);
     out += endMark_;
     return out;

@@ -37,7 +37,9 @@ class ConfigDocument {
     // the end mark and what followed it.
     std::string serialize() const;
 
-    int count() const noexcept { return static_cast<int>(lines_.size()); }
+    int count() const noexcept {
+        return starts_.empty() ? 0 : static_cast<int>(starts_.size() - 1);
+    }
 
     // Fail with ListIndexError outside 0..count-1.
     std::string value(int index) const;
@@ -63,11 +65,6 @@ class ConfigDocument {
     const Rows& comments() const noexcept { return comments_; }
 
   private:
-    // A line's place in the content, without its terminator.
-    struct Span {
-        std::uint32_t begin;
-        std::uint32_t end;
-    };
     // The parts of a line, found in its text (its bytes without lone CRs).
     struct Parts {
         std::string text;
@@ -80,17 +77,15 @@ class ConfigDocument {
     class List : public Rows {
       public:
         explicit List(const ConfigDocument& document) : document_(document) {}
-        std::size_t size() const override { return document_.lines_.size(); }
+        std::size_t size() const override { return static_cast<std::size_t>(document_.count()); }
         std::string operator[](std::size_t row) const override { return (document_.*Entry)(row); }
 
       private:
         const ConfigDocument& document_;
     };
 
-    std::string_view raw(std::size_t index) const {
-        return std::string_view(content_).substr(lines_[index].begin,
-                                                 lines_[index].end - lines_[index].begin);
-    }
+    // Line `index` as read, without its terminator.
+    std::string_view raw(std::size_t index) const;
     Parts partsOf(std::size_t index) const;
     std::string lineNumberAt(std::size_t index) const;
     std::string valueAt(std::size_t index) const;
@@ -102,7 +97,9 @@ class ConfigDocument {
     void writeLine(std::string& out, std::size_t index) const;
 
     std::string content_;  // the bytes of every line read, as read
-    std::vector<Span> lines_;
+    // Where each line begins in the content, and where the last one ends: line i is
+    // content_[starts_[i], starts_[i + 1]) with its terminator.
+    std::vector<std::uint32_t> starts_;
     std::unordered_map<std::size_t, std::string> changed_;  // values put since the read
     std::string endMark_;  // the Ctrl-Z that ended the file and every byte after it
     std::function<void(const Change&)> observer_;

@@ -100,16 +100,18 @@ std::string readWholeFile(const fs::path& path) {
     // A FIFO, device or socket has no end to read to.
     if (!S_ISREG(st.st_mode)) fail(EACCES, path);
 
-    std::string content;
-    content.reserve(static_cast<std::size_t>(st.st_size));
-    char buffer[1 << 16];
+    // Straight into the string, sized as the file is; a file that grows meanwhile is read on.
+    std::string content(static_cast<std::size_t>(st.st_size) + 1, '\0');
+    std::size_t filled = 0;
     for (;;) {
-        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+        if (filled == content.size()) content.resize(content.size() * 2);
+        const ssize_t n = ::read(fd.get(), content.data() + filled, content.size() - filled);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) fail(errno, path);
         if (n == 0) break;
-        content.append(buffer, static_cast<std::size_t>(n));
+        filled += static_cast<std::size_t>(n);
     }
+    content.resize(filled);
     return content;
 }
 

@@ -1,0 +1,90 @@
+// What the FLTK view costs a person: one value change with the manual page showing many rows,
+// and the start-up to the main window mapped beside a bare window of the same size.
+#include "forms/Program.h"
+
+#include <benchmark/benchmark.h>
+
+#include <FL/Fl.H>
+#include <FL/Fl_Double_Window.H>
+#include <FL/fl_draw.H>
+
+#include "support/Scenario.h"
+#include "view/fltk/FltkView.h"
+
+namespace torvexa::bench {
+namespace {
+
+using test::Scenario;
+
+// A value change while the manual page shows a file of `rows` lines.
+void BM_RowChange(benchmark::State& state) {
+    Scenario s;
+    s.rememberLanguage(Scenario::shippedLanguage("deutsch.zpr"));
+    s.installGame(test::craftedConfig({}, static_cast<int>(state.range(0))));
+    s.start();
+    fltk::FltkView view(s.program());
+    s.user([&] { s.form1().Laden1.click(); });
+    s.user([&] { s.form1().SpeedButton9.click(); });
+    Fl::check();
+    int n = 0;
+    for (auto _ : state) {
+        // Rows all over the list, as bound controls write them.
+        const int row = (n * 7919) % static_cast<int>(state.range(0));
+        s.form1().document().putValue(row, (++n & 1) ? "1" : "0");
+    }
+}
+BENCHMARK(BM_RowChange)->Arg(175)->Arg(14000);
+
+void waitUntilShown(Fl_Window& window) {
+    while (!window.shown() || !window.visible())
+        Fl::wait(0.001);
+    Fl::check();
+}
+
+// The floor: a bare window of the main window's size that sets its font and measures one
+// caption before it is shown.
+void BM_StartupFloor(benchmark::State& state) {
+    for (auto _ : state) {
+        Fl_Double_Window window(286, 171, 587, 279, "ZEL Torvexa");
+        window.end();
+        fl_font(FL_HELVETICA, 11);
+        int w = 0;
+        int h = 0;
+        fl_measure("f1graphics.cfg kontrolliert ALLE Grafikeinstellungen", w, h, 0);
+        window.show();
+        waitUntilShown(window);
+    }
+}
+BENCHMARK(BM_StartupFloor)->Unit(benchmark::kMillisecond);
+
+// Torvexa's start: the three windows built headless, the language read, the view built and
+// the main window shown.
+void BM_Startup(benchmark::State& state) {
+    Scenario s;
+    s.rememberLanguage(Scenario::shippedLanguage("deutsch.zpr"));
+    s.installGame(Scenario::sampleConfig());
+    for (auto _ : state) {
+        Program program(s.system, s.dialogs, "/usr/bin/torvexa");
+        fltk::FltkView view(program);
+        Fl_Window* main = Fl::first_window();
+        while (main && main->label() && std::string(main->label()) != "ZEL Torvexa")
+            main = Fl::next_window(main);
+        if (!main) {
+            state.SkipWithError("the main window was not shown");
+            break;
+        }
+        waitUntilShown(*main);
+    }
+}
+BENCHMARK(BM_Startup)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace torvexa::bench
+
+int main(int argc, char** argv) {
+    torvexa::fltk::initialiseToolkit();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
