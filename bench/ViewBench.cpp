@@ -29,7 +29,7 @@ void BM_RowChange(benchmark::State& state) {
     int n = 0;
     for (auto _ : state) {
         // Rows all over the list, as bound controls write them.
-        const int row = (n * 7919) % static_cast<int>(state.range(0));
+        const int row = static_cast<int>((static_cast<long long>(n) * 7919) % state.range(0));
         s.form1().document().putValue(row, (++n & 1) ? "1" : "0");
     }
 }

@@ -1,6 +1,7 @@
 #include "platform/posix/AtomicFile.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -45,6 +46,7 @@ class FileDescriptor {
     explicit FileDescriptor(int fd) : fd_(fd) {}
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
+    FileDescriptor(FileDescriptor&& other) noexcept : fd_(other.release()) {}
     ~FileDescriptor() {
         if (fd_ >= 0) ::close(fd_);
     }
@@ -89,9 +91,8 @@ void syncFolder(const fs::path& folder) {
     ::close(fd);
 }
 
-}  // namespace
-
-std::string readWholeFile(const fs::path& path) {
+// Opens a regular file for reading; its size goes to `size`.
+FileDescriptor openRegular(const fs::path& path, std::size_t& size) {
     // Without blocking: opening a FIFO for reading would wait for a writer for ever.
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (fd.get() < 0) fail(errno, path);
@@ -99,9 +100,32 @@ std::string readWholeFile(const fs::path& path) {
     if (::fstat(fd.get(), &st) != 0) fail(errno, path);
     // A FIFO, device or socket has no end to read to.
     if (!S_ISREG(st.st_mode)) fail(EACCES, path);
+    size = static_cast<std::size_t>(st.st_size);
+    return fd;
+}
+
+}  // namespace
+
+MappedFile::MappedFile(const fs::path& path) {
+    std::size_t size = 0;
+    const FileDescriptor fd = openRegular(path, size);
+    if (size == 0) return;
+    void* mapped = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd.get(), 0);
+    if (mapped == MAP_FAILED) fail(errno, path);
+    data_ = static_cast<const char*>(mapped);
+    size_ = size;
+}
+
+MappedFile::~MappedFile() {
+    if (data_) ::munmap(const_cast<char*>(data_), size_);
+}
+
+std::string readWholeFile(const fs::path& path) {
+    std::size_t size = 0;
+    const FileDescriptor fd = openRegular(path, size);
 
     // Straight into the string, sized as the file is; a file that grows meanwhile is read on.
-    std::string content(static_cast<std::size_t>(st.st_size) + 1, '\0');
+    std::string content(size + 1, '\0');
     std::size_t filled = 0;
     for (;;) {
         if (filled == content.size()) content.resize(content.size() * 2);

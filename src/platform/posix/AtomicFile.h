@@ -9,6 +9,21 @@ namespace torvexa {
 // Reads a whole file; failures throw FileError with the mapped Windows code.
 std::string readWholeFile(const std::filesystem::path& path);
 
+// A regular file's bytes mapped into memory for reading, without a copy; as readWholeFile
+// for failures.
+class MappedFile {
+  public:
+    explicit MappedFile(const std::filesystem::path& path);
+    ~MappedFile();
+    MappedFile(const MappedFile&) = delete;
+    MappedFile& operator=(const MappedFile&) = delete;
+    std::string_view bytes() const noexcept { return {data_, size_}; }
+
+  private:
+    const char* data_ = nullptr;
+    std::size_t size_ = 0;
+};
+
 // Replaces `target` so that it holds either its old content or the whole new content, never a
 // part: the content goes to a temporary file in the same folder, is synced, closed and renamed
 // over the target, and the folder is synced. A symbolic link is followed (the link survives);

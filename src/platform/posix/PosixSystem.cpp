@@ -27,13 +27,12 @@ std::filesystem::path PosixSystem::toPosixPath(std::string_view windowsPath) con
 }
 
 RegistryValue PosixSystem::readMachineValue(std::string_view key, std::string_view valueName) {
-    std::string systemReg;
     try {
-        systemReg = readWholeFile(prefix_ / "system.reg");
+        const MappedFile systemReg(prefix_ / "system.reg");
+        return findMachineValue(systemReg.bytes(), key, valueName);
     } catch (const FileError&) {
         return {};  // no prefix: like a key that cannot be opened
     }
-    return findMachineValue(systemReg, key, valueName);
 }
 
 std::string PosixSystem::readFile(const std::string& path) {
