@@ -97,7 +97,7 @@ class Mirror : public ControlVisitor {
         same(list, "row count", w->size(), static_cast<int>(rows.size()));
         for (int i = 0; i < std::min(w->size(), static_cast<int>(rows.size())); ++i)
             same(list, "row " + std::to_string(i), text(w->text(i + 1)),
-                 "@." + displayText(rows[static_cast<std::size_t>(i)]));
+                 displayText(rows[static_cast<std::size_t>(i)]));
         same(list, "selected row", w->value() - 1, list.itemIndex());
         if (!rows.empty()) same(list, "first row shown", w->firstShownRow(), list.topIndex());
     }

@@ -77,10 +77,6 @@ void applyState(Fl_Widget& widget, const Control& control) {
         widget.deactivate();
 }
 
-// A row of a list as the browser holds it: "@." ends FLTK's formatting codes, so the rest of
-// the row shows as it stands.
-std::string rowText(const std::string& row) { return "@." + displayText(row); }
-
 }  // namespace
 
 // A window with its widget and its menu, whose entries and labels it owns.
@@ -368,18 +364,21 @@ void FltkView::Builder::visit(ListBox& list) {
     browser->color(FL_WHITE);
     browser->when(FL_WHEN_CHANGED);
     view_.onUser(*browser, [&list, browser] {
-        list.scrollTo(browser->firstShownRow());
-        list.select(browser->value() - 1);
+        // Both read first: the scroll's notice brings the widget back to the model's selection.
+        const int top = browser->firstShownRow();
+        const int row = browser->value() - 1;
+        list.scrollTo(top);
+        list.select(row);
     });
     view_.follow(list, [browser, &list](const Change& change) {
         const Rows& rows = list.items();
         if (change.what == Change::What::Rows) {
             browser->clear();
             for (std::size_t i = 0; i < rows.size(); ++i)
-                browser->add(rowText(rows[i]).c_str());
+                browser->add(displayText(rows[i]));
+            browser->rowsAdded();
         } else if (change.what == Change::What::Row) {
-            browser->text(change.row + 1,
-                          rowText(rows[static_cast<std::size_t>(change.row)]).c_str());
+            browser->text(change.row + 1, displayText(rows[static_cast<std::size_t>(change.row)]));
         }
         browser->showFromRow(list.topIndex());
         browser->value(list.itemIndex() + 1);

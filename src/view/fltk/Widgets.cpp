@@ -1,5 +1,7 @@
 #include "view/fltk/Widgets.h"
 
+#include <algorithm>
+
 #include <FL/Fl.H>
 #include <FL/fl_draw.H>
 
@@ -208,15 +210,80 @@ void TickSlider::draw() {
 }
 
 RowBrowser::RowBrowser(int x, int y, int w, int h, int rowHeight)
-    : Fl_Hold_Browser(x, y, w, h), rowHeight_(rowHeight) {
+    : Fl_Browser_(x, y, w, h), rowHeight_(rowHeight) {
+    type(FL_HOLD_BROWSER);
     has_scrollbar(Fl_Browser_::VERTICAL_ALWAYS);
+    when(FL_WHEN_CHANGED);
 }
 
-int RowBrowser::item_height(void*) const { return rowHeight_; }
+void RowBrowser::text(int row, std::string text) {
+    rows_[static_cast<std::size_t>(row - 1)] = std::move(text);
+    redraw_line(itemOf(row));
+}
 
-// By pixel position: FLTK works out the top line only when the list is drawn.
+void RowBrowser::clear() {
+    rows_.clear();
+    selected_ = 0;
+    new_list();
+}
+
+void RowBrowser::value(int row) {
+    if (row < 0 || row > size()) row = 0;
+    if (row == selected_) return;
+    if (row > 0)
+        select_only(itemOf(row), 0);
+    else
+        deselect(0);
+}
+
+// By pixel position: the list works out its first row only when drawn.
 void RowBrowser::showFromRow(int top) { position(top * rowHeight_); }
 
-int RowBrowser::firstShownRow() { return position() / rowHeight_; }
+int RowBrowser::firstShownRow() const { return position() / rowHeight_; }
+
+void RowBrowser::draw() {
+    // The scroll bar would take the list past its last row.
+    const int last = std::max(0, full_height() - (h() - Fl::box_dh(box())));
+    if (position() > last) position(last);
+    Fl_Browser_::draw();
+}
+
+void* RowBrowser::item_first() const { return rows_.empty() ? nullptr : itemOf(1); }
+void* RowBrowser::item_next(void* item) const {
+    return rowOf(item) < size() ? itemOf(rowOf(item) + 1) : nullptr;
+}
+void* RowBrowser::item_prev(void* item) const {
+    return rowOf(item) > 1 ? itemOf(rowOf(item) - 1) : nullptr;
+}
+void* RowBrowser::item_last() const { return nullptr; }
+int RowBrowser::item_height(void*) const { return rowHeight_; }
+int RowBrowser::item_quick_height(void*) const { return rowHeight_; }
+int RowBrowser::full_height() const { return size() * rowHeight_; }
+int RowBrowser::incr_height() const { return rowHeight_; }
+
+int RowBrowser::item_width(void* item) const {
+    fl_font(font_, size_);
+    return static_cast<int>(fl_width(text(rowOf(item)))) + 6;
+}
+
+const char* RowBrowser::item_text(void* item) const { return text(rowOf(item)); }
+
+void RowBrowser::item_draw(void* item, int x, int y, int w, int h) const {
+    Fl_Color colour = active_r() ? textcolor() : fl_inactive(textcolor());
+    if (item_selected(item)) colour = fl_contrast(colour, selection_color());
+    fl_font(font_, size_);
+    fl_color(colour);
+    // Drawn as they stand: no formatting codes, no symbols.
+    fl_draw(text(rowOf(item)), x + 3, y, w - 6, h, FL_ALIGN_LEFT | FL_ALIGN_CLIP, nullptr, 0);
+}
+
+void RowBrowser::item_select(void* item, int selected) {
+    if (selected)
+        selected_ = rowOf(item);
+    else if (rowOf(item) == selected_)
+        selected_ = 0;
+}
+
+int RowBrowser::item_selected(void* item) const { return rowOf(item) == selected_; }
 
 }  // namespace torvexa::fltk

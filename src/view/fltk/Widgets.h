@@ -1,15 +1,16 @@
 #pragma once
 
 #include <FL/Fl_Box.H>
+#include <FL/Fl_Browser_.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Choice.H>
 #include <FL/Fl_Group.H>
-#include <FL/Fl_Hold_Browser.H>
 #include <FL/Fl_Input.H>
 #include <FL/Fl_Menu_Item.H>
 #include <FL/Fl_Round_Button.H>
 #include <FL/Fl_Slider.H>
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -131,19 +132,57 @@ class TickSlider : public Fl_Slider {
     int frequency_;
 };
 
-// A list with rows of a fixed height.
-class RowBrowser : public Fl_Hold_Browser {
+// A list with rows of a fixed height, held in an array, so that changing one row costs the
+// same however many there are.
+class RowBrowser : public Fl_Browser_ {
   public:
     RowBrowser(int x, int y, int w, int h, int rowHeight);
+
+    int size() const { return static_cast<int>(rows_.size()); }
+    // Rows are numbered from 1, as in FLTK's browsers.
+    const char* text(int row) const { return rows_[static_cast<std::size_t>(row - 1)].c_str(); }
+    void text(int row, std::string text);
+    void add(std::string text) { rows_.push_back(std::move(text)); }
+    void clear();
+    // Call after adding rows: the list takes its new length.
+    void rowsAdded() { new_list(); }
+    // The selected row (from 1), 0 for none.
+    int value() const { return selected_; }
+    void value(int row);
+    void textfont(Fl_Font font) { font_ = font; }
+    void textsize(int size) { size_ = size; }
+
     // Scrolls so that row `top` (0-based) is the first one shown.
     void showFromRow(int top);
-    int firstShownRow();
+    int firstShownRow() const;
 
   protected:
+    void draw() override;
+    void* item_first() const override;
+    void* item_next(void* item) const override;
+    void* item_prev(void* item) const override;
+    void* item_last() const override;
     int item_height(void* item) const override;
+    int item_quick_height(void* item) const override;
+    int item_width(void* item) const override;
+    void item_draw(void* item, int x, int y, int w, int h) const override;
+    const char* item_text(void* item) const override;
+    void item_select(void* item, int selected) override;
+    int item_selected(void* item) const override;
+    int full_height() const override;
+    int incr_height() const override;
 
   private:
+    static void* itemOf(int row) {
+        return reinterpret_cast<void*>(static_cast<std::intptr_t>(row));
+    }
+    static int rowOf(void* item) { return static_cast<int>(reinterpret_cast<std::intptr_t>(item)); }
+
+    std::vector<std::string> rows_;
     int rowHeight_;
+    int selected_ = 0;
+    Fl_Font font_ = FL_HELVETICA;
+    int size_ = 11;
 };
 
 }  // namespace torvexa::fltk
