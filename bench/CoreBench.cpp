@@ -126,6 +126,26 @@ void BM_RegistryLookup2MB(benchmark::State& state) {
 }
 BENCHMARK(BM_RegistryLookup2MB)->Unit(benchmark::kMillisecond);
 
+// The lookup when the game lives in the last of 50 prefixes (Lutris game folders), each with
+// a 200 KB registry: every load and backup searches them all again.
+void BM_PrefixSearch50(benchmark::State& state) {
+    test::TempDir home;
+    const std::string other = largeSystemReg(200 << 10);
+    for (int i = 0; i < 50; ++i) {
+        const fs::path prefix = home / ("Games/game-" + std::to_string(100 + i));
+        fs::create_directories(prefix / "drive_c");
+        test::writeBytes(prefix / "system.reg",
+                         i < 49 ? other.substr(0, other.rfind("[Software\\\\Wow6432Node")) : other);
+    }
+    PosixSystem system(PrefixSearch(home.path(), home / ".config", home / ".local/share"));
+    for (auto _ : state) {
+        const RegistryValue value = system.readMachineValue(
+            "SOFTWARE\\Infogrames\\Grand Prix 4\\1.00\\Install Dir", "Directory");
+        if (value.text != "C:\\Spiele\\GP4") state.SkipWithError("the key was not found");
+    }
+}
+BENCHMARK(BM_PrefixSearch50)->Unit(benchmark::kMillisecond);
+
 // A load of the sample, headless: the CPU it takes beyond its 100 ms pause.
 void BM_LoadSample(benchmark::State& state) {
     test::Scenario s;

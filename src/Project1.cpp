@@ -10,6 +10,7 @@
 #include "view/win32/Win32View.h"
 #else
 #include <filesystem>
+#include <iostream>
 #include <system_error>
 
 #include "platform/posix/PosixSystem.h"
@@ -52,9 +53,10 @@ std::filesystem::path shippedLanguages() {
 int main(int argc, char** argv) {
     (void)argc;
     torvexa::fltk::initialiseToolkit();
-    torvexa::PosixSystem system(torvexa::PosixSystem::defaultPrefix());
+    torvexa::PosixSystem system(torvexa::PrefixSearch::fromEnvironment());
     torvexa::fltk::FltkDialogs dialogs(shippedLanguages());
     torvexa::Program program(system, dialogs, argv[0]);
+    std::cerr << "torvexa: Wine prefix " << system.prefix().string() << '\n';
     if (!program.running()) return 0;  // the end was requested during start-up
     torvexa::fltk::FltkView view(program);
     return view.run();

@@ -16,23 +16,37 @@ namespace torvexa {
 
 PosixSystem::PosixSystem(std::filesystem::path winePrefix) : prefix_(std::move(winePrefix)) {}
 
-std::filesystem::path PosixSystem::defaultPrefix() {
-    if (const char* prefix = std::getenv("WINEPREFIX"); prefix && *prefix) return prefix;
-    const char* home = std::getenv("HOME");
-    return std::filesystem::path(home ? home : "") / ".wine";
-}
+PosixSystem::PosixSystem(PrefixSearch search)
+    : search_(std::move(search)), prefix_(search_->fallback()) {}
 
 std::filesystem::path PosixSystem::toPosixPath(std::string_view windowsPath) const {
     return windowsToPosix(windowsPath, prefix_);
 }
 
-RegistryValue PosixSystem::readMachineValue(std::string_view key, std::string_view valueName) {
+namespace {
+
+RegistryValue valueIn(const std::filesystem::path& prefix, std::string_view key,
+                      std::string_view valueName) {
     try {
-        const MappedFile systemReg(prefix_ / "system.reg");
+        const MappedFile systemReg(prefix / "system.reg");
         return findMachineValue(systemReg.bytes(), key, valueName);
     } catch (const FileError&) {
-        return {};  // no prefix: like a key that cannot be opened
+        return {};  // a registry that cannot be read: like a key that cannot be opened
     }
+}
+
+}  // namespace
+
+RegistryValue PosixSystem::readMachineValue(std::string_view key, std::string_view valueName) {
+    if (!search_) return valueIn(prefix_, key, valueName);
+    for (const std::filesystem::path& prefix : search_->prefixes()) {
+        RegistryValue value = valueIn(prefix, key, valueName);
+        if (value.kind == RegistryValue::Kind::Missing) continue;
+        prefix_ = prefix;
+        return value;
+    }
+    prefix_ = search_->fallback();
+    return {};
 }
 
 std::string PosixSystem::readFile(const std::string& path) {

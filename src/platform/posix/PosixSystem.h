@@ -1,8 +1,10 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 
 #include "platform/System.h"
+#include "platform/posix/PrefixSearch.h"
 
 namespace torvexa {
 
@@ -10,10 +12,14 @@ namespace torvexa {
 // prefix's system.reg, Windows paths map into the prefix's drives.
 class PosixSystem : public System {
   public:
+    // Uses this prefix alone.
     explicit PosixSystem(std::filesystem::path winePrefix);
+    // Looks up the game in the first of these prefixes whose registry has it, at every
+    // lookup; Windows paths map into the prefix the last lookup used.
+    explicit PosixSystem(PrefixSearch search);
 
-    // $WINEPREFIX, else ~/.wine.
-    static std::filesystem::path defaultPrefix();
+    // The prefix in use: the one the last lookup found the game in.
+    const std::filesystem::path& prefix() const noexcept { return prefix_; }
 
     std::filesystem::path toPosixPath(std::string_view windowsPath) const;
 
@@ -26,6 +32,7 @@ class PosixSystem : public System {
     void sleep(int milliseconds) override;
 
   private:
+    std::optional<PrefixSearch> search_;
     std::filesystem::path prefix_;
 };
 

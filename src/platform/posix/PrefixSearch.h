@@ -1,0 +1,32 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace torvexa {
+
+// Where Linux players' Wine prefixes live: the one $WINEPREFIX names, else ~/.wine and the
+// prefixes that game managers (Lutris, Bottles, PlayOnLinux, Steam Play) make, in that order.
+class PrefixSearch {
+  public:
+    // Read from the process's environment: HOME, XDG_CONFIG_HOME, XDG_DATA_HOME, WINEPREFIX.
+    static PrefixSearch fromEnvironment();
+    PrefixSearch(std::filesystem::path home, std::filesystem::path configHome,
+                 std::filesystem::path dataHome, std::filesystem::path winePrefix = {});
+
+    // The folders to look in, in order; only those that are prefixes (system.reg, and
+    // dosdevices or drive_c).
+    std::vector<std::filesystem::path> prefixes() const;
+
+    // Where to look when no prefix registers the game: $WINEPREFIX, else ~/.wine.
+    std::filesystem::path fallback() const;
+
+  private:
+    std::filesystem::path home_;
+    std::filesystem::path configHome_;
+    std::filesystem::path dataHome_;
+    std::filesystem::path winePrefix_;
+};
+
+}  // namespace torvexa
