@@ -13,6 +13,9 @@ for file in bin/torvexa share/torvexa/lang/deutsch.zpr share/torvexa/lang/englis
     [ -f "$prefix/$file" ] || fail "not installed: $file"
 done
 [ -x "$prefix/bin/torvexa" ] || fail "bin/torvexa is not executable"
+desktop-file-validate "$prefix/share/applications/torvexa.desktop" || fail "the desktop entry"
+appstreamcli validate --no-net "$prefix/share/metainfo/org.example.torvexa.metainfo.xml" >/dev/null ||
+    fail "the AppStream metadata"
 
 start=$(sed -n 's/^Exec=//p' "$prefix/share/applications/torvexa.desktop")
 [ "$start" = "$prefix/libexec/torvexa/torvexa-start" ] || fail "the desktop entry starts '$start'"
