@@ -12,8 +12,8 @@ fi
 (cd "$build" && cpack -G DEB >/dev/null) || fail "cpack failed"
 deb=$(ls "$build"/torvexa_*_*.deb | head -n1)
 [ -f "$deb" ] || fail "no package was made"
-DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-download "$deb" >/dev/null 2>&1 ||
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >/dev/null || fail "apt-get install failed"
+DEBIAN_FRONTEND=noninteractive apt-get install -y -qq -o DPkg::Lock::Timeout=120 --no-download "$deb" >/dev/null 2>&1 ||
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq -o DPkg::Lock::Timeout=120 "$deb" >/dev/null || fail "apt-get install failed"
 files=$(dpkg -L torvexa)
 trap 'DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq torvexa >/dev/null 2>&1 || true; stop_all' EXIT
 [ -x /usr/bin/torvexa ] || fail "/usr/bin/torvexa was not installed"
@@ -32,7 +32,7 @@ kill "$APP_PID"
 wait "$APP_PID" 2>/dev/null || true
 APP_PID=
 
-DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq torvexa >/dev/null || fail "apt-get remove failed"
+DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq -o DPkg::Lock::Timeout=120 torvexa >/dev/null || fail "apt-get remove failed"
 while read -r file; do
     [ -d "$file" ] && continue  # folders such as /usr/share stay for other packages
     [ ! -e "$file" ] || fail "left behind: $file"
