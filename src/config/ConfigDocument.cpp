@@ -166,25 +166,45 @@ void ConfigDocument::putValue(int index, std::string text) {
     notify({.row = index});
 }
 
+namespace {
+
+// Where the `cleaned`-th byte that is not a CR lies in `raw`; past the last such byte, just
+// after it (CRs after it stay with what follows).
+std::size_t rawIndex(std::string_view raw, std::size_t cleaned) {
+    std::size_t seen = 0;
+    std::size_t after = 0;
+    for (std::size_t i = 0; i < raw.size(); ++i) {
+        if (raw[i] == '\r') continue;
+        if (seen++ == cleaned) return i;
+        after = i + 1;
+    }
+    return after;
+}
+
+}  // namespace
+
 void ConfigDocument::writeLine(std::string& out, std::size_t index) const {
+    const std::string_view bytes = raw(index);
     const auto changed = changed_.find(index);
     if (changed == changed_.end()) {
-        out += raw(index);
+        out += bytes;
+        out += "\r\n";
+        return;
+    }
+    const Parts line = partsOf(index);
+    const std::string& value = changed->second;
+    const std::string_view readValue =
+        std::string_view(line.text).substr(line.valueBegin, line.valueEnd - line.valueBegin);
+    // The new value goes into the line's own bytes, lone CRs and all.
+    if (value == readValue) {
+        out += bytes;
+    } else if (line.valueBegin == line.valueEnd) {
+        out += value;
+        out += bytes.substr(rawIndex(bytes, line.split));
     } else {
-        const Parts line = partsOf(index);
-        const std::string& value = changed->second;
-        const std::string_view readValue =
-            std::string_view(line.text).substr(line.valueBegin, line.valueEnd - line.valueBegin);
-        if (value == readValue) {
-            out += raw(index);
-        } else if (line.valueBegin == line.valueEnd) {
-            out += value;
-            out.append(line.text, line.split);
-        } else {
-            out.append(line.text, 0, line.valueBegin);
-            out += value;
-            out.append(line.text, line.valueEnd);
-        }
+        out += bytes.substr(0, rawIndex(bytes, line.valueBegin));
+        out += value;
+        out += bytes.substr(rawIndex(bytes, line.valueEnd));
     }
     out += "\r\n";
 }

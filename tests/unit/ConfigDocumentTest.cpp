@@ -86,6 +86,20 @@ TEST(ConfigDocument, KeepsWhatFollowsTheEndMarkAndLoneCarriageReturns) {
               "5 ; starts with a lone CR");
     EXPECT_EQ(doc.serialize(), lone);
     EXPECT_EQ(roundTrip("A\rB\r\nC\r"), "A\rB\r\nC\r\r\n");
+
+    // A changed value goes into the line's bytes, lone CRs included: written without its CR,
+    // this line would begin with the end mark and take itself and all after it away.
+    doc = documentOf(
+        "\r\x1a"
+        "5 ; lone\r\n1 ; next\r\n");
+    doc.putValue(0, "7");
+    EXPECT_EQ(doc.serialize(),
+              "\r\x1a"
+              "7 ; lone\r\n1 ; next\r\n");
+    doc = documentOf("1\r2 ; x\r\n12\r");
+    doc.putValue(0, "9");
+    doc.putValue(1, "3");
+    EXPECT_EQ(doc.serialize(), "9 ; x\r\n3\r\r\n");  // no ";": the value, then the tail
 }
 
 TEST(ConfigDocument, CutsOnlyTheCommentListAt500Characters) {

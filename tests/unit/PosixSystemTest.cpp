@@ -58,6 +58,7 @@ TEST_F(PosixSystemTest, WindowsPathsNeverLeaveTheirDrive) {
     EXPECT_EQ(system.toPosixPath("\\f1graphics.cfg"), c / "f1graphics.cfg");
     EXPECT_EQ(system.toPosixPath("/etc\\f1graphics.cfg"), c / "etc" / "f1graphics.cfg");
     EXPECT_EQ(system.toPosixPath("\\..\\etc"), c / "etc");
+    EXPECT_EQ(system.toPosixPath("Spiele\\..\\..\\GP4"), c / "GP4");  // relative: from C:'s root
     EXPECT_EQ(system.toPosixPath("Z:\\tmp\\..\\.."), prefix.root() / "dosdevices" / "z:");
     EXPECT_EQ(system.toPosixPath("/usr/share/torvexa/lang/deutsch.zpr"),
               fs::path("/usr/share/torvexa/lang/deutsch.zpr"));

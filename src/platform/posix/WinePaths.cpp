@@ -48,18 +48,15 @@ fs::path windowsToPosix(std::string_view windowsPath, const fs::path& prefix) {
     const bool hasDrive =
         rest.size() >= 2 && rest[1] == ':' &&
         ((rest[0] >= 'A' && rest[0] <= 'Z') || (rest[0] >= 'a' && rest[0] <= 'z'));
-    const bool rooted = !rest.empty() && isSeparator(rest[0]);
     // A path of this machine, as the open dialog gives it, or a name in the working folder.
     if (!hasDrive && rest.find('\\') == std::string_view::npos) return fs::path(rest);
 
-    fs::path result;
+    // A Windows path without a drive letter, rooted or not, is on drive C:, from its root:
+    // it never reaches outside the prefix's drives.
+    const char drive = hasDrive ? lowerCp1252(rest[0]) : 'c';
+    fs::path result = prefix / "dosdevices" / (std::string(1, drive) + ":");
+    if (hasDrive) rest.remove_prefix(2);
     std::size_t depth = 0;  // components above which ".." may not climb
-    if (hasDrive || rooted) {
-        // A path without a drive letter is on drive C:, as in any Windows program.
-        const char drive = hasDrive ? lowerCp1252(rest[0]) : 'c';
-        result = prefix / "dosdevices" / (std::string(1, drive) + ":");
-        if (hasDrive) rest.remove_prefix(2);
-    }
     while (!rest.empty()) {
         while (!rest.empty() && isSeparator(rest[0]))
             rest.remove_prefix(1);

@@ -6,12 +6,12 @@
 namespace torvexa {
 
 // Maps a Windows path of the program to the POSIX path Wine would use in `prefix`:
-// "C:\..." through <prefix>/dosdevices/c:, a path without drive ("\GP4", "/etc\x") on drive
-// C:. Backslash and slash both separate; empty components and "." are skipped, ".." goes up
-// but never above the drive. A component that does not exist with its exact name takes the
-// first directory entry that matches it without regard to case. A path without drive and
-// without any backslash is a path of this machine (absolute, as the open dialog gives it, or
-// relative to the working folder) and stays as it is.
+// "C:\..." through <prefix>/dosdevices/c:, a path without drive ("\GP4", "/etc\x", "GP4\x")
+// on drive C:, from its root. Backslash and slash both separate; empty components and "." are
+// skipped, ".." goes up but never above the drive. A component that does not exist with its
+// exact name takes the first directory entry that matches it without regard to case. A path
+// without drive and without any backslash is a path of this machine (absolute, as the open
+// dialog gives it, or relative to the working folder) and stays as it is.
 std::filesystem::path windowsToPosix(std::string_view windowsPath,
                                      const std::filesystem::path& prefix);
 
