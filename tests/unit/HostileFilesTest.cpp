@@ -9,6 +9,7 @@
 
 #include "common/Failure.h"
 #include "platform/posix/PosixSystem.h"
+#include "support/FileErrors.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 #include "ui/Application.h"
@@ -19,6 +20,7 @@ namespace torvexa {
 namespace {
 
 namespace fs = std::filesystem;
+using test::errorCodeOf;
 
 class HostileFiles : public ::testing::Test {
   protected:
@@ -26,14 +28,6 @@ class HostileFiles : public ::testing::Test {
     HostileFiles() { ::alarm(20); }
     ~HostileFiles() override { ::alarm(0); }
 
-    int errorCodeOf(const std::function<void()>& operation) {
-        try {
-            operation();
-        } catch (const FileError& e) {
-            return e.code();
-        }
-        return 0;
-    }
     fs::path game() const { return prefix.driveC() / "GP4"; }
 
     test::WinePrefix prefix;

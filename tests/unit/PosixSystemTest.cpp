@@ -8,26 +8,19 @@
 
 #include "common/Failure.h"
 #include "platform/posix/PosixSystem.h"
+#include "support/FileErrors.h"
 #include "support/TempDir.h"
 
 namespace torvexa {
 namespace {
 
 namespace fs = std::filesystem;
+using test::errorCodeOf;
 
 class PosixSystemTest : public ::testing::Test {
   protected:
     test::WinePrefix prefix;
     PosixSystem system{prefix.root()};
-
-    int errorCodeOf(const std::function<void()>& operation) {
-        try {
-            operation();
-        } catch (const FileError& e) {
-            return e.code();
-        }
-        return 0;
-    }
 };
 
 TEST_F(PosixSystemTest, MapsWindowsPathsIntoThePrefix) {

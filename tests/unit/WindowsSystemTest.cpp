@@ -9,12 +9,14 @@
 #include "common/Failure.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/WindowsSystem.h"
+#include "support/FileErrors.h"
 #include "support/TempDir.h"
 
 namespace torvexa {
 namespace {
 
 namespace fs = std::filesystem;
+using test::errorCodeOf;
 using win32text::ansi;
 using win32text::wide;
 
@@ -40,14 +42,6 @@ class WindowsSystemTest : public ::testing::Test {
 
     // A path of the test folder as the program names it.
     std::string at(const std::string& name) const { return ansi((dir.path() / name).wstring()); }
-    int errorCodeOf(const std::function<void()>& operation) {
-        try {
-            operation();
-        } catch (const FileError& e) {
-            return e.code();
-        }
-        return 0;
-    }
     std::vector<std::string> leftovers() const {
         std::vector<std::string> names;
         for (const auto& entry : fs::directory_iterator(dir.path()))
