@@ -118,6 +118,9 @@ class FltkView::Builder : public ControlVisitor {
 
     void children(Control& parent, Fl_Group& group);
     void button(Button& model, Fl_Button& widget);
+    // A check box or radio button: its mark shows the model's state.
+    template <typename Widget, typename Model>
+    void markedButton(Model& model);
     void editableCombo(ComboBox& combo);
     void fixedCombo(ComboBox& combo);
     void record(const Control& control, Fl_Widget* widget) { view_.widgets_[&control] = widget; }
@@ -229,30 +232,23 @@ void FltkView::Builder::visit(Shape& shape) {
     view_.follow(shape, [box, &shape](const Change&) { applyState(*box, shape); });
 }
 
-void FltkView::Builder::visit(CheckBox& box) {
-    auto* widget = new Fl_Check_Button(x(box), y(box), w(box), h(box));
-    record(box, widget);
-    applyLook(*widget, box);
-    view_.onUser(*widget, [&box] { box.click(); });
-    view_.follow(box, [widget, &box](const Change&) {
-        widget->copy_label(captionText(box.caption()).c_str());
-        widget->value(box.checked());
-        applyState(*widget, box);
-    });
-}
-
-void FltkView::Builder::visit(RadioButton& radio) {
-    auto* widget = new RadioDot(x(radio), y(radio), w(radio), h(radio));
-    record(radio, widget);
-    applyLook(*widget, radio);
-    view_.onUser(*widget, [&radio] { radio.click(); });
-    view_.follow(radio, [widget, &radio](const Change&) {
-        widget->copy_label(captionText(radio.caption()).c_str());
-        widget->value(radio.checked());
-        applyState(*widget, radio);
+template <typename Widget, typename Model>
+void FltkView::Builder::markedButton(Model& model) {
+    auto* widget = new Widget(x(model), y(model), w(model), h(model));
+    record(model, widget);
+    applyLook(*widget, model);
+    view_.onUser(*widget, [&model] { model.click(); });
+    view_.follow(model, [widget, &model](const Change&) {
+        widget->copy_label(captionText(model.caption()).c_str());
+        widget->value(model.checked());
+        applyState(*widget, model);
         widget->redraw();
     });
 }
+
+void FltkView::Builder::visit(CheckBox& box) { markedButton<Fl_Check_Button>(box); }
+
+void FltkView::Builder::visit(RadioButton& radio) { markedButton<RadioDot>(radio); }
 
 void FltkView::Builder::button(Button& model, Fl_Button& widget) {
     record(model, &widget);
