@@ -6,6 +6,14 @@ set -euo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 BINARY=$1
 SHOTS=$2
+# Everything a journey makes lives in one folder that goes with it; the machine's own temporary
+# folder is left as it was.
+OUTER_TMPDIR=${TMPDIR:-/tmp}
+TMPDIR=$(mktemp -d)
+export TMPDIR
+# The desktop's language, which the open dialog follows: English unless a journey says otherwise.
+export LANG=C.UTF-8
+unset LC_ALL LC_MESSAGES
 trap stop_all EXIT
 
 fail() {
@@ -13,30 +21,31 @@ fail() {
     exit 1
 }
 
-# Starts Xvfb on a free display and exports DISPLAY.
+# Starts Xvfb on a free display and exports DISPLAY (see tests/xvfb.sh).
 start_display() {
-    local fdfile
-    fdfile=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
-    XVFB_PID=$!
-    for _ in $(seq 100); do
-        [ -s "$fdfile" ] && break
-        sleep 0.05
-    done
-    [ -s "$fdfile" ] || fail "Xvfb did not start"
-    export DISPLAY=":$(head -n1 "$fdfile")"
-    rm -f "$fdfile"
-    for _ in $(seq 100); do
-        xdpyinfo >/dev/null 2>&1 && return 0
-        sleep 0.05
-    done
-    fail "the display $DISPLAY does not answer"
+    source "$ROOT/tests/xvfb.sh"
+    start_xvfb || fail "no display: $XVFB_ERROR"
 }
 
+# Ends a process of this journey and waits until it is gone.
+stop_process() {
+    [ -n "$1" ] || return 0
+    kill "$1" 2>/dev/null || return 0
+    for _ in $(seq 100); do
+        kill -0 "$1" 2>/dev/null || break
+        sleep 0.05
+    done
+    kill -KILL "$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true
+}
+
+# The program first, then its display: a server killed but not yet gone still holds its display
+# number, and the next journey must not meet it (see tests/xvfb.sh).
 stop_all() {
-    [ -n "${APP_PID:-}" ] && kill "$APP_PID" 2>/dev/null || true
-    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
-    [ -n "${WORK:-}" ] && rm -rf "$WORK" || true
+    stop_process "${APP_PID:-}"
+    if declare -F stop_wine >/dev/null; then stop_wine; fi
+    if declare -F stop_xvfb >/dev/null; then stop_xvfb; fi
+    rm -rf "$TMPDIR"
 }
 
 # Starts the program on a fresh demo installation; sets APP_PID and WIN (main window id).

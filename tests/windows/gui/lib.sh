@@ -5,7 +5,7 @@
 source "$(dirname "${BASH_SOURCE[0]}")/../../gui/lib.sh" "$@"
 
 BINARY=$(realpath "$BINARY")
-export WINEPREFIX=${TORVEXA_WINEPREFIX:-${TMPDIR:-/tmp}/torvexa-wine-$(id -u)}
+export WINEPREFIX=${TORVEXA_WINEPREFIX:-$OUTER_TMPDIR/torvexa-wine-$(id -u)}
 export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
 # Wine's menu bar and menu rows.
@@ -70,6 +70,14 @@ w_press_ok() {
     screenshot "$box" "$2"
     xdotool windowactivate --sync "$box" key Return 2>/dev/null || xdotool key Return
     sleep 0.5
+}
+
+# Ends every Windows process of the prefix and waits for the wine server to be gone: its
+# processes (explorer.exe among them) hold a connection to this journey's display, which must
+# not outlive it. The next journey starts them afresh on its own display.
+stop_wine() {
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
 }
 
 stop_exe() {

@@ -1,0 +1,50 @@
+# A private X server for one test, sourced by the journeys and tests/view/with_display.sh.
+# start_xvfb: starts Xvfb on a free display, exports DISPLAY once the server answers; sets
+# XVFB_PID, or XVFB_ERROR and returns 1. stop_xvfb: ends the server and waits until it is gone.
+#
+# Two rules, each learnt from a test that failed now and then with "Can't open display: :0"
+# right after the display had answered (about 1 start in 40 in a loop of journeys):
+# - -noreset. By default an X server resets when its last client leaves, and the readiness
+#   probe (xdpyinfo) is that client: while the server tears down and rebuilds itself, a client
+#   that connects (the program under test) has its connection closed. At each such failure the
+#   server was alive, the only one, its sockets in place, and answered again a moment later;
+#   with -noreset, 0 of 300 starts failed. So a server that has answered keeps answering.
+# - Wait for the server to be gone. A server that was sent SIGTERM still holds its display
+#   number and sockets for a while; the next test must not start beside it.
+
+start_xvfb() {
+    local fdfile
+    fdfile=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$fdfile" >/dev/null 2>&1 &
+    XVFB_PID=$!
+    for _ in $(seq 200); do
+        [ -s "$fdfile" ] && break
+        kill -0 "$XVFB_PID" 2>/dev/null || break
+        sleep 0.05
+    done
+    if [ ! -s "$fdfile" ]; then
+        rm -f "$fdfile"
+        XVFB_ERROR="Xvfb did not start"
+        return 1
+    fi
+    export DISPLAY=":$(head -n1 "$fdfile")"
+    rm -f "$fdfile"
+    for _ in $(seq 200); do
+        xdpyinfo >/dev/null 2>&1 && return 0
+        sleep 0.05
+    done
+    XVFB_ERROR="the display $DISPLAY does not answer"
+    return 1
+}
+
+stop_xvfb() {
+    [ -n "${XVFB_PID:-}" ] || return 0
+    kill "$XVFB_PID" 2>/dev/null || true
+    for _ in $(seq 100); do
+        kill -0 "$XVFB_PID" 2>/dev/null || break
+        sleep 0.05
+    done
+    kill -KILL "$XVFB_PID" 2>/dev/null || true
+    wait "$XVFB_PID" 2>/dev/null || true
+    XVFB_PID=
+}
