@@ -29,7 +29,8 @@ void appendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-// Decodes one UTF-8 sequence at text[i]; returns its length, or 0 when it is not valid.
+}  // namespace
+
 std::size_t decodeUtf8(std::string_view text, std::size_t i, char32_t& cp) {
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
     const unsigned char b0 = byte(i);
@@ -52,7 +53,19 @@ std::size_t decodeUtf8(std::string_view text, std::size_t i, char32_t& cp) {
     return overlong || invalid ? 0 : length;
 }
 
-}  // namespace
+bool isUtf8(std::string_view text) {
+    char32_t cp = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        if (static_cast<unsigned char>(text[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        const std::size_t length = decodeUtf8(text, i, cp);
+        if (length == 0) return false;
+        i += length;
+    }
+    return true;
+}
 
 char32_t cp1252ToUnicode(unsigned char byte) noexcept {
     if (byte >= 0x80 && byte <= 0x9F && kHigh[byte - 0x80] != 0) return kHigh[byte - 0x80];

@@ -18,6 +18,13 @@ std::string cp1252ToUtf8(std::string_view text);
 // characters that Windows-1252 cannot hold become "?".
 std::string utf8ToCp1252(std::string_view text);
 
+// Decodes the UTF-8 sequence of two to four bytes at text[at] into `codePoint`; returns its
+// length, or 0 when no valid sequence starts there (an ASCII byte included).
+std::size_t decodeUtf8(std::string_view text, std::size_t at, char32_t& codePoint);
+
+// Whether the text is valid UTF-8 throughout.
+bool isUtf8(std::string_view text);
+
 // Windows-1252 letters to lower case (ASCII and the Latin-1 letters), for names that the
 // platform compares without regard to case.
 char lowerCp1252(char c) noexcept;

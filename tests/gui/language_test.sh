@@ -13,8 +13,8 @@ click_in "$WIN" 60 200  # a click beside the menu closes it
 
 # "Andere Sprachdatei wählen" on the Info page (Panel6 at 129,0; the button at 120,72; 225x25).
 click_in "$WIN" $((129 + 120 + 112)) $((20 + 72 + 12))
-CHOOSER=$(wait_window ".*ffnen") || fail "the open dialog did not appear"
-screenshot "$CHOOSER" open-dialog
+CHOOSER=$(wait_window "Open") || fail "the open dialog did not appear in the desktop's English"
+screenshot "$CHOOSER" open-dialog-english
 click_in "$CHOOSER" 200 256  # the file name field
 xdotool type --delay 5 "$ROOT/lang/english.zpr"
 xdotool key Return

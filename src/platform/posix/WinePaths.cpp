@@ -41,6 +41,16 @@ fs::path resolveComponent(const fs::path& base, std::string_view component) {
     return exact;
 }
 
+// A path of this machine (the open dialog's answer, langopt.zel, a name in the working folder):
+// its bytes as they are. Earlier versions remembered such paths in Windows-1252; one that is no
+// UTF-8 and names nothing is still found under its UTF-8 spelling.
+fs::path machinePath(std::string_view path) {
+    const fs::path asIs(path);
+    if (isUtf8(path) || entryExists(asIs)) return asIs;
+    const fs::path converted(cp1252ToUtf8(path));
+    return entryExists(converted) ? converted : asIs;
+}
+
 }  // namespace
 
 fs::path windowsToPosix(std::string_view windowsPath, const fs::path& prefix) {
@@ -48,8 +58,7 @@ fs::path windowsToPosix(std::string_view windowsPath, const fs::path& prefix) {
     const bool hasDrive =
         rest.size() >= 2 && rest[1] == ':' &&
         ((rest[0] >= 'A' && rest[0] <= 'Z') || (rest[0] >= 'a' && rest[0] <= 'z'));
-    // A path of this machine, as the open dialog gives it, or a name in the working folder.
-    if (!hasDrive && rest.find('\\') == std::string_view::npos) return fs::path(rest);
+    if (!hasDrive && rest.find('\\') == std::string_view::npos) return machinePath(rest);
 
     // A Windows path without a drive letter, rooted or not, is on drive C:, from its root:
     // it never reaches outside the prefix's drives.

@@ -11,7 +11,8 @@ namespace torvexa {
 // skipped, ".." goes up but never above the drive. A component that does not exist with its
 // exact name takes the first directory entry that matches it without regard to case. A path
 // without drive and without any backslash is a path of this machine (absolute, as the open
-// dialog gives it, or relative to the working folder) and stays as it is.
+// dialog gives it, or relative to the working folder): UTF-8 bytes that stay as they are (one
+// in Windows-1252, as earlier versions wrote langopt.zel, is still found).
 std::filesystem::path windowsToPosix(std::string_view windowsPath,
                                      const std::filesystem::path& prefix);
 

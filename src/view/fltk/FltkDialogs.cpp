@@ -109,13 +109,8 @@ void FltkDialogs::showMessage(MessageIcon icon, std::string_view title, std::str
 }
 
 std::optional<std::string> FltkDialogs::chooseFile(const FileDialogSettings& settings) {
-    // No title is set: the dialog is called what an open dialog is called.
-    const std::optional<std::string> chosen = runOpenDialog(
-        "\xC3\x96"
-        "ffnen",
-        displayText(settings.filter), openFolder_);
-    if (!chosen) return std::nullopt;
-    return typedText(chosen->c_str());
+    // A path of this machine: its own bytes, which every file call takes as they are.
+    return runOpenDialog(displayText(settings.filter), openFolder_);
 }
 
 }  // namespace torvexa::fltk

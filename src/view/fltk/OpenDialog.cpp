@@ -5,13 +5,15 @@
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Choice.H>
 #include <FL/Fl_Double_Window.H>
-#include <FL/Fl_File_Browser.H>
+#include <FL/Fl_Hold_Browser.H>
 #include <FL/Fl_Input.H>
 #include <FL/Fl_Return_Button.H>
-#include <FL/filename.H>
 
 #include <filesystem>
 #include <vector>
+
+#include "view/fltk/FolderListing.h"
+#include "view/fltk/Text.h"
 
 namespace torvexa::fltk {
 namespace {
@@ -40,9 +42,14 @@ std::vector<Filter> parseFilter(const std::string& filter) {
 
 class OpenWindow : public Fl_Double_Window {
   public:
-    OpenWindow(const std::string& title, std::vector<Filter> filters, fs::path folder)
-        : Fl_Double_Window(460, 330), filters_(std::move(filters)), folder_(std::move(folder)) {
-        copy_label(title.c_str());
+    OpenWindow(const OpenDialogWords& words, std::vector<Filter> filters, fs::path folder)
+        : Fl_Double_Window(460, 330, words.title),
+          filters_(std::move(filters)),
+          folder_(std::move(folder)),
+          name_(100, 244, 350, 24, words.fileName),
+          kind_(100, 274, 350, 24, words.fileType),
+          ok_(280, 300, 80, 24, words.open),
+          cancel_(370, 300, 80, 24, words.cancel) {
         folderLabel_.align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_CLIP);
         kind_.callback([](Fl_Widget*, void* self) { static_cast<OpenWindow*>(self)->list(); },
                        this);
@@ -50,7 +57,6 @@ class OpenWindow : public Fl_Double_Window {
             kind_.add((f.name + " (" + f.pattern + ")").c_str(), 0, nullptr, nullptr, 0);
         }
         kind_.value(0);
-        files_.type(FL_HOLD_BROWSER);
         files_.callback([](Fl_Widget*, void* self) { static_cast<OpenWindow*>(self)->picked(); },
                         this);
         ok_.callback([](Fl_Widget*, void* self) { static_cast<OpenWindow*>(self)->accept(); },
@@ -65,17 +71,20 @@ class OpenWindow : public Fl_Double_Window {
 
   private:
     void list() {
-        folderLabel_.copy_label(folder_.string().c_str());
+        folderLabel_.copy_label(machineText(folder_.string()).c_str());
         const int k = kind_.value();
-        files_.filter(k >= 0 && k < static_cast<int>(filters_.size()) ? filters_[k].pattern.c_str()
-                                                                      : "*");
-        files_.load(folder_.string().c_str());
+        rows_ = listFolder(folder_, k >= 0 && k < static_cast<int>(filters_.size())
+                                        ? filters_[k].pattern
+                                        : std::string("*"));
+        files_.clear();
+        for (const std::string& row : rows_)  // "@." : the rest of the row is shown as it is
+            files_.add(("@." + row).c_str());
     }
 
     void picked() {
         const int line = files_.value();
-        if (line <= 0) return;
-        const std::string name = files_.text(line);
+        if (line <= 0 || line > static_cast<int>(rows_.size())) return;
+        const std::string& name = rows_[line - 1];
         const bool folder = !name.empty() && name.back() == '/';
         if (folder && Fl::event_clicks()) {
             folder_ = fs::weakly_canonical(folder_ / name);
@@ -97,21 +106,21 @@ class OpenWindow : public Fl_Double_Window {
 
     std::vector<Filter> filters_;
     fs::path folder_;
+    std::vector<std::string> rows_;  // what the browser's rows show, from the first
     Fl_Box folderLabel_{10, 10, 440, 20};
-    Fl_File_Browser files_{10, 34, 440, 200};
-    Fl_Input name_{100, 244, 350, 24, "Dateiname:"};
-    Fl_Choice kind_{100, 274, 350, 24, "Dateityp:"};
-    Fl_Return_Button ok_{280, 300, 80, 24,
-                         "\xC3\x96"
-                         "ffnen"};
-    Fl_Button cancel_{370, 300, 80, 24, "Abbrechen"};
+    Fl_Hold_Browser files_{10, 34, 440, 200};
+    Fl_Input name_;
+    Fl_Choice kind_;
+    Fl_Return_Button ok_;
+    Fl_Button cancel_;
 };
 
 }  // namespace
 
-std::optional<std::string> runOpenDialog(const std::string& title, const std::string& filter,
+std::optional<std::string> runOpenDialog(const std::string& filter,
                                          const std::filesystem::path& folder) {
-    OpenWindow window(title, parseFilter(filter), folder.empty() ? fs::current_path() : folder);
+    OpenWindow window(openDialogWordsOfThisDesktop(), parseFilter(filter),
+                      folder.empty() ? fs::current_path() : folder);
     window.show();
     while (window.shown())
         Fl::wait();

@@ -5,14 +5,18 @@
 namespace torvexa::fltk {
 namespace {
 
-std::string doubled(std::string_view text, std::string_view special) {
+std::string doubledUtf8(std::string_view text, std::string_view special) {
     std::string out;
     out.reserve(text.size());
     for (const char c : text) {
         if (special.find(c) != std::string_view::npos) out += c;
         out += c;
     }
-    return cp1252ToUtf8(out);
+    return out;
+}
+
+std::string doubled(std::string_view text, std::string_view special) {
+    return cp1252ToUtf8(doubledUtf8(text, special));
 }
 
 }  // namespace
@@ -37,6 +41,8 @@ std::string itemText(std::string_view programText) { return doubled(programText,
 std::string plainText(std::string_view programText) { return doubled(programText, "@"); }
 
 std::string displayText(std::string_view programText) { return cp1252ToUtf8(programText); }
+
+std::string machineText(std::string_view utf8) { return doubledUtf8(utf8, "@"); }
 
 std::string typedText(const char* utf8) { return utf8ToCp1252(utf8 ? utf8 : ""); }
 

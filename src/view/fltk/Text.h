@@ -23,6 +23,9 @@ std::string plainText(std::string_view programText);
 // Text of inputs and list rows, which FLTK never interprets.
 std::string displayText(std::string_view programText);
 
+// A text of this machine (a path, already UTF-8) shown exactly as it stands in a box.
+std::string machineText(std::string_view utf8);
+
 // What a person typed, as program text.
 std::string typedText(const char* utf8);
 
