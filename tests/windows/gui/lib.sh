@@ -5,7 +5,8 @@
 source "$(dirname "${BASH_SOURCE[0]}")/../../gui/lib.sh" "$@"
 
 BINARY=$(realpath "$BINARY")
-export WINEPREFIX=${TORVEXA_WINEPREFIX:-$OUTER_TMPDIR/torvexa-wine-$(id -u)}
+export TORVEXA_WINEPREFIX=${TORVEXA_WINEPREFIX:-$OUTER_TMPDIR/torvexa-wine-$(id -u)}
+export WINEPREFIX=$TORVEXA_WINEPREFIX  # tests/windows/wine-run makes it once
 export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
 # Wine's menu bar and menu rows.
