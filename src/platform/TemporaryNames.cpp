@@ -26,4 +26,10 @@ std::optional<unsigned long> writerOfTemporary(std::string_view name) {
     return id;
 }
 
+std::string targetOfTemporary(std::string_view name) {
+    const std::size_t mark = name.rfind(kMark);
+    return mark == std::string_view::npos || mark == 0 ? std::string()
+                                                       : std::string(name.substr(1, mark - 1));
+}
+
 }  // namespace torvexa

@@ -16,4 +16,7 @@ inline constexpr std::size_t kTemporaryNameRandom = 6;
 // The writer's process id from a temporary file's name; nothing for any other name.
 std::optional<unsigned long> writerOfTemporary(std::string_view name);
 
+// The name of the file a temporary file was to replace (for a name writerOfTemporary accepts).
+std::string targetOfTemporary(std::string_view name);
+
 }  // namespace torvexa

@@ -136,11 +136,16 @@ TEST_F(WindowsSystemTest, TemporaryFilesOfDeadWritersAreRemovedAndNoOthers) {
     CloseHandle(child.hProcess);
     const std::string alive =
         ".f1graphics.cfg.torvexa-" + std::to_string(GetCurrentProcessId()) + "-zz9yx8";
-    for (const std::string& name : {dead, alive, std::string(".f1graphics.cfg.a1b2c3")})
+    // A dead writer's file whose target is missing may hold the only copy of its content.
+    const std::string onlyCopy =
+        ".other.cfg.torvexa-" + std::to_string(child.dwProcessId) + "-d4e5f6";
+    for (const std::string& name : {dead, alive, onlyCopy, std::string(".f1graphics.cfg.a1b2c3")})
         test::writeBytes(dir.path() / name, "x");
+    test::writeBytes(dir.path() / "f1graphics.cfg", "0 ; x\r\n");
 
     system.writeFile(at("f1graphics.cfg"), "1 ; x\r\n");
     EXPECT_FALSE(fs::exists(dir.path() / dead));
+    EXPECT_TRUE(fs::exists(dir.path() / onlyCopy));
     EXPECT_TRUE(fs::exists(dir.path() / alive));  // a running writer's file is never touched
     EXPECT_TRUE(fs::exists(dir.path() / ".f1graphics.cfg.a1b2c3"));
 }

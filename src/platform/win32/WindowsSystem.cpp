@@ -8,6 +8,7 @@
 
 #include "common/Failure.h"
 #include "platform/TemporaryNames.h"
+#include "platform/win32/FileCalls.h"
 #include "platform/win32/WideText.h"
 
 namespace torvexa {
@@ -21,7 +22,7 @@ using win32text::wide;
 
 class Handle {
   public:
-    explicit Handle(HANDLE handle) : handle_(handle) {}
+    Handle(HANDLE handle, const win32::FileCalls& calls) : handle_(handle), calls_(calls) {}
     Handle(const Handle&) = delete;
     Handle& operator=(const Handle&) = delete;
     ~Handle() { close(); }
@@ -29,13 +30,14 @@ class Handle {
     HANDLE get() const { return handle_; }
     // Closes now; whether that succeeded.
     bool close() {
-        const bool closed = !*this || CloseHandle(handle_);
+        const bool closed = !*this || calls_.closeHandle(handle_);
         handle_ = INVALID_HANDLE_VALUE;
         return closed;
     }
 
   private:
     HANDLE handle_;
+    const win32::FileCalls& calls_;
 };
 
 class Key {
@@ -79,51 +81,75 @@ bool processHasEnded(unsigned long id) {
     return ended;
 }
 
-// Removes the temporary files of saves in `folder` whose writer was killed.
+bool exists(const std::wstring& path) {
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// Removes the temporary files of saves in `folder` whose writer was killed, but only where the
+// file they were to replace exists: after a replace that failed half-way, a temporary file may
+// hold the only copy of the content.
 void removeDeadWritersFiles(const std::wstring& folder) {
     WIN32_FIND_DATAW found;
     const HANDLE search = FindFirstFileW((folder + L"\\.*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return;
     do {
-        const std::optional<unsigned long> writer = writerOfTemporary(ansi(found.cFileName));
+        const std::string name = ansi(found.cFileName);
+        const std::optional<unsigned long> writer = writerOfTemporary(name);
         if (!writer || *writer == GetCurrentProcessId()) continue;
         if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
-        if (processHasEnded(*writer)) DeleteFileW((folder + L"\\" + found.cFileName).c_str());
+        const std::wstring target = folder + L"\\" + wide(targetOfTemporary(name));
+        if (exists(target) && processHasEnded(*writer))
+            DeleteFileW((folder + L"\\" + found.cFileName).c_str());
     } while (FindNextFileW(search, &found));
     FindClose(search);
 }
 
-// A new, empty temporary file next to the target; its name goes to `name`.
-HANDLE createTemporary(const std::wstring& folder, const std::wstring& target, std::wstring& name) {
+// A temporary name next to the target that names nothing yet.
+std::wstring freeTemporaryName(const std::wstring& folder, const std::wstring& target,
+                               unsigned long long& seed) {
     static constexpr char kDigits[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     const std::string stem = temporaryNameStem(ansi(nameOf(target)), GetCurrentProcessId());
-    unsigned long long seed =
-        GetTickCount64() ^ (static_cast<unsigned long long>(GetCurrentProcessId()) << 20);
+    std::string random;
+    for (std::size_t i = 0; i < kTemporaryNameRandom; ++i) {
+        seed = seed * 6364136223846793005ULL + 1442695040888963407ULL;
+        random += kDigits[(seed >> 33) % (sizeof kDigits - 1)];
+    }
+    return folder + L"\\" + wide(stem + random);
+}
+
+unsigned long long freshSeed() {
+    return GetTickCount64() ^ (static_cast<unsigned long long>(GetCurrentProcessId()) << 20);
+}
+
+// A new, empty temporary file next to the target; its name goes to `name`.
+HANDLE createTemporary(const win32::FileCalls& calls, const std::wstring& folder,
+                       const std::wstring& target, std::wstring& name) {
+    unsigned long long seed = freshSeed();
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string random;
-        for (std::size_t i = 0; i < kTemporaryNameRandom; ++i) {
-            seed = seed * 6364136223846793005ULL + 1442695040888963407ULL;
-            random += kDigits[(seed >> 33) % (sizeof kDigits - 1)];
-        }
-        name = folder + L"\\" + wide(stem + random);
-        const HANDLE file = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+        name = freeTemporaryName(folder, target, seed);
+        const HANDLE file = calls.createFile(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                             FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) return file;
     }
     return INVALID_HANDLE_VALUE;
 }
 
-void writeAll(HANDLE file, std::string_view content) {
+void writeAll(const win32::FileCalls& calls, HANDLE file, std::string_view content) {
     while (!content.empty()) {
         const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(content.size(), 1 << 20));
         DWORD written = 0;
-        if (!WriteFile(file, content.data(), chunk, &written, nullptr)) failWithLastError();
+        if (!calls.writeFile(file, content.data(), chunk, &written, nullptr)) failWithLastError();
         if (written == 0) fail(ERROR_DISK_FULL);
         content.remove_prefix(written);
     }
 }
 
 }  // namespace
+
+WindowsSystem::WindowsSystem() : calls_(std::make_unique<win32::FileCalls>()) {}
+WindowsSystem::WindowsSystem(const win32::FileCalls& calls)
+    : calls_(std::make_unique<win32::FileCalls>(calls)) {}
+WindowsSystem::~WindowsSystem() = default;
 
 RegistryValue WindowsSystem::readMachineValue(std::string_view key, std::string_view valueName) {
     // Reading is all a normal user may do there. The game's 32-bit installer wrote to the
@@ -159,8 +185,9 @@ RegistryValue WindowsSystem::readMachineValue(std::string_view key, std::string_
 }
 
 std::string WindowsSystem::readFile(const std::string& path) {
-    Handle file(CreateFileW(wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    Handle file(calls_->createFile(wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr),
+                *calls_);
     if (!file) failWithLastError();
     // A pipe or a device has no end to read to.
     if (GetFileType(file.get()) != FILE_TYPE_DISK) fail(ERROR_ACCESS_DENIED);
@@ -170,7 +197,8 @@ std::string WindowsSystem::readFile(const std::string& path) {
     char buffer[1 << 16];
     for (;;) {
         DWORD read = 0;
-        if (!ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr)) failWithLastError();
+        if (!calls_->readFile(file.get(), buffer, sizeof buffer, &read, nullptr))
+            failWithLastError();
         if (read == 0) break;
         content.append(buffer, read);
     }
@@ -189,25 +217,62 @@ void WindowsSystem::writeFile(const std::string& path, std::string_view content)
 
     removeDeadWritersFiles(folder);
     std::wstring temporary;
-    Handle file(createTemporary(folder, target, temporary));
+    Handle file(createTemporary(*calls_, folder, target, temporary), *calls_);
     if (!file) failWithLastError();
     try {
-        writeAll(file.get(), content);
-        if (!FlushFileBuffers(file.get())) failWithLastError();
+        writeAll(*calls_, file.get(), content);
+        if (!calls_->flushFileBuffers(file.get())) failWithLastError();
         if (!file.close()) failWithLastError();
+        if (!replacing) {
+            if (!calls_->moveFile(temporary.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH))
+                failWithLastError();
+            return;
+        }
         // Replacing keeps the old file's attributes and security; the attributes are set
         // beforehand too, for systems whose replace is a plain rename (Wine's).
-        if (replacing) SetFileAttributesW(temporary.c_str(), attributes);
-        const bool moved =
-            replacing ? ReplaceFileW(target.c_str(), temporary.c_str(), nullptr,
-                                     REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
-                      : MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
-        if (!moved) failWithLastError();
+        SetFileAttributesW(temporary.c_str(), attributes);
     } catch (...) {
         file.close();
-        DeleteFileW(temporary.c_str());
+        calls_->deleteFile(temporary.c_str());
         throw;
     }
+    putInPlace(target, temporary);
+}
+
+// Replaces the target with the finished temporary file, so that afterwards the old or the new
+// content is whole under the target's name, whatever fails. ReplaceFileW is given a backup name:
+// then each of its documented failures leaves the old content under a name we know
+// (https://learn.microsoft.com/windows/win32/api/winbase/nf-winbase-replacefilew):
+// ERROR_UNABLE_TO_REMOVE_REPLACED and ERROR_UNABLE_TO_MOVE_REPLACEMENT leave both files under
+// their own names; ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 leaves the old file under the backup name
+// and the target's name free; a sharing violation (the game holds the file) changes nothing.
+// So the state is read from the names, not from the code: while the target exists it is whole,
+// and the temporary file is only removed when it is not the only copy of the new content.
+void WindowsSystem::putInPlace(const std::wstring& target, const std::wstring& temporary) {
+    unsigned long long seed = freshSeed();
+    std::wstring backup;
+    do {
+        backup = freeTemporaryName(folderOf(target), target, seed);
+    } while (exists(backup));
+    if (calls_->replaceFile(target.c_str(), temporary.c_str(), backup.c_str(),
+                            REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
+        calls_->deleteFile(backup.c_str());
+        return;
+    }
+    const DWORD error = GetLastError();
+    if (!exists(target)) {
+        // Half-way: the new content goes in; failing that, the old content goes back.
+        if (calls_->moveFile(temporary.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)) {
+            calls_->deleteFile(backup.c_str());
+            return;
+        }
+        if (!exists(backup) ||
+            !calls_->moveFile(backup.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH))
+            fail(error);  // both copies stay; no save removes them while the target is missing
+    }
+    if (exists(backup)) calls_->deleteFile(backup.c_str());
+    calls_->deleteFile(temporary.c_str());
+    fail(error);
 }
 
 bool WindowsSystem::isFile(const std::string& path) {
@@ -216,7 +281,7 @@ bool WindowsSystem::isFile(const std::string& path) {
 }
 
 void WindowsSystem::deleteFile(const std::string& path) noexcept {
-    DeleteFileW(wide(path).c_str());
+    calls_->deleteFile(wide(path).c_str());
 }
 
 void WindowsSystem::copyFile(const std::string& from, const std::string& to) {
