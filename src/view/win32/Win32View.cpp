@@ -553,9 +553,18 @@ void Win32View::Builder::visit(MenuItem& item) {
             [view = &view_, &item] { view->perform([&item] { item.click(); }); });
     }
     AppendMenuW(into, flags, id, wide(item.caption()).c_str());
-    view_.follow(item, [into, position, flags, id, &item, view = &view_](const Change&) {
-        ModifyMenuW(into, position, MF_BYPOSITION | flags | (item.enabled() ? 0 : MF_GRAYED), id,
-                    wide(item.caption()).c_str());
+    // Caption and state change in place: ModifyMenuW would destroy the submenu of a title
+    // (https://learn.microsoft.com/windows/win32/api/winuser/nf-winuser-modifymenuw), so
+    // SetMenuItemInfoW changes only the text and the state
+    // (https://learn.microsoft.com/windows/win32/api/winuser/nf-winuser-setmenuiteminfow).
+    view_.follow(item, [into, position, &item, view = &view_](const Change&) {
+        std::wstring caption = wide(item.caption());
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_STRING | MIIM_STATE;
+        info.fState = item.enabled() ? MFS_ENABLED : MFS_DISABLED;
+        info.dwTypeData = caption.data();
+        if (!SetMenuItemInfoW(into, position, TRUE, &info)) return;
         for (void* window : view->topLevel_)
             DrawMenuBar(static_cast<HWND>(window));
     });
