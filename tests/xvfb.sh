@@ -1,6 +1,7 @@
 # A private X server for one test, sourced by the journeys and tests/view/with_display.sh.
 # start_xvfb: starts Xvfb on a free display, exports DISPLAY once the server answers; sets
-# XVFB_PID, or XVFB_ERROR and returns 1. stop_xvfb: ends the server and waits until it is gone.
+# XVFB_PID, or XVFB_ERROR and returns 1. stop_xvfb: ends the server and waits until it is gone;
+# end_process does the same for any child process.
 #
 # Two rules, each learnt from a test that failed now and then with "Can't open display: :0"
 # right after the display had answered (about 1 start in 40 in a loop of journeys):
@@ -38,13 +39,19 @@ start_xvfb() {
 }
 
 stop_xvfb() {
-    [ -n "${XVFB_PID:-}" ] || return 0
-    kill "$XVFB_PID" 2>/dev/null || true
+    end_process "${XVFB_PID:-}"
+    XVFB_PID=
+}
+
+# Ends a child process of this shell and waits until it is gone: SIGTERM, up to 5 s to go,
+# then SIGKILL.
+end_process() {
+    [ -n "$1" ] || return 0
+    kill "$1" 2>/dev/null || return 0
     for _ in $(seq 100); do
-        kill -0 "$XVFB_PID" 2>/dev/null || break
+        kill -0 "$1" 2>/dev/null || break
         sleep 0.05
     done
-    kill -KILL "$XVFB_PID" 2>/dev/null || true
-    wait "$XVFB_PID" 2>/dev/null || true
-    XVFB_PID=
+    kill -KILL "$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true
 }

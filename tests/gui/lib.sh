@@ -14,6 +14,7 @@ export TMPDIR
 # The desktop's language, which the open dialog follows: English unless a journey says otherwise.
 export LANG=C.UTF-8
 unset LC_ALL LC_MESSAGES
+source "$ROOT/tests/xvfb.sh"
 trap stop_all EXIT
 
 fail() {
@@ -23,28 +24,15 @@ fail() {
 
 # Starts Xvfb on a free display and exports DISPLAY (see tests/xvfb.sh).
 start_display() {
-    source "$ROOT/tests/xvfb.sh"
     start_xvfb || fail "no display: $XVFB_ERROR"
-}
-
-# Ends a process of this journey and waits until it is gone.
-stop_process() {
-    [ -n "$1" ] || return 0
-    kill "$1" 2>/dev/null || return 0
-    for _ in $(seq 100); do
-        kill -0 "$1" 2>/dev/null || break
-        sleep 0.05
-    done
-    kill -KILL "$1" 2>/dev/null || true
-    wait "$1" 2>/dev/null || true
 }
 
 # The program first, then its display: a server killed but not yet gone still holds its display
 # number, and the next journey must not meet it (see tests/xvfb.sh).
 stop_all() {
-    stop_process "${APP_PID:-}"
+    end_process "${APP_PID:-}"
     if declare -F stop_wine >/dev/null; then stop_wine; fi
-    if declare -F stop_xvfb >/dev/null; then stop_xvfb; fi
+    stop_xvfb
     rm -rf "$TMPDIR"
 }
 

@@ -82,8 +82,7 @@ stop_wine() {
 }
 
 stop_exe() {
-    kill "$APP_PID" 2>/dev/null || true
-    wait "$APP_PID" 2>/dev/null || true
+    end_process "$APP_PID"
     APP_PID=
     [ -n "${GAME:-}" ] && rm -rf "$GAME"
 }
