@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     const fuzz::Lines lines = fuzz::splitLines(bytes);
     ConfigDocument document;
-    document.append(bytes);
+    document.load(bytes);
     FUZZ_CHECK(document.count() == static_cast<int>(lines.raw.size()), "one entry per line");
     FUZZ_CHECK(document.values().size() == lines.raw.size() &&
                    document.comments().size() == lines.raw.size() &&

@@ -93,7 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string saved = s.configBytes();
     const fuzz::Lines before = fuzz::splitLines(config);
     ConfigDocument read;
-    read.append(config);
+    read.load(config);
     const ConfigDocument& now = s.form1().document();
     if (now.count() != read.count()) {  // the load did not read the file whole: nothing saved
         FUZZ_CHECK(saved == config, "a file not loaded whole is not written");

@@ -56,33 +56,31 @@ void ConfigDocument::clear() {
     notify({.lines = true});
 }
 
-void ConfigDocument::append(std::string fileContent) {
-    const std::size_t base = content_.size();
-    if (fileContent.size() > std::numeric_limits<std::uint32_t>::max() - base)
+void ConfigDocument::load(std::string fileContent) {
+    if (fileContent.size() >= std::numeric_limits<std::uint32_t>::max())
         throw std::length_error("configuration file too large");
-    if (fileContent.empty()) return;
-    if (content_.empty())
-        content_ = std::move(fileContent);
-    else
-        content_ += fileContent;
-
-    const int before = count();
-    if (starts_.empty()) starts_.push_back(static_cast<std::uint32_t>(base));
-    const std::size_t first = starts_.size() - 1;  // the first new line
-    starts_.reserve(starts_.size() + (content_.size() - base) / 40);
-    appendLineStarts(std::string_view(content_).substr(base), base, starts_);
-    if (starts_.back() != content_.size())  // the last line needs no terminator
-        starts_.push_back(static_cast<std::uint32_t>(content_.size()));
-
+    const bool heldSomething = !starts_.empty() || !endMark_.empty();
+    content_ = std::move(fileContent);
+    std::vector<std::uint32_t>().swap(starts_);
+    changed_.clear();
+    endMark_.clear();
+    if (!content_.empty()) {
+        starts_.reserve(content_.size() / 40 + 1);
+        starts_.push_back(0);
+        appendLineStarts(content_, 0, starts_);
+        if (starts_.back() != content_.size())  // the last line needs no terminator
+            starts_.push_back(static_cast<std::uint32_t>(content_.size()));
+    }
     // A Ctrl-Z where a line would begin ends the lines; it and what follows are kept apart.
-    for (std::size_t i = first; i + 1 < starts_.size(); ++i) {
+    for (std::size_t i = 0; i + 1 < starts_.size(); ++i) {
         if (content_[starts_[i]] != kEndMark) continue;
-        endMark_.append(content_, starts_[i]);
+        endMark_.assign(content_, starts_[i]);
         content_.resize(starts_[i]);
         starts_.resize(i + 1);
         break;
     }
-    if (count() != before) notify({.lines = true});
+    if (starts_.size() == 1) starts_.clear();  // nothing before the end mark: no line
+    if (heldSomething || !starts_.empty() || !endMark_.empty()) notify({.lines = true});
 }
 
 std::string_view ConfigDocument::raw(std::size_t index) const {

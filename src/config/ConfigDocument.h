@@ -29,9 +29,9 @@ class ConfigDocument {
 
     void clear();
 
-    // Appends one entry per line of the file content to every list; what follows an end mark
-    // (Ctrl-Z where a line would begin) is kept for writing.
-    void append(std::string fileContent);
+    // Replaces the content with the file's: one entry per line in every list; an end mark
+    // (Ctrl-Z where a line would begin) and what follows it are kept for writing.
+    void load(std::string fileContent);
 
     // The file content that writing the document produces, every line ended by CR LF, then
     // the end mark and what followed it.

@@ -2,6 +2,7 @@
 
 #include "config/ConfigDocument.h"
 #include "config/GameInstall.h"
+#include "forms/Settings.h"
 #include "forms/Styles.h"
 #include "lang/Catalogue.h"
 #include "platform/Dialogs.h"
@@ -219,7 +220,9 @@ class TForm1 : public Form {
     MenuItem N1{&MainMenu1, "N1", "?"};
     MenuItem Info1{&N1, "Info1", "Info"};
 
-    // ---- Handlers
+    // ---- Handlers, each in the file of its job: pages and dialogs (Unit1Pages.cpp), captions
+    // and language (Unit1Captions.cpp), file commands (Unit1Files.cpp), the manual page
+    // (Unit1Manual.cpp), settings (Unit1Settings.cpp).
     void FormCreate() override;
     void SpeedButton4Click();
     void SpeedButton5Click();
@@ -231,23 +234,16 @@ class TForm1 : public Form {
     void SpeedButton12Click();
     void SpeedButton11Click();
 
-    // Load and save.
     void Laden1Click();
     void Sichern1Click();
-    // The save command; whether it wrote the file (it refuses a document not read whole).
-    bool save();
-
-    // Backup copies.
     void Backupsichern1Click();
     void Backupladen1Click();
 
-    // The manual editing page.
     void ListBox1Click();
     void ListBox4Click();
     void ListBox5Click();
     void SpeedButton10Click();
 
-    // Setting bindings: each writes its control's state into the document at once.
     void CheckBox3Click();
     void CheckBox1Click();
     void CheckBox2Click();
@@ -282,6 +278,13 @@ class TForm1 : public Form {
     void Button1Click();
     void Button2Click();
 
+    // ---- Commands other windows ask for
+    // Reads the game's file into the document and shows it in every bound control.
+    void load();
+    // Writes the document to the game's file; whether it did (it refuses a document not read
+    // whole).
+    bool save();
+
     // Unchecks CheckBox1 to CheckBox5, each running its handler.
     void resetStep();
     // Sets every bound control, and the tint dialog's sliders, from the document.
@@ -302,6 +305,8 @@ class TForm1 : public Form {
     const Catalogue& catalogue() const noexcept { return catalogue_; }
     ConfigDocument& document() noexcept { return document_; }
     const GameInstall& game() const noexcept { return game_; }
+    // What each bound control stands for in the document.
+    const SettingTable& settings() const noexcept { return settings_; }
 
   private:
     static inline const Look kLinkLook{
@@ -317,21 +322,30 @@ class TForm1 : public Form {
         int item = -1;
     };
 
-    void showPage(Panel& page, SpeedButton* button, const Font& currentStyle);
-    void connectBindings();
+    void connectHandlers();
+    void connectSettingHandlers();
     void showDocument();
+    void showPage(Panel& page, SpeedButton* button, const Font& currentStyle);
+
     // Clears the document and reads the configuration file into it.
     void readDocument();
+
     static void moveList(ListBox& list, int row);
     // Moves the line-number list and `other` to the row selected in `clicked`, then `clicked`
     // to the row of `other`.
     void followSelection(ListBox& clicked, ListBox& other);
     // The value and description boxes show the selected line.
     void showSelectedLine();
-    // Writes "1" for a checked box and "0" for an unchecked one.
-    void writeFlag(int index, const CheckBox& box);
-    std::string value(int index) const { return document_.value(index); }
-    // Whether the file was missing (and the end of the program requested).
+
+    std::vector<Setting> settingTable();
+    std::string value(int line) const { return document_.value(line); }
+    void showResolution();
+    void showReflectionSource();
+    void showMirrors();
+    void showHelmetVisor();
+    void showNumber27();
+
+    // Whether the file was there and was read (a missing one ends the program).
     bool loadTranslationFile(const std::string& path);
     // Puts the catalogue's entries on this window; false when it stopped at a missing entry.
     bool applyCaptions();
@@ -344,8 +358,9 @@ class TForm1 : public Form {
     ConfigDocument document_;
     Catalogue catalogue_;
     // Whether the last load read the whole file: only such a document may be saved.
-    bool documentRead_ = false;
+    bool wholeFileLoaded_ = false;
     const std::vector<CaptionTarget> captionTargets_ = captionTargets();
+    const SettingTable settings_{document_, settingTable()};
     TForm2* Form2_ = nullptr;
     TForm3* Form3_ = nullptr;
 };

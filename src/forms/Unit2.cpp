@@ -1,13 +1,18 @@
 #include "forms/Unit2.h"
 
+#include "forms/Entries.h"
+#include "forms/Lines.h"
 #include "forms/Unit1.h"
 #include "platform/Dialogs.h"
 
 namespace torvexa {
 namespace {
 
-// The nine lines of a preset, in the order they are written (53 before 43).
-constexpr int kPresetLines[9] = {1, 2, 3, 25, 26, 29, 34, 53, 43};
+// The nine lines a preset writes, in the order they are written (the reflections before the
+// mirrors), and each preset's values for them.
+constexpr int kPresetLines[9] = {lines::ScreenWidth, lines::ScreenHeight,     lines::Colour32Bit,
+                                 lines::Switch25,    lines::Switch26,         lines::PresetOnly29,
+                                 lines::Switch34,    lines::ReflectionSource, lines::Mirrors};
 constexpr const char* kPresets[4][9] = {
     {"800", "600", "0", "0", "0", "0", "0", "4", "1"},
     {"800", "600", "0", "1", "1", "0", "0", "3", "0"},
@@ -27,15 +32,12 @@ TForm2::TForm2(TForm1& form1, Dialogs& dialogs)
 }
 
 void TForm2::FormCreate() {
-    const Catalogue& catalogue = form1_.catalogue();
-    RadioButton1.setCaption(catalogue.entry(63));
-    RadioButton2.setCaption(catalogue.entry(64));
-    RadioButton3.setCaption(catalogue.entry(65));
-    RadioButton4.setCaption(catalogue.entry(66));
-    SpeedButton2.setCaption(catalogue.entry(67));
-    SpeedButton1.setCaption(catalogue.entry(68));
-    setCaption(catalogue.entry(62));
-    GroupBox1.setCaption(catalogue.entry(69));
+    // The entry of each caption, in the order they are put.
+    const std::pair<int, Control*> captions[] = {
+        {63, &RadioButton1}, {64, &RadioButton2}, {65, &RadioButton3}, {66, &RadioButton4},
+        {67, &SpeedButton2}, {68, &SpeedButton1}, {62, this},          {69, &GroupBox1}};
+    for (const auto& [entry, control] : captions)
+        control->setCaption(form1_.catalogue().entry(entry));
 }
 
 void TForm2::SpeedButton1Click() {
@@ -45,14 +47,14 @@ void TForm2::SpeedButton1Click() {
     while (preset < 4 && !choices[preset]->checked())
         ++preset;
     if (preset == 4) {
-        dialogs_.errorBox(form1_.catalogue().entry(70));
+        dialogs_.errorBox(form1_.catalogue().entry(entries::NoPresetChosen));
         return;
     }
     for (int i = 0; i < 9; ++i)
         form1_.document().putValue(kPresetLines[i], kPresets[preset][i]);
     if (!form1_.save()) return;
-    form1_.Laden1Click();
-    dialogs_.informationBox(form1_.catalogue().entry(61));
+    form1_.load();
+    dialogs_.informationBox(form1_.catalogue().entry(entries::PresetSaved));
     setVisible(false);
 }
 

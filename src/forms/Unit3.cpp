@@ -1,6 +1,7 @@
 #include "forms/Unit3.h"
 
 #include "common/Integer.h"
+#include "forms/Lines.h"
 #include "forms/Unit1.h"
 
 namespace torvexa {
@@ -16,16 +17,29 @@ TForm3::TForm3(TForm1& form1)
 }
 
 void TForm3::FormCreate() {
-    const Catalogue& catalogue = form1_.catalogue();
-    Label1.setCaption(catalogue.entry(81));
-    Label2.setCaption(catalogue.entry(82));
-    Label3.setCaption(catalogue.entry(83));
-    CheckBox1.setCaption(catalogue.entry(84));
+    // The entry of each caption, in the order they are put.
+    const std::pair<int, Control*> captions[] = {
+        {81, &Label1}, {82, &Label2}, {83, &Label3}, {84, &CheckBox1}};
+    for (const auto& [entry, control] : captions)
+        control->setCaption(form1_.catalogue().entry(entry));
 }
 
-void TForm3::TrackBar1Change() { componentChanged(TrackBar1, Label4, 78, TrackBar2, TrackBar3); }
-void TForm3::TrackBar2Change() { componentChanged(TrackBar2, Label5, 81, TrackBar1, TrackBar3); }
-void TForm3::TrackBar3Change() { componentChanged(TrackBar3, Label6, 84, TrackBar1, TrackBar2); }
+void TForm3::TrackBar1Change() {
+    componentChanged(TrackBar1, Label4, lines::VisorRed, TrackBar2, TrackBar3);
+}
+void TForm3::TrackBar2Change() {
+    componentChanged(TrackBar2, Label5, lines::VisorGreen, TrackBar1, TrackBar3);
+}
+void TForm3::TrackBar3Change() {
+    componentChanged(TrackBar3, Label6, lines::VisorBlue, TrackBar1, TrackBar2);
+}
+
+void TForm3::showTint() {
+    const ConfigDocument& document = form1_.document();
+    TrackBar1.setPosition(toInteger(document.value(lines::VisorRed)));
+    TrackBar2.setPosition(toInteger(document.value(lines::VisorGreen)));
+    TrackBar3.setPosition(toInteger(document.value(lines::VisorBlue)));
+}
 
 void TForm3::componentChanged(const TrackBar& slider, Label& percentage, int firstLine,
                               TrackBar& partner1, TrackBar& partner2) {

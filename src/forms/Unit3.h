@@ -30,6 +30,9 @@ class TForm3 : public Form {
     void TrackBar2Change();
     void TrackBar3Change();
 
+    // Sets the three sliders from the document, red first.
+    void showTint();
+
   private:
     // One colour component: its slider writes its position at its first line and the
     // position plus 100 at the next two; with the lock on it moves the other two sliders.

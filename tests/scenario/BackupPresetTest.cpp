@@ -99,7 +99,7 @@ TEST_F(BackupAndPresets, PresetFourSavesItsNineValuesAndNothingElseChanges) {
     EXPECT_EQ(s.dialogs.messages[0].icon, MessageIcon::Information);
     EXPECT_FALSE(presets().visible());
     ConfigDocument expected;
-    expected.append(sample);
+    expected.load(sample);
     const std::map<int, std::string> preset = {{1, "1024"}, {2, "768"}, {3, "1"},  {29, "1"},
                                                {34, "1"},   {43, "1"},  {25, "0"}, {26, "0"},
                                                {53, "3"},   {100, "77"}};

@@ -28,7 +28,7 @@ class Bindings : public ::testing::Test {
     std::string at(int index) { return doc().value(index); }
     void load(const std::map<int, std::string>& values, int lines = 170) {
         doc().clear();
-        doc().append(craftedConfig(values, lines));
+        doc().load(craftedConfig(values, lines));
     }
     void apply() {
         s.user([this] { f().applyStep(); });
@@ -290,7 +290,7 @@ TEST_F(Bindings, ApplyStepStopsAtItsFailuresAndKeepsWhatItReached) {
         sixteen += (n == 2 ? "0.5" : "x") + std::string("\n");
     shortLanguage.rememberLanguage(shortLanguage.writeLanguage("short.zpr", sixteen));
     shortLanguage.start();
-    shortLanguage.form1().document().append(craftedConfig({{53, "2"}}));
+    shortLanguage.form1().document().load(craftedConfig({{53, "2"}}));
     shortLanguage.dialogs.messages.clear();
     shortLanguage.user([&] { shortLanguage.form1().applyStep(); });
     ASSERT_EQ(shortLanguage.dialogs.messages.size(), 1u);

@@ -66,7 +66,7 @@ TEST_F(LoadSave, MirrorLineIsSavedAsOne) {
 TEST_F(LoadSave, TheTintIsCheckedAgainAfterTheVisorTookItAlong) {
     s.installGame(craftedConfig({{60, "0"}, {67, "1"}, {77, "0"}}));
     start();
-    f().document().append(craftedConfig({}));  // a document in memory, as an earlier load left it
+    f().document().load(craftedConfig({}));  // a document in memory, as an earlier load left it
     f().CheckBox6.setChecked(true);
     f().CheckBox7.setChecked(true);
     load();

@@ -84,7 +84,7 @@ TEST(AtomicWrite, KilledSaveNeverLeavesAPartialFile) {
     std::string content;
     for (int i = 0; i < 40000; ++i)
         content += std::to_string(i % 7) + "  ; line " + std::to_string(i) + "\n";
-    doc.append(content);
+    doc.load(content);
     const std::string oldFile = doc.serialize();
     doc.putValue(0, "9");
     const std::string newFile = doc.serialize();

@@ -10,7 +10,7 @@ namespace {
 
 ConfigDocument documentOf(std::string_view content) {
     ConfigDocument doc;
-    doc.append(std::string(content));
+    doc.load(std::string(content));
     return doc;
 }
 
@@ -159,9 +159,19 @@ TEST(ConfigDocument, GetAndPutFailOutsideTheList) {
 TEST(ConfigDocument, ClearEmptiesEveryList) {
     ConfigDocument doc = documentOf("1 ; a\n");
     doc.clear();
-    doc.append("5 ; b\n6 ; c\n");
+    doc.load("5 ; b\n6 ; c\n");
     EXPECT_EQ(doc.lineNumbers(), (std::vector<std::string>{"0", "1"}));
     EXPECT_EQ(doc.values(), (std::vector<std::string>{"5", "6"}));
+}
+
+TEST(ConfigDocument, ALoadReplacesEverythingTheLastOneRead) {
+    ConfigDocument doc = documentOf("1 ; a\r\n\x1Atail of the first");
+    doc.putValue(0, "7");
+    doc.load("5 ; b\r\n");
+    EXPECT_EQ(doc.serialize(), "5 ; b\r\n");  // neither the first file's tail nor its change
+    doc.load("\x1Aonly a tail");
+    EXPECT_EQ(doc.count(), 0);
+    EXPECT_EQ(doc.serialize(), "\x1Aonly a tail");
 }
 
 TEST(ConfigDocument, ReadsAndWritesTheSampleFileFaithfully) {

@@ -152,7 +152,7 @@ TEST(ObserverContract, TheDocumentNotifiesOnceAfterAWholeReadAndOncePerValue) {
     document.setObserver([&](const ConfigDocument::Change& change) {
         notices.emplace_back(change, document.count());
     });
-    document.append("1 ; a\r\n2 ; b\r\n3 ; c\r\n");
+    document.load("1 ; a\r\n2 ; b\r\n3 ; c\r\n");
     ASSERT_EQ(notices.size(), 1u);
     EXPECT_TRUE(notices[0].first.lines);
     EXPECT_EQ(notices[0].second, 3);  // told after the last line, not before the first
@@ -167,7 +167,7 @@ TEST(ObserverContract, TheDocumentNotifiesOnceAfterAWholeReadAndOncePerValue) {
     EXPECT_TRUE(notices[2].first.lines);
     EXPECT_EQ(notices[2].second, 0);
 
-    document.append("");  // an empty file appends nothing, and says nothing
+    document.load("");  // an empty file into an empty document changes nothing, and says nothing
     document.clear();
     EXPECT_EQ(notices.size(), 3u);
 }

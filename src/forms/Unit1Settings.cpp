@@ -1,0 +1,267 @@
+// What each setting control of the main window stands for in f1graphics.cfg. The table says it
+// for every plain mapping; a handler with more to do (enabling other controls, a message, a
+// value label) says the rest next to it. The apply step shows a freshly read file.
+#include "common/Integer.h"
+#include "forms/Entries.h"
+#include "forms/Lines.h"
+#include "forms/Unit1.h"
+#include "forms/Unit3.h"
+
+namespace torvexa {
+namespace {
+
+// The resolutions "Auflösung" offers, and the width and height lines each writes.
+struct Resolution {
+    const char* text;
+    const char* width;
+    const char* height;
+};
+constexpr Resolution kResolutions[] = {
+    {"800x600", "800", "600"}, {"1024x768", "1024", "768"}, {"1152x864", "1152", "864"}};
+
+}  // namespace
+
+std::vector<Setting> TForm1::settingTable() {
+    using namespace setting;
+    return {
+        // Page "Allgemein"
+        Flag{&CheckBox3, {lines::AllSettingsFromFile}},
+        Flag{&CheckBox1, {lines::Colour32Bit}},
+        Flag{&CheckBox2, {lines::FullScreen}},
+        Flag{&CheckBox8, {lines::HardwareTnL}},
+        Flag{&CheckBox12, {lines::DoubleFiltering, lines::DoubleFilteringToo}, "2", "0"},
+        Flag{&CheckBox18, {lines::Switch26}},
+        Flag{&CheckBox19, {lines::Switch33}},
+        // Page "Grafikqualität"
+        ItemValues{&ComboBox1, lines::TextureReduction, {"0", "2", "4", "8"}},
+        Text{&ComboBox2, lines::LowerQualityDistance},
+        Flag{&CheckBox15, {lines::Switch25}, "0", "1"},
+        Flag{&CheckBox16, {lines::Switch34}},
+        Flag{&CheckBox17, {lines::Switch37}},
+        Position{&TrackBar3, lines::Softening},
+        // Page "Objekte"
+        Flag{&CheckBox4, {lines::Mirrors}},
+        Flag{&CheckBox5, {lines::MirrorsTCam}},
+        Flag{&CheckBox6, {lines::HelmetVisor}},
+        Flag{&CheckBox14, {lines::Switch59}},
+        Flag{&CheckBox9, {lines::CarsMirroredInRain}},
+        Flag{&CheckBox10, {lines::Sky}},
+        Flag{&CheckBox11, {lines::WaterReflections}},
+        Flag{&CheckBox13, {lines::Switch102, lines::Switch102Too}},
+        Flag{&CheckBox7, {lines::VisorTint, lines::VisorTintToo}},
+        ItemPosition{&ComboBox4, lines::TrackMap},
+        ItemPosition{&ComboBox5, lines::SteeringWheel},
+        ItemPosition{&ComboBox6, lines::Raindrops},
+        Position{&TrackBar1, lines::MirrorView},
+        Position{&TrackBar2, lines::Percent49},
+    };
+}
+
+// ---- Handlers: each writes its control's state into the document at once.
+
+void TForm1::CheckBox3Click() { settings_.write(CheckBox3); }
+void TForm1::CheckBox1Click() { settings_.write(CheckBox1); }
+void TForm1::CheckBox2Click() { settings_.write(CheckBox2); }
+void TForm1::CheckBox8Click() { settings_.write(CheckBox8); }
+void TForm1::CheckBox12Click() { settings_.write(CheckBox12); }
+void TForm1::CheckBox18Click() { settings_.write(CheckBox18); }
+void TForm1::CheckBox19Click() { settings_.write(CheckBox19); }
+void TForm1::CheckBox15Click() { settings_.write(CheckBox15); }
+void TForm1::CheckBox16Click() { settings_.write(CheckBox16); }
+void TForm1::CheckBox17Click() { settings_.write(CheckBox17); }
+void TForm1::CheckBox5Click() { settings_.write(CheckBox5); }
+void TForm1::CheckBox9Click() { settings_.write(CheckBox9); }
+void TForm1::CheckBox10Click() { settings_.write(CheckBox10); }
+void TForm1::CheckBox11Click() { settings_.write(CheckBox11); }
+void TForm1::CheckBox13Click() { settings_.write(CheckBox13); }
+void TForm1::CheckBox14Click() { settings_.write(CheckBox14); }
+void TForm1::ComboBox1Change() { settings_.write(ComboBox1); }
+void TForm1::ComboBox2Change() { settings_.write(ComboBox2); }
+void TForm1::ComboBox4Change() { settings_.write(ComboBox4); }
+void TForm1::ComboBox5Change() { settings_.write(ComboBox5); }
+void TForm1::ComboBox6Change() { settings_.write(ComboBox6); }
+
+// The T-cam mirrors can be switched only while the mirrors are on.
+void TForm1::CheckBox4Click() {
+    CheckBox5.setEnabled(CheckBox4.checked());
+    settings_.write(CheckBox4);
+}
+
+// The visor tint needs the visor: switching the visor off switches the tint off too.
+void TForm1::CheckBox6Click() {
+    settings_.write(CheckBox6);
+    if (CheckBox6.checked()) {
+        CheckBox7.setEnabled(true);
+    } else {
+        CheckBox7.setEnabled(false);
+        CheckBox7.setChecked(false);
+    }
+}
+
+// The tint's colours can be edited only while the tint is on.
+void TForm1::CheckBox7Click() {
+    settings_.write(CheckBox7);
+    SpeedButton12.setEnabled(CheckBox7.checked());
+}
+
+// The tick switches line 27 on with the up-down's number (starting at 4) or off with 0; the
+// line itself is written by Edit3Change as the up-down's edit field changes.
+void TForm1::CheckBox20Click() {
+    if (CheckBox20.checked()) {
+        UpDown1.setEnabled(true);
+        Edit3.setEnabled(true);
+        Edit3.setText("4");
+        UpDown1.setPosition(4);
+        UpDown1.setEnabled(true);
+    } else {
+        dialogs_.informationBox(catalogue_.entry(entries::Number27Help));
+        UpDown1.setEnabled(false);
+        Edit3.setEnabled(false);
+        Edit3.setText("0");
+        UpDown1.setEnabled(false);
+    }
+}
+
+void TForm1::Edit3Change() {
+    // Whatever is typed goes to the document unchecked; a failed write is swallowed.
+    try {
+        document_.putValue(lines::Number27, Edit3.text());
+    } catch (const std::exception&) {
+    }
+}
+
+// A resolution is written only once the text is exactly one of the offered ones.
+void TForm1::aufloesungChange() {
+    for (const Resolution& resolution : kResolutions) {
+        if (aufloesung.text() != resolution.text) continue;
+        document_.putValue(lines::ScreenWidth, resolution.width);
+        document_.putValue(lines::ScreenHeight, resolution.height);
+        return;
+    }
+}
+
+// The items come from the translation file, so the text is compared with the entries.
+void TForm1::ComboBox3Change() {
+    const std::string& text = ComboBox3.text();
+    if (text == catalogue_.entry(entries::ReflectionsByGraphicsCard))
+        document_.putValue(lines::ReflectionSource, "3");
+    else if (text == catalogue_.entry(entries::ReflectionsByProcessor))
+        document_.putValue(lines::ReflectionSource, "2");
+    else if (text == catalogue_.entry(entries::ReflectionsByBoth))
+        document_.putValue(lines::ReflectionSource, "4");
+}
+
+void TForm1::TrackBar1Change() {
+    settings_.write(TrackBar1);
+    Label15.setCaption(integerText(TrackBar1.position()));
+}
+
+void TForm1::TrackBar2Change() {
+    settings_.write(TrackBar2);
+    Label36.setCaption(integerText(TrackBar2.position()) + "%");
+}
+
+void TForm1::TrackBar3Change() {
+    settings_.write(TrackBar3);
+    Label39.setCaption(TrackBar3.position() > 0 ? integerText(TrackBar3.position())
+                                                : catalogue_.entry(entries::SofteningOff));
+}
+
+void TForm1::Button1Click() { dialogs_.informationBox(catalogue_.entry(entries::Number27Help)); }
+void TForm1::Button2Click() { dialogs_.informationBox(catalogue_.entry(entries::Switch33Help)); }
+
+// ---- Showing a freshly read file
+
+void TForm1::resetStep() {
+    for (CheckBox* box : {&CheckBox1, &CheckBox2, &CheckBox3, &CheckBox4, &CheckBox5})
+        box->setChecked(false);
+}
+
+void TForm1::applyStep() {
+    // The order matters: handlers run as each control changes, and a later step reads what an
+    // earlier handler wrote.
+    showResolution();
+    settings_.show(CheckBox3);
+    settings_.show(CheckBox1);
+    settings_.show(CheckBox2);
+    settings_.show(CheckBox18);
+    settings_.show(ComboBox1);
+    settings_.show(ComboBox2);
+    showReflectionSource();
+    showMirrors();
+    showHelmetVisor();
+    settings_.show(CheckBox7);
+    settings_.show(CheckBox8);
+    settings_.show(TrackBar1);
+    Form3_->showTint();
+    settings_.show(TrackBar3);
+    settings_.show(ComboBox4);
+    settings_.show(ComboBox5);
+    settings_.show(ComboBox6);
+    settings_.show(CheckBox9);
+    settings_.show(CheckBox10);
+    settings_.show(CheckBox11);
+    settings_.show(CheckBox12);
+    settings_.show(CheckBox13);
+    settings_.show(CheckBox14);
+    settings_.show(CheckBox15);
+    settings_.show(CheckBox16);
+    settings_.show(CheckBox17);
+    settings_.show(CheckBox19);
+    showNumber27();
+    settings_.show(TrackBar2);
+}
+
+// A width none of the offered resolutions has leaves the text as it was.
+void TForm1::showResolution() {
+    const std::string width = value(lines::ScreenWidth);
+    for (const Resolution& resolution : kResolutions) {
+        if (width == resolution.width) {
+            aufloesung.setText(resolution.text);
+            return;
+        }
+    }
+}
+
+// Any value but the graphics card's or both shows the processor.
+void TForm1::showReflectionSource() {
+    const std::string source = value(lines::ReflectionSource);
+    if (source == "3")
+        ComboBox3.setText(catalogue_.entry(entries::ReflectionsByGraphicsCard));
+    else if (source == "4")
+        ComboBox3.setText(catalogue_.entry(entries::ReflectionsByBoth));
+    else
+        ComboBox3.setText(catalogue_.entry(entries::ReflectionsByProcessor));
+}
+
+// The T-cam box is only ticked here (the reset step has just cleared it), before the mirrors
+// box decides whether it can be used.
+void TForm1::showMirrors() {
+    if (value(lines::MirrorsTCam) == "1") CheckBox5.setChecked(true);
+    if (value(lines::Mirrors) == "0") {
+        CheckBox4.setChecked(false);
+        CheckBox5.setEnabled(false);
+    } else {
+        CheckBox4.setChecked(true);
+    }
+}
+
+// The tint box is enabled or disabled before the visor box changes.
+void TForm1::showHelmetVisor() {
+    const bool visor = value(lines::HelmetVisor) == "1";
+    CheckBox7.setEnabled(visor);
+    CheckBox6.setChecked(visor);
+}
+
+void TForm1::showNumber27() {
+    if (value(lines::Number27) == "0") {
+        CheckBox20.setChecked(false);
+        return;
+    }
+    UpDown1.setPosition(toInteger(value(lines::Number27)));
+    UpDown1.setEnabled(true);
+    Edit3.setEnabled(true);
+    CheckBox20.setChecked(true);
+}
+
+}  // namespace torvexa
