@@ -204,7 +204,7 @@ class TForm1 : public Form {
         &Panel3, "SpeedButton9", {8, 104, 105, 25}, "Manuell bearbeiten", {.font = style::kArial}};
 
     // ---- The open dialog for translation files
-    const FileDialogSettings OpenDialog1{"ZEL Sprachdateien|*.zpr|ZEL Languagefiles|*.txt", "*zpr"};
+    const FileDialogSettings OpenDialog1{"ZEL Sprachdateien|*.zpr|ZEL Languagefiles|*.txt"};
 
     // ---- Main menu
     MainMenu MainMenu1{this, "MainMenu1"};

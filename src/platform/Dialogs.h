@@ -10,7 +10,6 @@ enum class MessageIcon { Error, Information };
 
 struct FileDialogSettings {
     std::string filter;  // "Name|*.ext|Name|*.ext", the first pair active
-    std::string defaultExtension;
 };
 
 // The modal boxes and the file-open dialog. Texts are shown literally.

@@ -1,10 +1,17 @@
 #include "ui/Control.h"
 
+#include <vector>
+
 namespace torvexa {
 
 Control::Control(Control* parent, std::string name, Rect bounds, Look look)
     : parent_(parent), name_(std::move(name)), bounds_(bounds), look_(std::move(look)) {
     if (parent_) parent_->children_.push_back(this);
+}
+
+Control::~Control() {
+    if (!parent_) return;
+    std::erase(parent_->children_, this);
 }
 
 Font Control::font() const {

@@ -64,7 +64,8 @@ struct Look {
 class Control {
   public:
     Control(Control* parent, std::string name, Rect bounds, Look look = {});
-    virtual ~Control() = default;
+    // Leaves its parent's children.
+    virtual ~Control();
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
 

@@ -120,15 +120,20 @@ int ComboBox::indexOf(const std::string& text) const {
 }
 
 void ComboBox::setText(std::string text) {
-    itemIndex_ = indexOf(text);
+    const int index = indexOf(text);
+    if (index == itemIndex_ && text == text_) return;
+    itemIndex_ = index;
     text_ = std::move(text);
     notify();
 }
 
 void ComboBox::setItemIndex(int index) {
     const bool inside = index >= 0 && index < static_cast<int>(items_.size());
-    itemIndex_ = inside ? index : -1;
-    text_ = inside ? items_[static_cast<std::size_t>(index)] : std::string();
+    const int newIndex = inside ? index : -1;
+    std::string newText = inside ? items_[static_cast<std::size_t>(index)] : std::string();
+    if (newIndex == itemIndex_ && newText == text_) return;
+    itemIndex_ = newIndex;
+    text_ = std::move(newText);
     notify();
 }
 

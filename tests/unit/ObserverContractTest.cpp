@@ -125,6 +125,32 @@ TEST(ObserverContract, ValueControlsNotifyOnceAfterTheirValueIsSet) {
     EXPECT_EQ(std::get<0>(combos.one().second), "x");
 }
 
+TEST(ObserverContract, SettingWhatADropDownAlreadyShowsSaysNothing) {
+    Window w;
+    ComboBox combo(&w.form, "ComboBox4", {}, ComboBox::Style::Fixed, {"a", "b"});
+    Recorder<int> combos;
+    combos.observe(combo, [](const ComboBox& c) { return c.itemIndex(); });
+    combo.setItemIndex(1);
+    EXPECT_EQ(combos.one().second, 1);
+    combo.setItemIndex(1);
+    combo.setText("b");
+    combo.setItemIndex(-1);
+    EXPECT_EQ(combos.one().second, -1);
+    combo.setItemIndex(9);  // no item either: nothing changed
+    combo.setText("");
+    EXPECT_TRUE(combos.notices.empty());
+}
+
+TEST(ObserverContract, AControlThatGoesLeavesItsParent) {
+    Window w;
+    Panel page(&w.form, "Panel1", {});
+    {
+        CheckBox box(&page, "CheckBox3", {}, "");
+        EXPECT_EQ(page.children(), std::vector<Control*>{&box});
+    }
+    EXPECT_TRUE(page.children().empty());
+}
+
 TEST(ObserverContract, AListSaysWhetherOneRowAllRowsOrItsSelectionChanged) {
     Window w;
     std::vector<std::string> rows(30, "r");
