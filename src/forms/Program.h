@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <memory>
 #include <string_view>
 
@@ -25,6 +26,8 @@ class Program {
     TForm1& form1() noexcept { return *form1_; }
     TForm2& form2() noexcept { return *form2_; }
     TForm3& form3() noexcept { return *form3_; }
+    // Every window a view draws, in the order they were created.
+    std::array<Form*, 3> forms() noexcept { return {form1_.get(), form2_.get(), form3_.get()}; }
 
     // Whether the event loop should offer the main window: not when the end was requested.
     bool running() const noexcept { return !application_.terminated(); }

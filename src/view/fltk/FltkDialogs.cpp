@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/ViewRules.h"
 #include "view/fltk/OpenDialog.h"
 #include "view/fltk/Text.h"
 #include "view/fltk/Widgets.h"
@@ -23,20 +24,6 @@ constexpr int kMinTextWidth = 160;
 constexpr int kMaxTextWidth = 420;
 constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 23;
-
-// The box's lines are separated by CR alone; FLTK breaks lines at LF.
-std::string withLineFeeds(std::string_view text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r') {
-            out += '\n';
-            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
 
 void placeCentred(Fl_Window& window) {
     int sx = 0;
@@ -78,7 +65,7 @@ MessageLayout layoutMessage(const std::string& shownText) {
 }
 
 void FltkDialogs::showMessage(MessageIcon icon, std::string_view title, std::string_view text) {
-    const std::string shown = plainText(withLineFeeds(text));
+    const std::string shown = plainText(messageText(text, "\n"));  // FLTK breaks at LF
     const MessageLayout layout = layoutMessage(shown);
     const std::string windowTitle = displayText(title);
     Fl_Window window(layout.width, layout.height, windowTitle.c_str());

@@ -16,6 +16,7 @@
 
 #include <algorithm>
 
+#include "ui/ViewRules.h"
 #include "view/fltk/Text.h"
 #include "view/fltk/Widgets.h"
 #include "view/fltk/WindowHints.h"
@@ -26,21 +27,8 @@ namespace {
 constexpr int kMenuHeight = 20;
 
 Fl_Color toFl(Colour colour) {
-    switch (colour) {
-        case Colour::ButtonFace:
-            return fl_rgb_color(240, 240, 240);
-        case Colour::WindowText:
-            return FL_BLACK;
-        case Colour::Window:
-            return FL_WHITE;
-        case Colour::SkyBlue:
-            return fl_rgb_color(166, 202, 240);
-        case Colour::MoneyGreen:
-            return fl_rgb_color(192, 220, 192);
-        case Colour::Navy:
-            return fl_rgb_color(0, 0, 128);
-    }
-    return FL_BLACK;
+    const Rgb rgb = rgbOf(colour);
+    return fl_rgb_color(rgb.red, rgb.green, rgb.blue);
 }
 
 Fl_Font toFl(const Font& font) {
@@ -51,19 +39,13 @@ Fl_Font toFl(const Font& font) {
     return FL_HELVETICA;
 }
 
-// The background a control shows: its own colour, else the nearest parent's.
-Fl_Color backgroundOf(const Control& control) {
-    for (const Control* c = &control; c; c = c->parent()) {
-        if (c->look().colour) return toFl(*c->look().colour);
-    }
-    return toFl(Colour::ButtonFace);
-}
+Fl_Color backgroundColour(const Control& control) { return toFl(backgroundOf(control)); }
 
 void applyLook(Fl_Widget& widget, const Control& control) {
     widget.labelfont(toFl(control.font()));
     widget.labelsize(control.font().height);
     widget.labelcolor(toFl(control.look().textColour));
-    widget.color(backgroundOf(control));
+    widget.color(backgroundColour(control));
 }
 
 void applyState(Fl_Widget& widget, const Control& control) {
@@ -150,7 +132,7 @@ void FltkView::Builder::visit(Form& form) {
     auto* widget = new Fl_Double_Window(r.left, r.top, r.width, r.height + menuHeight);
     window_.widget = widget;
     record(form, widget);
-    widget->color(backgroundOf(form));
+    widget->color(backgroundColour(form));
     widget->size_range(r.width, r.height + menuHeight, r.width, r.height + menuHeight);
     // The pages lie below the menu bar; the form's own bounds are its place on the screen.
     originX_ = -r.left;
@@ -201,8 +183,7 @@ void FltkView::Builder::visit(GroupBox& frame) {
 }
 
 void FltkView::Builder::visit(Label& label) {
-    const int width = w(label);
-    auto* box = new LabelBox(x(label), y(label), width, h(label), label.font().underline);
+    auto* box = new LabelBox(x(label), y(label), w(label), h(label), label.font().underline);
     record(label, box);
     applyLook(*box, label);
     Fl_Align align =
@@ -210,15 +191,13 @@ void FltkView::Builder::visit(Label& label) {
     if (label.look().wordWrap) align |= FL_ALIGN_WRAP;
     if (label.look().fixedSize) align |= FL_ALIGN_CLIP;
     box->align(align);
-    view_.follow(label, [box, &label, width](const Change&) {
+    view_.follow(label, [box, &label](const Change&) {
         box->copy_label(boxCaptionText(label.caption()).c_str());
-        if (!label.look().fixedSize) {  // grows with its caption, as a label does
-            fl_font(box->labelfont(), box->labelsize());
-            int tw = 0;
-            int th = 0;
-            fl_measure(box->label(), tw, th, 0);
-            box->size(std::max(width, tw), box->h());
-        }
+        fl_font(box->labelfont(), box->labelsize());
+        int textWidth = 0;
+        int textHeight = 0;
+        fl_measure(box->label(), textWidth, textHeight, 0);
+        box->size(shownWidth(label, textWidth), box->h());
         applyState(*box, label);
         if (box->parent()) box->parent()->redraw();
     });
@@ -281,7 +260,7 @@ void FltkView::Builder::visit(Edit& edit) {
     input->box(multi ? FL_THIN_UP_BOX : FL_DOWN_BOX);
     input->textfont(FL_HELVETICA);
     input->textsize(edit.font().height);
-    input->color(backgroundOf(edit));
+    input->color(backgroundColour(edit));
     input->when(FL_WHEN_CHANGED);
     view_.onUser(*input, [&edit, input] { edit.type(typedText(input->value())); });
     view_.follow(edit, [input, &edit](const Change&) {
@@ -340,7 +319,7 @@ void FltkView::Builder::fixedCombo(ComboBox& combo) {
 void FltkView::Builder::visit(TrackBar& track) {
     auto* slider = new TickSlider(x(track), y(track), w(track), h(track), track.frequency());
     record(track, slider);
-    slider->color(backgroundOf(track));
+    slider->color(backgroundColour(track));
     slider->bounds(track.min(), track.max());
     slider->step(1);
     slider->when(FL_WHEN_CHANGED | FL_WHEN_RELEASE_ALWAYS);
@@ -363,21 +342,10 @@ void FltkView::Builder::visit(ListBox& list) {
         // Both read first: the scroll's notice brings the widget back to the model's selection.
         const int top = browser->firstShownRow();
         const int row = browser->value() - 1;
-        list.scrollTo(top);
-        list.select(row);
+        choose(list, top, row);
     });
     view_.follow(list, [browser, &list](const Change& change) {
-        const Rows& rows = list.items();
-        if (change.what == Change::What::Rows) {
-            browser->clear();
-            for (std::size_t i = 0; i < rows.size(); ++i)
-                browser->add(displayText(rows[i]));
-            browser->rowsAdded();
-        } else if (change.what == Change::What::Row) {
-            browser->text(change.row + 1, displayText(rows[static_cast<std::size_t>(change.row)]));
-        }
-        browser->showFromRow(list.topIndex());
-        browser->value(list.itemIndex() + 1);
+        showList(list, change, *browser);
         applyState(*browser, list);
     });
 }
@@ -438,8 +406,7 @@ void initialiseToolkit() {
 }
 
 FltkView::FltkView(Program& program) : program_(program) {
-    for (Form* form : {static_cast<Form*>(&program.form1()), static_cast<Form*>(&program.form2()),
-                       static_cast<Form*>(&program.form3())}) {
+    for (Form* form : program.forms()) {
         auto window = std::make_unique<Window>(Window{*form});
         Builder builder(*this, *window);
         form->accept(builder);
@@ -453,8 +420,7 @@ FltkView::FltkView(Program& program) : program_(program) {
 
 FltkView::~FltkView() {
     program_.application().setObserver({});
-    for (Control* control : followed_)
-        control->setObserver({});
+    following_.detachAll();
     for (auto& window : windows_)
         delete window->widget;
 }
@@ -485,9 +451,7 @@ void FltkView::onUser(Fl_Widget& widget, std::function<void()> action) {
 }
 
 void FltkView::follow(Control& control, Observer sync) {
-    sync({.what = Change::What::Rows});
-    control.setObserver(std::move(sync));
-    followed_.push_back(&control);
+    following_.follow(control, std::move(sync));
 }
 
 }  // namespace torvexa::fltk

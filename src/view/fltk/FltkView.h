@@ -7,7 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "ui/Control.h"
+#include "ui/ViewRules.h"
 
 class Fl_Widget;
 class Fl_Window;
@@ -55,7 +55,7 @@ class FltkView {
     Program& program_;
     std::vector<std::unique_ptr<Window>> windows_;
     std::deque<std::function<void()>> actions_;
-    std::vector<Control*> followed_;
+    Following following_;
     std::unordered_map<const Control*, Fl_Widget*> widgets_;
     std::unordered_map<const MenuItem*, const Fl_Menu_Item*> menuEntries_;
 };

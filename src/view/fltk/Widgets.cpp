@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "view/fltk/Text.h"
+
 #include <FL/Fl.H>
 #include <FL/fl_draw.H>
 
@@ -216,9 +218,17 @@ RowBrowser::RowBrowser(int x, int y, int w, int h, int rowHeight)
     when(FL_WHEN_CHANGED);
 }
 
-void RowBrowser::text(int row, std::string text) {
-    rows_[static_cast<std::size_t>(row - 1)] = std::move(text);
-    redraw_line(itemOf(row));
+void RowBrowser::replaceAll(const Rows& rows) {
+    clear();
+    rows_.reserve(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        rows_.push_back(displayText(rows[i]));
+    new_list();
+}
+
+void RowBrowser::replaceRow(int row, std::string_view text) {
+    rows_[static_cast<std::size_t>(row)] = displayText(text);
+    redraw_line(itemOf(row + 1));
 }
 
 void RowBrowser::clear() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Rows.h"
+
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Browser_.H>
 #include <FL/Fl_Button.H>
@@ -141,11 +143,12 @@ class RowBrowser : public Fl_Browser_ {
     int size() const { return static_cast<int>(rows_.size()); }
     // Rows are numbered from 1, as in FLTK's browsers.
     const char* text(int row) const { return rows_[static_cast<std::size_t>(row - 1)].c_str(); }
-    void text(int row, std::string text);
-    void add(std::string text) { rows_.push_back(std::move(text)); }
     void clear();
-    // Call after adding rows: the list takes its new length.
-    void rowsAdded() { new_list(); }
+    // What showing a list asks of it (rows from 0): program text, shown as it stands.
+    void replaceAll(const Rows& rows);
+    void replaceRow(int row, std::string_view text);
+    void scrollTo(int topRow) { showFromRow(topRow); }
+    void select(int row) { value(row + 1); }
     // The selected row (from 1), 0 for none.
     int value() const { return selected_; }
     void value(int row);

@@ -5,6 +5,7 @@
 #include <commdlg.h>
 
 #include "platform/win32/WideText.h"
+#include "ui/ViewRules.h"
 
 namespace torvexa::win32 {
 namespace {
@@ -25,12 +26,7 @@ std::wstring filterList(const std::string& filter) {
 }  // namespace
 
 void Win32Dialogs::showMessage(MessageIcon icon, std::string_view title, std::string_view text) {
-    // The box's lines are separated by CR alone; MessageBox breaks lines at CR LF or LF.
-    std::string lines;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        lines += text[i];
-        if (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')) lines += '\n';
-    }
+    const std::string lines = messageText(text, "\r\n");  // MessageBox breaks at CR LF
     MessageBoxW(GetActiveWindow(), wide(lines).c_str(), wide(title).c_str(),
                 MB_OK | (icon == MessageIcon::Error ? MB_ICONERROR : MB_ICONINFORMATION));
 }

@@ -1,0 +1,106 @@
+// The container windows (forms, panels, group boxes): they paint their background and a group
+// box's frame, colour their controls, and pass each control's notifications to its binding.
+
+#include "platform/win32/WideText.h"
+#include "view/win32/ViewState.h"
+
+namespace torvexa::win32 {
+namespace {
+
+void paintFrame(HWND window, const GroupBox& group, GdiObjects& gdi) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    if (!dc) return;
+    const HGDIOBJ old = SelectObject(dc, gdi.font(group.font()));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    RECT frame{};
+    GetClientRect(window, &frame);
+    frame.top += metrics.tmHeight / 2;
+    DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
+    const std::wstring caption = win32text::wide(group.caption());
+    if (!caption.empty()) {
+        SetBkColor(dc, toColorRef(backgroundOf(group)));
+        SetTextColor(dc, toColorRef(group.look().textColour));
+        RECT text{gdi.scale(8), 0, frame.right, metrics.tmHeight};
+        DrawTextW(dc, (L" " + caption + L" ").c_str(), -1, &text, DT_LEFT | DT_SINGLELINE);
+    }
+    SelectObject(dc, old);
+    EndPaint(window, &paint);
+}
+
+LRESULT command(const Container& self, WPARAM w, LPARAM l) {
+    if (Binding* binding = bindingOf(reinterpret_cast<HWND>(l))) {
+        if (binding->command) binding->command(HIWORD(w));
+    } else if (l == 0 && LOWORD(w) >= kFirstMenuId) {
+        const std::size_t item = LOWORD(w) - kFirstMenuId;
+        if (item < self.view->menuCommands.size()) self.view->menuCommands[item]();
+    }
+    return 0;  // Enter and Esc (IDOK, IDCANCEL) close nothing
+}
+
+// The colours of a control's text and background: WM_CTLCOLOR* returns the brush to paint
+// with (https://learn.microsoft.com/windows/win32/controls/wm-ctlcolorstatic).
+LRESULT controlColours(GdiObjects& gdi, UINT message, HDC dc, const Control& control) {
+    SetTextColor(dc, toColorRef(control.look().textColour));
+    const Colour back = message == WM_CTLCOLORLISTBOX ? Colour::Window : backgroundOf(control);
+    SetBkColor(dc, toColorRef(back));
+    if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN) SetBkMode(dc, TRANSPARENT);
+    return reinterpret_cast<LRESULT>(gdi.brush(back));
+}
+
+}  // namespace
+
+LRESULT CALLBACK containerProc(HWND window, UINT message, WPARAM w, LPARAM l) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<CREATESTRUCTW*>(l);
+        SetWindowLongPtrW(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    Container* self = containerOf(window);
+    if (!self) return DefWindowProcW(window, message, w, l);
+    GdiObjects& gdi = self->view->gdi;
+
+    switch (message) {
+        case WM_COMMAND:
+            return command(*self, w, l);
+        case WM_HSCROLL:
+            if (Binding* binding = bindingOf(reinterpret_cast<HWND>(l)); binding && binding->scroll)
+                binding->scroll();
+            return 0;
+        case WM_NOTIFY: {
+            const auto* header = reinterpret_cast<NMHDR*>(l);
+            Binding* binding = bindingOf(header->hwndFrom);
+            if (header->code == UDN_DELTAPOS && binding && binding->upDown)
+                return binding->upDown(reinterpret_cast<NMUPDOWN*>(l)->iDelta) ? TRUE : FALSE;
+            break;
+        }
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+            if (const Binding* binding = bindingOf(reinterpret_cast<HWND>(l)))
+                return controlColours(gdi, message, reinterpret_cast<HDC>(w), *binding->control);
+            break;
+        case WM_ERASEBKGND: {
+            RECT area{};
+            GetClientRect(window, &area);
+            FillRect(reinterpret_cast<HDC>(w), &area, gdi.brush(backgroundOf(*self->control)));
+            return 1;
+        }
+        case WM_PAINT:
+            if (self->frame) {
+                paintFrame(window, *self->frame, gdi);
+                return 0;
+            }
+            break;
+        case WM_CLOSE:
+            if (Form* form = self->form) self->view->perform([form] { form->closeRequest(); });
+            return 0;
+        default:
+            break;
+    }
+    return DefWindowProcW(window, message, w, l);
+}
+
+}  // namespace torvexa::win32

@@ -1,0 +1,78 @@
+// The page buttons: a window class of its own that shows no frame until the pointer is over it.
+#include "platform/win32/WideText.h"
+#include "view/win32/ViewState.h"
+
+namespace torvexa::win32 {
+namespace {
+
+void paintFlatButton(HWND window, HDC dc, const Binding& binding) {
+    const Control& button = *binding.control;
+    GdiObjects& gdi = binding.view->gdi;
+    RECT area{};
+    GetClientRect(window, &area);
+    FillRect(dc, &area, gdi.brush(backgroundOf(button)));
+    const bool enabled = IsWindowEnabled(window);
+    if (binding.pressed && binding.hovered)
+        DrawEdge(dc, &area, BDR_SUNKENOUTER, BF_RECT);
+    else if (binding.hovered && enabled)
+        DrawEdge(dc, &area, BDR_RAISEDINNER, BF_RECT);
+    // Disabled: only its greyed caption on the colour behind it.
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+    const HGDIOBJ old = SelectObject(dc, gdi.font(button.font()));
+    const std::wstring text = win32text::wide(button.caption());
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    SelectObject(dc, old);
+}
+
+}  // namespace
+
+LRESULT CALLBACK flatButtonProc(HWND window, UINT message, WPARAM w, LPARAM l) {
+    Binding* binding = bindingOf(window);
+    if (!binding) return DefWindowProcW(window, message, w, l);
+    switch (message) {
+        case WM_MOUSEMOVE:
+            if (!binding->hovered) {  // the frame follows the pointer
+                binding->hovered = true;
+                TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window, 0};
+                TrackMouseEvent(&track);
+                InvalidateRect(window, nullptr, TRUE);
+            }
+            return 0;
+        case WM_MOUSELEAVE:
+            binding->hovered = false;
+            InvalidateRect(window, nullptr, TRUE);
+            return 0;
+        case WM_LBUTTONDOWN:
+            SetCapture(window);
+            binding->pressed = true;
+            InvalidateRect(window, nullptr, TRUE);
+            return 0;
+        case WM_LBUTTONUP: {
+            const bool wasPressed = binding->pressed;
+            binding->pressed = false;
+            ReleaseCapture();
+            RECT area{};
+            GetClientRect(window, &area);
+            const POINT at{static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l))};
+            InvalidateRect(window, nullptr, TRUE);
+            if (wasPressed && PtInRect(&area, at) && binding->command) binding->command(BN_CLICKED);
+            return 0;
+        }
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            if (HDC dc = BeginPaint(window, &paint)) {
+                paintFlatButton(window, dc, *binding);
+                EndPaint(window, &paint);
+            }
+            return 0;
+        }
+        default:
+            return DefWindowProcW(window, message, w, l);
+    }
+}
+
+}  // namespace torvexa::win32

@@ -1,0 +1,75 @@
+#include "platform/win32/WideText.h"
+#include "view/win32/ViewState.h"
+
+namespace torvexa::win32 {
+
+COLORREF toColorRef(Colour colour) {
+    switch (colour) {
+        case Colour::ButtonFace:
+            return GetSysColor(COLOR_BTNFACE);
+        case Colour::WindowText:
+            return GetSysColor(COLOR_WINDOWTEXT);
+        case Colour::Window:
+            return GetSysColor(COLOR_WINDOW);
+        default: {
+            const Rgb rgb = rgbOf(colour);
+            return RGB(rgb.red, rgb.green, rgb.blue);
+        }
+    }
+}
+
+GdiObjects::GdiObjects() {
+    if (HDC screen = GetDC(nullptr)) {
+        dpi_ = GetDeviceCaps(screen, LOGPIXELSY);
+        ReleaseDC(nullptr, screen);
+    }
+}
+
+GdiObjects::~GdiObjects() {
+    for (auto& [key, font] : fonts_)
+        DeleteObject(font);
+    for (auto& [colour, brush] : brushes_)
+        DeleteObject(brush);
+}
+
+HFONT GdiObjects::font(const Font& font) {
+    const auto key =
+        std::make_tuple(font.face, font.height, font.bold, font.italic, font.underline);
+    HFONT& made = fonts_[key];
+    if (!made) {
+        made = CreateFontW(-scale(font.height), 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL,
+                           font.italic, font.underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
+                           font.face == Typeface::Arial ? L"Arial" : L"MS Sans Serif");
+    }
+    // A font that could not be made draws with the system's (WM_SETFONT with no font).
+    return made;
+}
+
+HBRUSH GdiObjects::brush(Colour colour) {
+    HBRUSH& made = brushes_[colour];
+    if (!made) made = CreateSolidBrush(toColorRef(colour));
+    return made;
+}
+
+Binding* bindingOf(HWND window) {
+    auto* data =
+        window ? reinterpret_cast<WindowData*>(GetWindowLongPtrW(window, GWLP_USERDATA)) : nullptr;
+    return data && data->kind == WindowData::Kind::Control ? static_cast<Binding*>(data) : nullptr;
+}
+
+Container* containerOf(HWND window) {
+    auto* data =
+        window ? reinterpret_cast<WindowData*>(GetWindowLongPtrW(window, GWLP_USERDATA)) : nullptr;
+    return data && data->kind == WindowData::Kind::Container ? static_cast<Container*>(data)
+                                                             : nullptr;
+}
+
+std::string windowText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return win32text::ansi(text);
+}
+
+}  // namespace torvexa::win32
