@@ -88,6 +88,67 @@ TEST_F(Bindings, CheckBoxesWriteTheirLinesWhenAPersonClicksThem) {
     EXPECT_TRUE(s.dialogs.messages.empty());
 }
 
+TEST_F(Bindings, EveryCheckBoxReadsAndWritesItsOwnLinesOnly) {
+    // Written from what the game's file means to each box, not from the program's tables.
+    struct Case {
+        CheckBox* box;
+        std::vector<int> lines;
+        std::string on;
+        std::string off;
+    };
+    const std::vector<Case> cases = {
+        {&f().CheckBox3, {0}, "1", "0"},       {&f().CheckBox1, {3}, "1", "0"},
+        {&f().CheckBox2, {5}, "1", "0"},       {&f().CheckBox8, {4}, "1", "0"},
+        {&f().CheckBox12, {93, 94}, "2", "0"}, {&f().CheckBox18, {26}, "1", "0"},
+        {&f().CheckBox19, {33}, "1", "0"},     {&f().CheckBox15, {25}, "0", "1"},
+        {&f().CheckBox16, {34}, "1", "0"},     {&f().CheckBox17, {37}, "1", "0"},
+        {&f().CheckBox4, {43}, "1", "0"},      {&f().CheckBox5, {50}, "1", "0"},
+        {&f().CheckBox6, {60}, "1", "0"},      {&f().CheckBox7, {67, 77}, "1", "0"},
+        {&f().CheckBox9, {109}, "1", "0"},     {&f().CheckBox10, {121}, "1", "0"},
+        {&f().CheckBox11, {107}, "1", "0"},    {&f().CheckBox13, {102, 165}, "1", "0"},
+        {&f().CheckBox14, {59}, "1", "0"},
+    };
+    const std::map<const Control*, SpeedButton*> pageButtons = {{&f().Panel1, &f().SpeedButton4},
+                                                                {&f().Panel4, &f().SpeedButton5},
+                                                                {&f().Panel5, &f().SpeedButton6}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.box->name());
+        page(*pageButtons.at(c.box->parent()));
+        // Every line of the file holds a value no box reads as on; only this box's first line
+        // and what it needs to be usable (mirrors and visor on) say on.
+        std::map<int, std::string> values;
+        for (int line = 0; line < 170; ++line)
+            values[line] = "9";
+        values[27] = "0";
+        values[43] = "1";
+        values[60] = "1";
+        values[c.lines.front()] = c.on;
+        f().resetStep();  // as a load does: before the file is read
+        load(values, 170);
+        apply();
+        EXPECT_TRUE(c.box->checked());
+        for (const Case& other : cases) {
+            const bool needed = other.box == &f().CheckBox4 || other.box == &f().CheckBox6;
+            if (other.box == c.box || needed) continue;
+            EXPECT_FALSE(other.box->checked()) << other.box->name() << " also ticked";
+        }
+        ASSERT_TRUE(c.box->reachable());
+        const std::string before = doc().serialize();
+        s.user([&] { c.box->click(); });
+        for (int line : c.lines)
+            EXPECT_EQ(at(line), c.off) << "line " << line;
+        s.user([&] { c.box->click(); });
+        for (int line : c.lines)
+            EXPECT_EQ(at(line), c.on) << "line " << line;
+        // Nothing but its own lines changed.
+        ConfigDocument expected;
+        expected.load(before);
+        for (int line : c.lines)
+            expected.putValue(line, c.on);
+        EXPECT_EQ(doc().serialize(), expected.serialize());
+    }
+}
+
 TEST_F(Bindings, TheMirrorAndVisorBoxesEnableTheirDependants) {
     load({{50, "1"}});
     page(f().SpeedButton6);
