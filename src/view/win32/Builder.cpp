@@ -2,8 +2,10 @@
 // date through the control's observer.
 
 #include <algorithm>
+#include <optional>
 
 #include "platform/win32/WideText.h"
+#include "view/win32/DropDownPicks.h"
 #include "view/win32/ViewState.h"
 
 namespace torvexa::win32 {
@@ -287,6 +289,24 @@ void Builder::visit(UpDown& updown) {
                            [window, &updown](const Change&) { applyState(window, updown); });
 }
 
+// The drop-down notifications that take part in a pick.
+std::optional<DropDownPicks::Notice> noticeOf(int code) {
+    switch (code) {
+        case CBN_DROPDOWN:
+            return DropDownPicks::Notice::DropDown;
+        case CBN_SELCHANGE:
+            return DropDownPicks::Notice::SelChange;
+        case CBN_SELENDOK:
+            return DropDownPicks::Notice::SelEndOk;
+        case CBN_SELENDCANCEL:
+            return DropDownPicks::Notice::SelEndCancel;
+        case CBN_CLOSEUP:
+            return DropDownPicks::Notice::CloseUp;
+        default:
+            return std::nullopt;
+    }
+}
+
 void Builder::visit(ComboBox& combo) {
     const bool editable = combo.style() == ComboBox::Style::Editable;
     HWND window = child(
@@ -294,28 +314,51 @@ void Builder::visit(ComboBox& combo) {
         WS_TABSTOP | WS_VSCROLL | (editable ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST), 0,
         kDropDownList);
     Binding& binding = bind(window, combo);
-    binding.command = [view = &view_, window, &combo](int code) {
-        const bool dropped = SendMessageW(window, CB_GETDROPPEDSTATE, 0, 0);
-        // A pick from the open list (also of the item shown), or with the keys while closed.
-        if (code == CBN_SELENDOK || (code == CBN_SELCHANGE && !dropped)) {
-            const int item = static_cast<int>(SendMessageW(window, CB_GETCURSEL, 0, 0));
-            view->perform([&combo, item] { combo.pick(item); });
-        } else if (code == CBN_EDITCHANGE) {
-            const std::string typed = windowText(window);
-            view->perform([&combo, typed] { combo.type(typed); });
-        }
-    };
-    auto shown = std::make_shared<std::vector<std::string>>();
-    view_.following.follow(combo, [window, &combo, shown, editable](const Change&) {
-        if (*shown != combo.items()) {
-            *shown = combo.items();
+    auto shownItems = std::make_shared<std::vector<std::string>>();
+    // Brings the native drop-down to the model's items, selection and text.
+    auto show = [window, &combo, shownItems, editable] {
+        if (*shownItems != combo.items()) {
+            *shownItems = combo.items();
             SendMessageW(window, CB_RESETCONTENT, 0, 0);
             for (const std::string& item : combo.items())
                 SendMessageW(window, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(item).c_str()));
         }
-        SendMessageW(window, CB_SETCURSEL, static_cast<WPARAM>(combo.itemIndex()), 0);
+        const int selected = combo.itemIndex();
+        if (SendMessageW(window, CB_GETCURSEL, 0, 0) != selected) {
+            // Selecting rewrites an editable drop-down's text and its caret: a person typing
+            // keeps both.
+            COMBOBOXINFO parts{};
+            parts.cbSize = sizeof parts;
+            const bool hasEdit = editable && GetComboBoxInfo(window, &parts) && parts.hwndItem;
+            const auto caret = hasEdit ? SendMessageW(parts.hwndItem, EM_GETSEL, 0, 0) : 0;
+            const std::string before = windowText(window);
+            SendMessageW(window, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+            if (editable && windowText(window) != before)
+                SetWindowTextW(window, wide(before).c_str());
+            if (hasEdit) SendMessageW(parts.hwndItem, EM_SETSEL, LOWORD(caret), HIWORD(caret));
+        }
         if (editable && windowText(window) != combo.text())
             SetWindowTextW(window, wide(combo.text()).c_str());
+    };
+    binding.command = [view = &view_, window, &combo, show,
+                       picks = DropDownPicks{}](int code) mutable {
+        if (code == CBN_EDITCHANGE) {
+            const std::string typed = windowText(window);
+            view->perform([&combo, typed] { combo.type(typed); });
+            return;
+        }
+        const auto notice = noticeOf(code);
+        if (!notice) return;
+        const int selection = static_cast<int>(SendMessageW(window, CB_GETCURSEL, 0, 0));
+        if (const auto item = picks.picked(*notice, selection)) {
+            view->perform([&combo, item = *item] { combo.pick(item); });
+        } else if (*notice == DropDownPicks::Notice::SelEndCancel ||
+                   *notice == DropDownPicks::Notice::CloseUp) {
+            show();  // what the person browsed to and did not pick goes back
+        }
+    };
+    view_.following.follow(combo, [window, &combo, show](const Change&) {
+        show();
         applyState(window, combo);
     });
 }
