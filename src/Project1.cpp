@@ -26,8 +26,16 @@ int main(int argc, char** argv) {
     torvexa::win32::Win32Dialogs dialogs;
     torvexa::Program program(system, dialogs, argv[0]);
     if (!program.running()) return 0;  // the end was requested during start-up
-    torvexa::win32::Win32View view(program);
-    return view.run();
+    try {
+        torvexa::win32::Win32View view(program);
+        return view.run();
+    } catch (const std::bad_alloc&) {
+        dialogs.errorBox("Out of memory");
+    } catch (const std::exception& failure) {
+        // Windows could not make a window, menu or brush: say which call, then end.
+        dialogs.errorBox(std::string("Torvexa could not open its windows: ") + failure.what());
+    }
+    return 1;
 }
 
 #else

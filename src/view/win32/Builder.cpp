@@ -36,14 +36,15 @@ struct NativeList {
         SendMessageW(window, WM_SETREDRAW, FALSE, 0);
         SendMessageW(window, LB_RESETCONTENT, 0, 0);
         for (std::size_t i = 0; i < rows.size(); ++i)
-            SendMessageW(window, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(rows[i]).c_str()));
+            rowAdded(SendMessageW(window, LB_ADDSTRING, 0,
+                                  reinterpret_cast<LPARAM>(wide(rows[i]).c_str())));
         SendMessageW(window, WM_SETREDRAW, TRUE, 0);
         InvalidateRect(window, nullptr, TRUE);
     }
     void replaceRow(int row, const std::string& text) {
         SendMessageW(window, LB_DELETESTRING, static_cast<WPARAM>(row), 0);
-        SendMessageW(window, LB_INSERTSTRING, static_cast<WPARAM>(row),
-                     reinterpret_cast<LPARAM>(wide(text).c_str()));
+        rowAdded(SendMessageW(window, LB_INSERTSTRING, static_cast<WPARAM>(row),
+                              reinterpret_cast<LPARAM>(wide(text).c_str())));
     }
     void scrollTo(int topRow) {
         SendMessageW(window, LB_SETTOPINDEX, static_cast<WPARAM>(std::max(0, topRow)), 0);
@@ -119,9 +120,11 @@ HWND Builder::child(Control& control, const wchar_t* kind, DWORD style, DWORD ex
                     int extraHeight) {
     GdiObjects& r = view_.gdi;
     const Rect& b = control.bounds();
-    HWND window = CreateWindowExW(exStyle, kind, L"", WS_CHILD | style, r.scale(b.left),
-                                  r.scale(b.top), r.scale(b.width), r.scale(b.height + extraHeight),
-                                  parent_, nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND window =
+        made(CreateWindowExW(exStyle, kind, L"", WS_CHILD | style, r.scale(b.left), r.scale(b.top),
+                             r.scale(b.width), r.scale(b.height + extraHeight), parent_, nullptr,
+                             GetModuleHandleW(nullptr), nullptr),
+             "CreateWindowExW");
     SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(r.font(control.font())), FALSE);
     return window;
 }
@@ -140,9 +143,10 @@ void Builder::visit(Form& form) {
     auto& container =
         *view_.containers.emplace_back(std::make_unique<Container>(&view_, &form, &form, nullptr));
     HWND window =
-        CreateWindowExW(exStyle, kContainerClass, L"", style, r.scale(b.left), r.scale(b.top),
-                        frame.right - frame.left, frame.bottom - frame.top, nullptr, menu_,
-                        GetModuleHandleW(nullptr), &container);
+        made(CreateWindowExW(exStyle, kContainerClass, L"", style, r.scale(b.left), r.scale(b.top),
+                             frame.right - frame.left, frame.bottom - frame.top, nullptr, menu_,
+                             GetModuleHandleW(nullptr), &container),
+             "CreateWindowExW");
     view_.windows[&form] = window;
     view_.topLevel.push_back(window);
     SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(r.font(form.font())), FALSE);
@@ -167,10 +171,12 @@ HWND Builder::container(Control& control, GroupBox* frame) {
     const Rect& b = control.bounds();
     auto& data = *view_.containers.emplace_back(
         std::make_unique<Container>(&view_, &control, nullptr, frame));
-    HWND window = CreateWindowExW(WS_EX_CONTROLPARENT, kContainerClass, L"",
-                                  WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, r.scale(b.left),
-                                  r.scale(b.top), r.scale(b.width), r.scale(b.height), parent_,
-                                  nullptr, GetModuleHandleW(nullptr), &data);
+    HWND window =
+        made(CreateWindowExW(WS_EX_CONTROLPARENT, kContainerClass, L"",
+                             WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, r.scale(b.left),
+                             r.scale(b.top), r.scale(b.width), r.scale(b.height), parent_, nullptr,
+                             GetModuleHandleW(nullptr), &data),
+             "CreateWindowExW");
     view_.windows[&control] = window;
     children(control, window);
     return window;
@@ -321,7 +327,8 @@ void Builder::visit(ComboBox& combo) {
             *shownItems = combo.items();
             SendMessageW(window, CB_RESETCONTENT, 0, 0);
             for (const std::string& item : combo.items())
-                SendMessageW(window, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(item).c_str()));
+                rowAdded(SendMessageW(window, CB_ADDSTRING, 0,
+                                      reinterpret_cast<LPARAM>(wide(item).c_str())));
         }
         const int selected = combo.itemIndex();
         if (SendMessageW(window, CB_GETCURSEL, 0, 0) != selected) {
@@ -402,7 +409,7 @@ void Builder::visit(ListBox& list) {
 void Builder::visit(MainMenu&) {}  // built with its window
 
 HMENU Builder::buildMenu(MainMenu& menu) {
-    HMENU bar = CreateMenu();
+    HMENU bar = made(CreateMenu(), "CreateMenu");
     menu_ = bar;
     for (Control* title : menu.children())
         title->accept(*this);
@@ -415,7 +422,7 @@ void Builder::visit(MenuItem& item) {
     UINT_PTR id = 0;
     UINT flags = MF_STRING;
     if (!item.children().empty()) {  // a title and its items
-        HMENU popup = CreatePopupMenu();
+        HMENU popup = made(CreatePopupMenu(), "CreatePopupMenu");
         menu_ = popup;
         for (Control* child : item.children())
             child->accept(*this);
@@ -427,7 +434,7 @@ void Builder::visit(MenuItem& item) {
         view_.menuCommands.push_back(
             [view = &view_, &item] { view->perform([&item] { item.click(); }); });
     }
-    AppendMenuW(into, flags, id, wide(item.caption()).c_str());
+    made(AppendMenuW(into, flags, id, wide(item.caption()).c_str()), "AppendMenuW");
     // Caption and state change in place: ModifyMenuW would destroy the submenu of a title
     // (https://learn.microsoft.com/windows/win32/api/winuser/nf-winuser-modifymenuw), so
     // SetMenuItemInfoW changes only the text and the state

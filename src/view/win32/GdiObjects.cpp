@@ -48,7 +48,7 @@ HFONT GdiObjects::font(const Font& font) {
 
 HBRUSH GdiObjects::brush(Colour colour) {
     HBRUSH& made = brushes_[colour];
-    if (!made) made = CreateSolidBrush(toColorRef(colour));
+    if (!made) made = win32::made(CreateSolidBrush(toColorRef(colour)), "CreateSolidBrush");
     return made;
 }
 

@@ -25,7 +25,8 @@ void registerWindowClasses() {
     // A class registered before (a second view in one process) is no failure: it is the same.
     for (const WNDCLASSEXW* windowClass : {&container, &flat}) {
         if (!RegisterClassExW(windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
-            throw std::runtime_error("window class not registered");
+            throw ViewFailure("RegisterClassExW failed (error " + std::to_string(GetLastError()) +
+                              ")");
     }
 }
 
