@@ -144,11 +144,49 @@ void writeAll(const win32::FileCalls& calls, HANDLE file, std::string_view conte
     }
 }
 
+std::string environment(const wchar_t* name) {
+    const DWORD size = GetEnvironmentVariableW(name, nullptr, 0);
+    if (size == 0) return {};
+    std::wstring value(size, L'\0');
+    value.resize(GetEnvironmentVariableW(name, value.data(), size));
+    return ansi(value);
+}
+
+// This user's store and the folders Windows virtualises: both Program Files folders (a 32-bit
+// program sees the 64-bit one only as ProgramW6432), the Windows folder and ProgramData.
+VirtualStore thisUsersStore() {
+    const std::string local = environment(L"LOCALAPPDATA");
+    return VirtualStore(
+        local.empty() ? std::string() : local + "\\VirtualStore",
+        {environment(L"ProgramFiles"), environment(L"ProgramFiles(x86)"),
+         environment(L"ProgramW6432"), environment(L"SystemRoot"), environment(L"ProgramData")});
+}
+
+// Makes the folder and those above it that are missing.
+void createFolders(const std::wstring& folder) {
+    for (std::size_t at = folder.find_first_of(L"\\/", 3);;
+         at = folder.find_first_of(L"\\/", at + 1)) {
+        const std::wstring part = folder.substr(0, at);
+        if (!CreateDirectoryW(part.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
+            failWithLastError();
+        if (at == std::wstring::npos) return;
+    }
+}
+
+bool writeProtected(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY));
+}
+
 }  // namespace
 
-WindowsSystem::WindowsSystem() : calls_(std::make_unique<win32::FileCalls>()) {}
+WindowsSystem::WindowsSystem()
+    : calls_(std::make_unique<win32::FileCalls>()), store_(thisUsersStore()) {}
 WindowsSystem::WindowsSystem(const win32::FileCalls& calls)
-    : calls_(std::make_unique<win32::FileCalls>(calls)) {}
+    : calls_(std::make_unique<win32::FileCalls>(calls)), store_(thisUsersStore()) {}
+WindowsSystem::WindowsSystem(const win32::FileCalls& calls, VirtualStore store)
+    : calls_(std::make_unique<win32::FileCalls>(calls)), store_(std::move(store)) {}
 WindowsSystem::~WindowsSystem() = default;
 
 RegistryValue WindowsSystem::readMachineValue(std::string_view key, std::string_view valueName) {
@@ -184,8 +222,14 @@ RegistryValue WindowsSystem::readMachineValue(std::string_view key, std::string_
     return {RegistryValue::Kind::Text, ansi(data)};
 }
 
+std::wstring WindowsSystem::seenByGame(const std::string& path) const {
+    const std::wstring full = fullPathOf(wide(path));
+    const std::optional<std::string> copy = store_.copyOf(ansi(full));
+    return copy && exists(wide(*copy)) ? wide(*copy) : full;
+}
+
 std::string WindowsSystem::readFile(const std::string& path) {
-    Handle file(calls_->createFile(wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+    Handle file(calls_->createFile(seenByGame(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr),
                 *calls_);
     if (!file) failWithLastError();
@@ -206,7 +250,24 @@ std::string WindowsSystem::readFile(const std::string& path) {
 }
 
 void WindowsSystem::writeFile(const std::string& path, std::string_view content) {
-    const std::wstring target = fullPathOf(wide(path));
+    const std::wstring full = fullPathOf(wide(path));
+    const std::optional<std::string> copy = store_.copyOf(ansi(full));
+    if (copy && exists(wide(*copy))) {
+        writeWhole(wide(*copy), content);
+        return;
+    }
+    try {
+        writeWhole(full, content);
+    } catch (const FileError& failure) {
+        // Where the game may not write, its write makes its own copy; so does this one. A
+        // write-protected file stays refused.
+        if (!copy || failure.code() != ERROR_ACCESS_DENIED || writeProtected(full)) throw;
+        createFolders(folderOf(wide(*copy)));
+        writeWhole(wide(*copy), content);
+    }
+}
+
+void WindowsSystem::writeWhole(const std::wstring& target, std::string_view content) {
     const std::wstring folder = folderOf(target);
     const DWORD attributes = GetFileAttributesW(target.c_str());
     const bool replacing = attributes != INVALID_FILE_ATTRIBUTES;
@@ -276,7 +337,13 @@ void WindowsSystem::putInPlace(const std::wstring& target, const std::wstring& t
 }
 
 bool WindowsSystem::isFile(const std::string& path) {
-    const DWORD attributes = GetFileAttributesW(wide(path).c_str());
+    std::wstring seen;
+    try {
+        seen = seenByGame(path);
+    } catch (const FileError&) {
+        return false;  // a name that is no path names no file
+    }
+    const DWORD attributes = GetFileAttributesW(seen.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/System.h"
+#include "platform/VirtualStore.h"
 
 namespace torvexa {
 namespace win32 {
@@ -12,11 +13,15 @@ struct FileCalls;
 
 // The system of a Windows machine: the real registry (the 32-bit view first, where the game's
 // 32-bit installer wrote, read-only rights), files with read sharing and their native error
-// codes, and saves that replace a file whole or not at all.
+// codes, and saves that replace a file whole or not at all. A file in a protected folder is
+// the one the game sees there: the user's VirtualStore copy once there is one, and a write
+// the user may not make there goes to that copy, as the game's own would.
 class WindowsSystem : public System {
   public:
     WindowsSystem();
-    explicit WindowsSystem(const win32::FileCalls& calls);  // tests: calls that fail on demand
+    // Tests: calls that fail on demand, and a store of their own.
+    explicit WindowsSystem(const win32::FileCalls& calls);
+    WindowsSystem(const win32::FileCalls& calls, VirtualStore store);
     ~WindowsSystem() override;
 
     RegistryValue readMachineValue(std::string_view key, std::string_view valueName) override;
@@ -28,9 +33,13 @@ class WindowsSystem : public System {
     void sleep(int milliseconds) override;
 
   private:
+    // The file the game reads under this name.
+    std::wstring seenByGame(const std::string& path) const;
+    void writeWhole(const std::wstring& target, std::string_view content);
     void putInPlace(const std::wstring& target, const std::wstring& temporary);
 
     std::unique_ptr<win32::FileCalls> calls_;
+    VirtualStore store_;
 };
 
 }  // namespace torvexa
