@@ -6,8 +6,9 @@ source "$(dirname "${BASH_SOURCE[0]}")/../../gui/lib.sh" "$@"
 
 BINARY=$(realpath "$BINARY")
 export TORVEXA_WINEPREFIX=${TORVEXA_WINEPREFIX:-$OUTER_TMPDIR/torvexa-wine-$(id -u)}
-export WINEPREFIX=$TORVEXA_WINEPREFIX  # tests/windows/wine-run makes it once
-export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# tests/windows/wine-run makes the prefix once (32-bit, or 64-bit with TORVEXA_WINEARCH=win64)
+WINEPREFIX=$("$ROOT/tests/windows/wine-run" --prefix)
+export WINEPREFIX WINEARCH=${TORVEXA_WINEARCH:-win32} WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
 # Wine's menu bar and menu rows.
 readonly W_MENU_H=19 W_DATEI_X=15 W_EXTRAS_X=55

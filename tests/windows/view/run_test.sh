@@ -3,7 +3,8 @@
 # is ended before the display goes, so none of its processes outlives it.
 set -euo pipefail
 source "$(dirname "$0")/../../xvfb.sh"
-export WINEPREFIX=${TORVEXA_WINEPREFIX:-${TMPDIR:-/tmp}/torvexa-wine-$(id -u)}
+WINEPREFIX=$("$(dirname "$0")/../wine-run" --prefix)
+export WINEPREFIX
 finish() {
     wineserver -k 2>/dev/null || true
     wineserver -w 2>/dev/null || true
