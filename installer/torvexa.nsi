@@ -1,13 +1,21 @@
-; The Windows installer: torvexa.exe and the translation files under Program Files, a
-; Start-menu shortcut that starts Torvexa in a folder of the user's own (where it keeps
-; langopt.zel, which Program Files would not let a normal user write), and an uninstaller.
+; The Windows installer, for the account that runs it and no other: torvexa.exe and the
+; translation files in the user's own programs folder, a Start-menu shortcut that starts Torvexa
+; in a folder of the user's own (where it keeps langopt.zel), and an uninstaller. It asks for no
+; administrator rights, so a standard user installs Torvexa for themselves, and an administrator
+; for themselves too; nothing lands in another account's profile.
+; Per-user installs write only to the user's profile and HKCU
+; (https://nsis.sourceforge.io/Examples/install-per-user.nsi); the programs folder is
+; FOLDERID_UserProgramFiles, %LOCALAPPDATA%\Programs by default
+; (https://learn.microsoft.com/windows/win32/shell/knownfolderid); a per-user program is
+; listed in Settings -> Apps from its HKCU uninstall key
+; (https://learn.microsoft.com/windows/win32/msi/uninstall-registry-key).
 ; makensis -DVERSION=... -DEXE=... -DLANGDIR=... -DOUTFILE=... torvexa.nsi
 
 Unicode true
 Name "Torvexa"
 OutFile "${OUTFILE}"
-InstallDir "$PROGRAMFILES\Torvexa"
-RequestExecutionLevel admin
+InstallDir "$LOCALAPPDATA\Programs\Torvexa"
+RequestExecutionLevel user
 SetCompressor /SOLID lzma
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Torvexa"
@@ -17,6 +25,14 @@ Page instfiles
 UninstPage uninstConfirm
 UninstPage instfiles
 
+Function .onInit
+    SetShellVarContext current
+FunctionEnd
+
+Function un.onInit
+    SetShellVarContext current
+FunctionEnd
+
 Section "Torvexa"
     SetOutPath "$INSTDIR"
     File "/oname=torvexa.exe" "${EXE}"
@@ -25,19 +41,19 @@ Section "Torvexa"
     File "${LANGDIR}\english.zpr"
     WriteUninstaller "$INSTDIR\uninstall.exe"
 
-    ; The working folder: the user's own, for langopt.zel.
-    SetShellVarContext current
+    ; The working folder, for langopt.zel.
     CreateDirectory "$APPDATA\Torvexa"
     SetOutPath "$APPDATA\Torvexa"
     CreateShortCut "$SMPROGRAMS\Torvexa.lnk" "$INSTDIR\torvexa.exe" "" "$INSTDIR\torvexa.exe" 0
 
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "Torvexa"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "Torvexa-Team"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\torvexa.exe"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
-    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
-    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Torvexa"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "Torvexa-Team"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\torvexa.exe"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
 SectionEnd
 
 ; Removes what the installer put there; the user's own folder and langopt.zel stay.
@@ -48,7 +64,6 @@ Section "Uninstall"
     RMDir "$INSTDIR\lang"
     Delete "$INSTDIR\uninstall.exe"
     RMDir "$INSTDIR"
-    SetShellVarContext current
     Delete "$SMPROGRAMS\Torvexa.lnk"
-    DeleteRegKey HKLM "${UNINSTALL_KEY}"
+    DeleteRegKey HKCU "${UNINSTALL_KEY}"
 SectionEnd

@@ -1,17 +1,21 @@
 #!/usr/bin/env bash
-# The installer under Wine: a silent install puts torvexa.exe and the translation files under
-# Program Files and a Start-menu shortcut; started through the shortcut, Torvexa asks for a
-# language and remembers it in the user's own folder; a silent uninstall leaves nothing but
-# that file. Usage: install_test.sh SETUP_EXE SCREENSHOT_DIR
+# The installer under Wine: a silent install, for the account that runs it, puts torvexa.exe
+# and the translation files in the user's programs folder, a Start-menu shortcut and an
+# uninstall entry in the user's own registry, and nothing in Program Files or HKLM; started
+# through the shortcut, Torvexa asks for a language and remembers it in the user's own folder;
+# a silent uninstall leaves nothing but that file. Usage: install_test.sh SETUP_EXE SCREENSHOT_DIR
 source "$(dirname "$0")/lib.sh" "$@"
 SETUP=$BINARY
 
 start_display
 "$ROOT/tests/windows/wine-run" cmd /c exit >/dev/null 2>&1 || true
 drive="$WINEPREFIX/drive_c"
-installed="$drive/Program Files/Torvexa"
 roaming=$(find "$drive/users" -maxdepth 3 -type d -path '*/AppData/Roaming' | head -n1)
 [ -n "$roaming" ] || fail "the prefix has no AppData folder"
+user=$(basename "$(dirname "$(dirname "$roaming")")")
+installed="$(dirname "$roaming")/Local/Programs/Torvexa"
+installed_windows="C:\\users\\$user\\AppData\\Local\\Programs\\Torvexa"
+uninstall_key='Software\Microsoft\Windows\CurrentVersion\Uninstall\Torvexa'
 shortcut="$roaming/Microsoft/Windows/Start Menu/Programs/Torvexa.lnk"
 rm -rf "$installed" "$roaming/Torvexa" "$shortcut"
 
@@ -21,20 +25,21 @@ for file in torvexa.exe lang/deutsch.zpr lang/english.zpr uninstall.exe; do
 done
 [ -f "$shortcut" ] || fail "no Start-menu shortcut"
 [ -d "$roaming/Torvexa" ] || fail "no working folder in the user's AppData"
-wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Torvexa' >/dev/null 2>&1 ||
-    fail "no uninstall entry"
+[ ! -e "$drive/Program Files/Torvexa" ] || fail "something was installed for all users"
+wine reg query "HKCU\\$uninstall_key" >/dev/null 2>&1 || fail "no uninstall entry for the user"
+wine reg query "HKLM\\$uninstall_key" >/dev/null 2>&1 && fail "an uninstall entry for all users"
 
 # Started through the shortcut: the first start asks, and the choice lands in its folder.
-(wine start "$(printf 'C:\\users\\%s\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Torvexa.lnk' "$(basename "$(dirname "$(dirname "$roaming")")")")" >/dev/null 2>&1 &)
+(wine start "$(printf 'C:\\users\\%s\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Torvexa.lnk' "$user")" >/dev/null 2>&1 &)
 CHOOSER=$(w_wait_window "$(printf '\xc3\x96ffnen')") || fail "the installed program did not start"
 sleep 0.5
 click_in "$CHOOSER" 300 280
-xdotool type --delay 5 'C:\Program Files\Torvexa\lang\deutsch.zpr'
+xdotool type --delay 5 "$installed_windows\\lang\\deutsch.zpr"
 xdotool key Return
 WIN=$(w_wait_window "ZEL Torvexa") || fail "the main window did not appear"
 sleep 0.5
 screenshot "$WIN" win-installed
-[ "$(cat "$roaming/Torvexa/langopt.zel")" = 'C:\Program Files\Torvexa\lang\deutsch.zpr'$'\r' ] ||
+[ "$(cat "$roaming/Torvexa/langopt.zel")" = "$installed_windows\\lang\\deutsch.zpr"$'\r' ] ||
     fail "langopt.zel is not in the shortcut's working folder"
 w_menu_item $W_DATEI_X 2  # Datei -> Beenden
 for _ in $(seq 50); do
@@ -42,15 +47,14 @@ for _ in $(seq 50); do
     sleep 0.2
 done
 
-wine "C:\\Program Files\\Torvexa\\uninstall.exe" /S >/dev/null 2>&1 || fail "the silent uninstall failed"
+wine "$installed_windows\\uninstall.exe" /S >/dev/null 2>&1 || fail "the silent uninstall failed"
 for _ in $(seq 100); do  # the uninstaller runs from a copy of itself and returns at once
     [ -e "$installed" ] || break
     sleep 0.2
 done
 [ ! -e "$installed" ] || fail "the uninstaller left $(ls -R "$installed")"
 [ ! -e "$shortcut" ] || fail "the uninstaller left the shortcut"
-wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Torvexa' >/dev/null 2>&1 &&
-    fail "the uninstaller left its registry entry"
+wine reg query "HKCU\\$uninstall_key" >/dev/null 2>&1 && fail "the uninstaller left its registry entry"
 [ "$(ls "$roaming/Torvexa")" = "langopt.zel" ] || fail "the user's own folder lost its file"
 rm -rf "$roaming/Torvexa"
 echo "windows install journey passed"
