@@ -11,6 +11,8 @@ template <class... Kinds>
 struct Overloaded : Kinds... {
     using Kinds::operator()...;
 };
+template <class... Kinds>
+Overloaded(Kinds...) -> Overloaded<Kinds...>;
 
 const Control* controlOf(const Setting& s) {
     return std::visit(
