@@ -19,6 +19,11 @@ TForm1::TForm1(Application& application, System& system, Dialogs& dialogs)
     Edit3.setEnabled(false);
     UpDown1.setEnabled(false);
     SpeedButton12.setEnabled(false);
+    // The manual page's keyboard order: values, comments, line numbers, then the value box,
+    // the description and the apply button.
+    setTabOrder({&Panel3});  // the page buttons, then the page on view
+    Panel7.setTabOrder({&ListBox1, &ListBox4, &ListBox5});
+    Panel8.setTabOrder({&edit1, &edit2, &SpeedButton10});
     connectHandlers();
     connectSettingHandlers();
     showDocument();

@@ -1,5 +1,6 @@
 #include "ui/Control.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace torvexa {
@@ -12,6 +13,14 @@ Control::Control(Control* parent, std::string name, Rect bounds, Look look)
 Control::~Control() {
     if (!parent_) return;
     std::erase(parent_->children_, this);
+    std::erase(parent_->tabOrder_, this);
+}
+
+void Control::setTabOrder(std::vector<Control*> order) {
+    for (Control* child : children_) {
+        if (std::find(order.begin(), order.end(), child) == order.end()) order.push_back(child);
+    }
+    tabOrder_ = std::move(order);
 }
 
 Font Control::font() const {

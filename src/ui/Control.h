@@ -75,6 +75,13 @@ class Control {
     const std::string& name() const noexcept { return name_; }
     Control* parent() const noexcept { return parent_; }
     const std::vector<Control*>& children() const noexcept { return children_; }
+    // The order in which the keyboard's focus visits the children: as set, else the order
+    // they were created in (which is their layout order).
+    const std::vector<Control*>& tabOrder() const noexcept {
+        return tabOrder_.empty() ? children_ : tabOrder_;
+    }
+    // Children left out of `order` follow it in creation order.
+    void setTabOrder(std::vector<Control*> order);
     const Rect& bounds() const noexcept { return bounds_; }
     const Look& look() const noexcept { return look_; }
 
@@ -109,6 +116,7 @@ class Control {
     bool enabled_ = true;
     bool visible_ = true;
     std::vector<Control*> children_;
+    std::vector<Control*> tabOrder_;
     Observer observer_;
 };
 

@@ -87,6 +87,7 @@ void FltkDialogs::showMessage(MessageIcon icon, std::string_view title, std::str
 
     const auto& b = layout.button;
     Fl_Button ok(b.x, b.y, b.w, b.h, "OK");
+    ok.shortcut(FL_Enter);  // Enter closes the box, as Space (on the button) and Esc do
     ok.callback([](Fl_Widget* w, void*) { w->window()->hide(); });
     window.end();
     window.callback([](Fl_Widget* w, void*) { w->hide(); });  // Esc and the close button: like OK

@@ -64,7 +64,7 @@ void applyState(Fl_Widget& widget, const Control& control) {
 // A window with its widget and its menu, whose entries and labels it owns.
 struct FltkView::Window {
     Form& form;
-    Fl_Double_Window* widget = nullptr;
+    FormWindow* widget = nullptr;
     std::vector<Fl_Menu_Item> menuEntries;
     std::vector<std::string> menuLabels;
 };
@@ -119,7 +119,7 @@ void FltkView::Builder::children(Control& parent, Fl_Group& group) {
     const int savedY = originY_;
     originX_ = x(parent);
     originY_ = y(parent);
-    for (Control* child : parent.children())
+    for (Control* child : parent.tabOrder())  // the keyboard visits them in this order
         child->accept(*this);
     originX_ = savedX;
     originY_ = savedY;
@@ -129,7 +129,7 @@ void FltkView::Builder::children(Control& parent, Fl_Group& group) {
 void FltkView::Builder::visit(Form& form) {
     const Rect& r = form.bounds();
     const int menuHeight = form.mainMenu() ? kMenuHeight : 0;
-    auto* widget = new Fl_Double_Window(r.left, r.top, r.width, r.height + menuHeight);
+    auto* widget = new FormWindow(r.left, r.top, r.width, r.height + menuHeight);
     window_.widget = widget;
     record(form, widget);
     widget->color(backgroundColour(form));
@@ -366,6 +366,7 @@ void FltkView::Builder::visit(MainMenu& menu) {
     bar->color(toFl(Colour::ButtonFace));
     bar->textsize(FL_NORMAL_SIZE);
     bar->menu(window_.menuEntries.data());
+    window_.widget->menuBar(bar);
 }
 
 void FltkView::Builder::visit(MenuItem& item) {

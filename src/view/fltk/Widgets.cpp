@@ -27,14 +27,62 @@ void LabelBox::draw() {
     fl_xyline(left, y() + fl_height() - fl_descent() + 1, left + tw - 1);
 }
 
+int FormWindow::handle(int event) {
+    const int key = Fl::event_key();
+    const bool alt = key == FL_Alt_L || key == FL_Alt_R;
+    switch (event) {
+        case FL_KEYBOARD:
+        case FL_SHORTCUT:
+            if (key == FL_F + 10 && menuBar_) {
+                openMenu();
+                return 1;
+            }
+            altAlone_ = alt;
+            break;
+        case FL_KEYUP:
+            if (alt && altAlone_ && menuBar_) {
+                altAlone_ = false;
+                openMenu();
+                return 1;
+            }
+            altAlone_ = false;
+            break;
+        case FL_PUSH:
+            altAlone_ = false;
+            break;
+        default:
+            break;
+    }
+    return Fl_Double_Window::handle(event);
+}
+
+void FormWindow::openMenu() {
+    // What the bar itself does on a click on its first title.
+    const Fl_Menu_Item* items = menuBar_->menu();
+    if (!items || !items->label()) return;
+    const Fl_Menu_Item* chosen = items->pulldown(menuBar_->x(), menuBar_->y(), menuBar_->w(),
+                                                 menuBar_->h(), items, menuBar_, nullptr, 1);
+    menuBar_->picked(chosen);
+}
+
 FlatButton::FlatButton(int x, int y, int w, int h) : Fl_Button(x, y, w, h) {
     box(FL_FLAT_BOX);
     down_box(FL_THIN_DOWN_BOX);
-    visible_focus(0);
 }
 
 int FlatButton::handle(int event) {
     switch (event) {
+        case FL_KEYBOARD:
+            if (Fl::focus() == this &&
+                (Fl::event_key() == FL_Enter || Fl::event_key() == FL_KP_Enter)) {
+                do_callback();
+                return 1;
+            }
+            break;
+        case FL_FOCUS:
+        case FL_UNFOCUS:
+            redraw();
+            return active_r() && visible_r() ? 1 : 0;
         case FL_ENTER:
             hovered_ = true;
             redraw();
@@ -72,6 +120,7 @@ void FlatButton::draw() {
     // Never greyed: a disabled flat button is its greyed caption on the colour behind it.
     fl_draw_box(frame, x(), y(), w(), h(), color());
     draw_label();
+    if (Fl::focus() == this) draw_focus();
 }
 
 RadioDot::RadioDot(int x, int y, int w, int h) : Fl_Round_Button(x, y, w, h) {
@@ -256,6 +305,14 @@ void RowBrowser::draw() {
     const int last = std::max(0, full_height() - (h() - Fl::box_dh(box())));
     if (position() > last) position(last);
     Fl_Browser_::draw();
+    // The focus shows on the list itself, also while no row is chosen.
+    const int bar = scrollbar_size() ? scrollbar_size() : Fl::scrollbar_size();
+    if (Fl::focus() == this) draw_focus(box(), x(), y(), w() - bar, h());
+}
+
+int RowBrowser::handle(int event) {
+    if (event == FL_FOCUS || event == FL_UNFOCUS) redraw();
+    return Fl_Browser_::handle(event);
 }
 
 void* RowBrowser::item_first() const { return rows_.empty() ? nullptr : itemOf(1); }
@@ -265,7 +322,7 @@ void* RowBrowser::item_next(void* item) const {
 void* RowBrowser::item_prev(void* item) const {
     return rowOf(item) > 1 ? itemOf(rowOf(item) - 1) : nullptr;
 }
-void* RowBrowser::item_last() const { return nullptr; }
+void* RowBrowser::item_last() const { return rows_.empty() ? nullptr : itemOf(size()); }
 int RowBrowser::item_height(void*) const { return rowHeight_; }
 int RowBrowser::item_quick_height(void*) const { return rowHeight_; }
 int RowBrowser::full_height() const { return size() * rowHeight_; }

@@ -6,8 +6,10 @@
 #include <FL/Fl_Browser_.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Choice.H>
+#include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Group.H>
 #include <FL/Fl_Input.H>
+#include <FL/Fl_Menu_Bar.H>
 #include <FL/Fl_Menu_Item.H>
 #include <FL/Fl_Round_Button.H>
 #include <FL/Fl_Slider.H>
@@ -33,8 +35,23 @@ class LabelBox : public Fl_Box {
     bool underline_;
 };
 
+// A window whose menu bar opens from the keyboard, as menus do on the desktops: with F10, or
+// with Alt pressed and let go alone. Arrows, Enter and Esc then work in the menu.
+class FormWindow : public Fl_Double_Window {
+  public:
+    FormWindow(int x, int y, int w, int h) : Fl_Double_Window(x, y, w, h) {}
+    void menuBar(Fl_Menu_Bar* bar) { menuBar_ = bar; }
+    int handle(int event) override;
+    // Opens the first menu of the bar, as F10 does.
+    void openMenu();
+
+  private:
+    Fl_Menu_Bar* menuBar_ = nullptr;
+    bool altAlone_ = false;  // Alt is down and no other key came since
+};
+
 // A flat button: no frame until the pointer is over it; disabled, only its greyed caption on
-// the colour behind it.
+// the colour behind it. It takes the keyboard's focus, shows it, and Space or Enter press it.
 class FlatButton : public Fl_Button {
   public:
     FlatButton(int x, int y, int w, int h);
@@ -161,6 +178,7 @@ class RowBrowser : public Fl_Browser_ {
 
   protected:
     void draw() override;
+    int handle(int event) override;
     void* item_first() const override;
     void* item_next(void* item) const override;
     void* item_prev(void* item) const override;

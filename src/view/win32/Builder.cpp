@@ -102,7 +102,7 @@ class Builder : public ControlVisitor {
 void Builder::children(Control& parent, HWND container) {
     const HWND saved = parent_;
     parent_ = container;
-    for (Control* control : parent.children())
+    for (Control* control : parent.tabOrder())  // the keyboard visits them in this order
         control->accept(*this);
     parent_ = saved;
 }
