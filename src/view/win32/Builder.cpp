@@ -14,6 +14,55 @@ namespace {
 using win32text::wide;
 
 constexpr int kDropDownList = 200;  // how far a drop-down's list reaches below it
+// Asks child() not to start a group: a bit no window style uses for child controls.
+constexpr DWORD kNoGroup = WS_MAXIMIZEBOX;
+
+// A radio button whose previous sibling is one too: it belongs to that one's group.
+bool continuesGroup(const RadioButton& radio) {
+    const auto& order = radio.parent()->tabOrder();
+    const auto at = std::find(order.begin(), order.end(), &radio);
+    return at != order.begin() && dynamic_cast<const RadioButton*>(*(at - 1)) != nullptr;
+}
+
+// Tab reaches a group of radio buttons at its chosen one, or its first while none is chosen
+// (https://learn.microsoft.com/windows/win32/dlgbox/dlgbox-programming-considerations).
+void updateRadioTabStops(const ViewState& view, const Control& parent) {
+    std::vector<std::pair<HWND, bool>> radios;
+    bool anyChosen = false;
+    for (const Control* child : parent.tabOrder()) {
+        const auto* radio = dynamic_cast<const RadioButton*>(child);
+        const auto window = view.windows.find(child);
+        if (!radio || window == view.windows.end()) continue;
+        radios.emplace_back(window->second, radio->checked());
+        anyChosen = anyChosen || radio->checked();
+    }
+    for (std::size_t i = 0; i < radios.size(); ++i) {
+        const bool stop = radios[i].second || (!anyChosen && i == 0);
+        const LONG style = GetWindowLongW(radios[i].first, GWL_STYLE);
+        SetWindowLongW(radios[i].first, GWL_STYLE, stop ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+    }
+}
+
+// A multi-line edit wants every key, Tab included; here Tab moves on, as in a single line.
+LRESULT CALLBACK tabMovesOn(HWND window, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR) {
+    if (message == WM_GETDLGCODE) {
+        const auto* key = reinterpret_cast<const MSG*>(l);
+        LRESULT code = DefSubclassProc(window, message, w, l);
+        if (key && key->message == WM_KEYDOWN && key->wParam == VK_TAB)
+            code &= ~(DLGC_WANTALLKEYS | DLGC_WANTTAB | DLGC_WANTMESSAGE);
+        return code;
+    }
+    return DefSubclassProc(window, message, w, l);
+}
+
+// A container that is hidden with the focus inside it hands the focus to its window's first
+// control, so that Tab goes on from there.
+void keepFocusReachable(HWND container) {
+    HWND focus = GetFocus();
+    if (!focus || IsWindowVisible(container) || !IsChild(container, focus)) return;
+    HWND top = GetAncestor(container, GA_ROOT);
+    if (HWND first = GetNextDlgTabItem(top, nullptr, FALSE)) SetFocus(first);
+}
 
 // How wide `text` is in `font`, in layout pixels (96 dpi), measured by GDI
 // (https://learn.microsoft.com/windows/win32/api/wingdi/nf-wingdi-gettextextentpoint32w).
@@ -89,7 +138,7 @@ class Builder : public ControlVisitor {
     // A BUTTON window with the control's caption; `mark` shows a check box's or radio
     // button's state.
     HWND captionedButton(Control& control, DWORD style, std::function<void()> click,
-                         std::function<bool()> mark = {});
+                         std::function<bool()> mark = {}, std::function<void()> synced = {});
     HMENU buildMenu(MainMenu& menu);
 
     ViewState& view_;
@@ -184,7 +233,10 @@ HWND Builder::container(Control& control, GroupBox* frame) {
 
 void Builder::visit(Panel& panel) {
     HWND window = container(panel, nullptr);
-    view_.following.follow(panel, [window, &panel](const Change&) { applyState(window, panel); });
+    view_.following.follow(panel, [window, &panel](const Change&) {
+        applyState(window, panel);
+        keepFocusReachable(window);
+    });
 }
 
 void Builder::visit(GroupBox& group) {
@@ -222,18 +274,20 @@ void Builder::visit(Shape& shape) {
 }
 
 HWND Builder::captionedButton(Control& control, DWORD style, std::function<void()> click,
-                              std::function<bool()> mark) {
-    HWND window = child(control, L"BUTTON", style | WS_TABSTOP);
+                              std::function<bool()> mark, std::function<void()> synced) {
+    HWND window = child(control, L"BUTTON", style);
     Binding& binding = bind(window, control);
     binding.command = [view = &view_, click = std::move(click)](int code) {
         if (code == BN_CLICKED) view->perform(click);
     };
     GdiObjects& r = view_.gdi;
-    view_.following.follow(control, [window, &control, &r, mark = std::move(mark)](const Change&) {
+    view_.following.follow(control, [window, &control, &r, mark = std::move(mark),
+                                     synced = std::move(synced)](const Change&) {
         SetWindowTextW(window, wide(control.caption()).c_str());
         SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(r.font(control.font())), TRUE);
         if (mark) SendMessageW(window, BM_SETCHECK, mark() ? BST_CHECKED : BST_UNCHECKED, 0);
         applyState(window, control);
+        if (synced) synced();
     });
     return window;
 }
@@ -241,21 +295,25 @@ HWND Builder::captionedButton(Control& control, DWORD style, std::function<void(
 void Builder::visit(CheckBox& box) {
     // Not an automatic check box: the mark shows the model's state, set by its observer.
     captionedButton(
-        box, BS_CHECKBOX, [&box] { box.click(); }, [&box] { return box.checked(); });
+        box, BS_CHECKBOX | WS_TABSTOP, [&box] { box.click(); }, [&box] { return box.checked(); });
 }
 
 void Builder::visit(RadioButton& radio) {
+    // Automatic, so that the arrow keys choose as they move through the group (the dialog
+    // manager clicks only automatic radio buttons); the model's state is set back all the same.
     captionedButton(
-        radio, BS_RADIOBUTTON, [&radio] { radio.click(); }, [&radio] { return radio.checked(); });
+        radio, BS_AUTORADIOBUTTON | (continuesGroup(radio) ? kNoGroup : 0),
+        [&radio] { radio.click(); }, [&radio] { return radio.checked(); },
+        [view = &view_, &radio] { updateRadioTabStops(*view, *radio.parent()); });
 }
 
 void Builder::visit(Button& button) {
-    captionedButton(button, BS_PUSHBUTTON, [&button] { button.click(); });
+    captionedButton(button, BS_PUSHBUTTON | WS_TABSTOP, [&button] { button.click(); });
 }
 
 void Builder::visit(SpeedButton& button) {
-    // A window class of its own: no frame until the pointer is over it, never the focus.
-    HWND window = child(button, kFlatButtonClass, 0);
+    // A window class of its own: no frame until the pointer is over it.
+    HWND window = child(button, kFlatButtonClass, WS_TABSTOP);
     Binding& binding = bind(window, button);
     binding.command = [view = &view_, &button](int) {
         view->perform([&button] { button.click(); });
@@ -271,6 +329,7 @@ void Builder::visit(Edit& edit) {
     const DWORD style =
         WS_TABSTOP | (multi ? ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN : ES_AUTOHSCROLL);
     HWND window = child(edit, L"EDIT", style, multi ? WS_EX_STATICEDGE : WS_EX_CLIENTEDGE);
+    if (multi) made(SetWindowSubclass(window, tabMovesOn, 0, 0), "SetWindowSubclass");
     Binding& binding = bind(window, edit);
     binding.command = [view = &view_, window, &edit](int code) {
         if (code != EN_CHANGE) return;

@@ -24,6 +24,11 @@ void paintFlatButton(HWND window, HDC dc, const Binding& binding) {
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     SelectObject(dc, old);
+    if (GetFocus() == window) {
+        RECT mark = area;
+        InflateRect(&mark, -2, -2);
+        DrawFocusRect(dc, &mark);
+    }
 }
 
 }  // namespace
@@ -45,6 +50,7 @@ LRESULT CALLBACK flatButtonProc(HWND window, UINT message, WPARAM w, LPARAM l) {
             InvalidateRect(window, nullptr, TRUE);
             return 0;
         case WM_LBUTTONDOWN:
+            SetFocus(window);  // as a push button takes the focus when pressed
             SetCapture(window);
             binding->pressed = true;
             InvalidateRect(window, nullptr, TRUE);
@@ -60,6 +66,24 @@ LRESULT CALLBACK flatButtonProc(HWND window, UINT message, WPARAM w, LPARAM l) {
             if (wasPressed && PtInRect(&area, at) && binding->command) binding->command(BN_CLICKED);
             return 0;
         }
+        case WM_GETDLGCODE: {
+            // Enter is the button's own, not the window's default push button
+            // (https://learn.microsoft.com/windows/win32/dlgbox/wm-getdlgcode); Space comes
+            // as a key anyway.
+            const auto* key = reinterpret_cast<const MSG*>(l);
+            const bool enter = key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN;
+            return DLGC_BUTTON | (enter ? DLGC_WANTMESSAGE : 0);
+        }
+        case WM_KEYDOWN:
+            if (w == VK_RETURN && binding->command) binding->command(BN_CLICKED);
+            return 0;
+        case WM_KEYUP:
+            if (w == VK_SPACE && binding->command) binding->command(BN_CLICKED);
+            return 0;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            InvalidateRect(window, nullptr, TRUE);
+            return 0;
         case WM_ERASEBKGND:
             return 1;
         case WM_PAINT: {

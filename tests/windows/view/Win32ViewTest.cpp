@@ -245,6 +245,42 @@ class Win32ViewMirrorsModel : public ::testing::Test {
         for (const wchar_t c : text)
             SendMessageW(window, WM_CHAR, c, 0);
     }
+    // A key as the message loop delivers it: through the dialog manager of the focus's window.
+    static void press(WPARAM virtualKey, bool shift = false) {
+        BYTE keys[256] = {};
+        GetKeyboardState(keys);
+        keys[VK_SHIFT] = shift ? 0x80 : 0;
+        SetKeyboardState(keys);
+        for (const UINT message : {WM_KEYDOWN, WM_KEYUP}) {
+            HWND focus = GetFocus();
+            if (!focus) return;
+            const LPARAM repeatAndState =
+                message == WM_KEYUP ? static_cast<LPARAM>(0xC0000001u) : 1;
+            MSG msg{focus, message, virtualKey, repeatAndState, 0, {}};
+            if (!IsDialogMessageW(GetAncestor(focus, GA_ROOT), &msg)) {
+                TranslateMessage(&msg);
+                DispatchMessageW(&msg);
+            }
+            pump();
+        }
+        keys[VK_SHIFT] = 0;
+        SetKeyboardState(keys);
+    }
+    // The control that has the keyboard's focus, by name.
+    std::string focused() const {
+        HWND focus = GetFocus();
+        for (Form* form : s.program().forms()) {
+            std::string name;
+            find(*form, focus, name);
+            if (!name.empty()) return name;
+        }
+        return focus ? "(another window)" : "(none)";
+    }
+    void find(Control& control, HWND window, std::string& name) const {
+        if (hwnd(control) == window) name = control.name();
+        for (Control* child : control.children())
+            find(*child, window, name);
+    }
     void click(const Control& control) { SendMessageW(hwnd(control), BM_CLICK, 0, 0); }
     void clickFlat(const Control& control) { mouseClick(hwnd(control), 4, 4); }
     void menuChoice(int title, int item) {
@@ -276,7 +312,7 @@ class Win32ViewMirrorsModel : public ::testing::Test {
         return runs.get();
     }
 
-    Scenario s;
+    mutable Scenario s;
     std::unique_ptr<win32::Win32View> view;
     std::vector<std::shared_ptr<int>> counters;
 };
@@ -373,6 +409,67 @@ TEST_F(Win32ViewMirrorsModel, EveryPickRunsItsHandlerOnce) {
     });
     EXPECT_EQ(*typed, 3);  // one run a key
     EXPECT_EQ(f().document().value(101), "250");
+}
+
+TEST_F(Win32ViewMirrorsModel, EveryTaskByKeyboard) {
+    step("load", [&] { menuChoice(0, 0); });
+    SetForegroundWindow(hwnd(f()));
+    SetFocus(nullptr);
+    const auto keys = [&](const std::string& name, std::initializer_list<WPARAM> pressed,
+                          bool shift = false) {
+        step(name, [&] {
+            for (const WPARAM key : pressed)
+                press(key, shift);
+        });
+    };
+    SetFocus(hwnd(f().SpeedButton4));
+    EXPECT_EQ(focused(), "SpeedButton4");
+    keys("Enter on Allgemein", {VK_RETURN});
+    EXPECT_TRUE(f().Panel1.visible());
+    keys("Tab to the first check box", {VK_TAB, VK_TAB, VK_TAB, VK_TAB});
+    EXPECT_EQ(focused(), "CheckBox3");
+    keys("Space ticks it off", {VK_SPACE});
+    EXPECT_EQ(f().document().value(0), "0");
+    keys("back to the manual page's button", {VK_TAB}, true);
+    EXPECT_EQ(focused(), "SpeedButton9");
+    keys("Space opens the manual page", {VK_SPACE});
+    EXPECT_TRUE(f().Panel2.visible());
+
+    std::vector<std::string> order;
+    for (int i = 0; i < 6; ++i) {
+        keys("Tab on the manual page", {VK_TAB});
+        order.push_back(focused());
+    }
+    EXPECT_EQ(order, (std::vector<std::string>{"ListBox1", "ListBox4", "ListBox5", "edit1", "edit2",
+                                               "SpeedButton10"}));
+    order.clear();
+    for (int i = 0; i < 3; ++i) {
+        keys("Shift+Tab on the manual page", {VK_TAB}, true);
+        order.push_back(focused());
+    }
+    EXPECT_EQ(order, (std::vector<std::string>{"edit2", "edit1", "ListBox5"}));
+
+    // A page shown with the mouse while the focus is on the hidden one: Tab goes on.
+    step("Allgemein by mouse", [&] { clickFlat(f().SpeedButton4); });
+    keys("Tab after the switch", {VK_TAB});
+    HWND focus = GetFocus();
+    EXPECT_TRUE(focus && IsWindowVisible(focus)) << focused();
+
+    // The preset dialog: arrows choose, Tab reaches the buttons, Enter presses.
+    step("open the presets", [&] { menuChoice(1, 2); });
+    TForm2& presets = s.program().form2();
+    SetForegroundWindow(hwnd(presets));
+    SetFocus(hwnd(presets.RadioButton1));
+    keys("arrow down in the presets", {VK_DOWN});
+    EXPECT_TRUE(presets.RadioButton2.checked());
+    EXPECT_EQ(focused(), "RadioButton2");
+    keys("Tab to the buttons", {VK_TAB});
+    EXPECT_EQ(focused(), "SpeedButton2");
+    keys("Tab to apply", {VK_TAB});
+    EXPECT_EQ(focused(), "SpeedButton1");
+    keys("Enter applies", {VK_RETURN});
+    EXPECT_FALSE(presets.visible());
+    EXPECT_EQ(f().document().value(25), "1");  // preset 2's line 25
 }
 
 }  // namespace
