@@ -51,7 +51,7 @@ xdotool search --name '^Information$' >/dev/null 2>&1 && fail "Enter did not clo
 key back-to-manual-button shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
 key open-manual Return
 key focus-values Tab
-key row-5 Down Down Down Down Down
+key row-5 Down Down Down Down Down Down
 key focus-comments Tab
 key focus-numbers Tab
 key focus-new-value Tab

@@ -312,6 +312,11 @@ void RowBrowser::draw() {
 
 int RowBrowser::handle(int event) {
     if (event == FL_FOCUS || event == FL_UNFOCUS) redraw();
+    // With no row chosen, Down chooses the first row (FLTK would skip it), as lists do elsewhere.
+    if (event == FL_KEYBOARD && Fl::event_key() == FL_Down && selected_ == 0 && size() > 0) {
+        select_only(itemOf(1), 1);
+        return 1;
+    }
     return Fl_Browser_::handle(event);
 }
 

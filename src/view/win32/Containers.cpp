@@ -94,6 +94,20 @@ LRESULT CALLBACK containerProc(HWND window, UINT message, WPARAM w, LPARAM l) {
                 return 0;
             }
             break;
+        case WM_ACTIVATE:
+            // As a dialog does: the focus goes back to the control that had it when the window
+            // was left, e.g. for a message box
+            // (https://learn.microsoft.com/windows/win32/dlgbox/dlgbox-programming-considerations#dialog-box-default-message-processing).
+            if (self->form) {
+                if (LOWORD(w) == WA_INACTIVE) {
+                    HWND focus = GetFocus();
+                    self->focus = focus && IsChild(window, focus) ? focus : nullptr;
+                } else if (self->focus && IsWindow(self->focus) && IsWindowVisible(self->focus)) {
+                    SetFocus(self->focus);
+                    return 0;
+                }
+            }
+            break;
         case WM_CLOSE:
             if (Form* form = self->form) self->view->perform([form] { form->closeRequest(); });
             return 0;

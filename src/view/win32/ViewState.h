@@ -50,8 +50,9 @@ struct Container : WindowData {
         : WindowData(Kind::Container), view(owner), control(shown), form(window), frame(group) {}
     ViewState* view;
     Control* control;
-    Form* form;       // for a window of its own
-    GroupBox* frame;  // for a group box: an etched frame with its caption
+    Form* form;            // for a window of its own
+    GroupBox* frame;       // for a group box: an etched frame with its caption
+    HWND focus = nullptr;  // a window's control that had the focus when it was deactivated
 };
 
 // The binding or container a window carries, or nothing when it carries the other kind.
