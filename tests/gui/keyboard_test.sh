@@ -15,24 +15,32 @@ xdotool windowfocus --sync "$WIN" 2>/dev/null || true
 sleep 0.3
 
 step=0
-# Presses keys, then keeps a picture of the screen around the window (menus included), named
-# by the step and what it should show.
+# Whether the information box has gone (waiting a little for it).
+box_closed() {
+    for _ in $(seq 30); do
+        xdotool search --onlyvisible --name '^Information$' >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    return 1
+}
+# Presses keys, then keeps a picture of the part of the screen where the windows, their menus
+# and dialogs open, named by the step and what it should show.
 key() {
     local name=$1
     shift
     xdotool key --delay 60 "$@"
     sleep 0.3
     step=$((step + 1))
-    geometry "$WIN"
     mkdir -p "$SHOTS"
-    import -window root -crop "$((GW + 40))x$((GH + 40))+$((GX - 20))+$((GY - 20))" +repage \
+    import -window root -crop 760x560+150+130 +repage \
         "$SHOTS/$(printf 'keyboard-%02d' "$step")-$name.png"
 }
 
 key f10-menu F10
 key laden Down Return
 # The page buttons appear with the load: "Allgemein" is ink on the navigation strip.
-[ "$(ink "$SHOTS/keyboard-02-laden.png" "100x20+$((20 + 8))+$((20 + MENU_H + 10))")" -gt 20 ] ||
+geometry "$WIN"
+[ "$(ink "$SHOTS/keyboard-02-laden.png" "100x20+$((GX - 150 + 8))+$((GY - 130 + MENU_H + 10))")" -gt 20 ] ||
     fail "F10, Down and Enter did not load the file"
 key focus-allgemein Tab
 key open-allgemein Return
@@ -42,11 +50,7 @@ key focus-help-button Tab Tab Tab Tab Tab Tab
 key open-help space
 wait_window Information >/dev/null || fail "Space on the '?' button showed no box"
 key close-help-with-enter Return
-for _ in $(seq 20); do
-    xdotool search --name '^Information$' >/dev/null 2>&1 || break
-    sleep 0.1
-done
-xdotool search --name '^Information$' >/dev/null 2>&1 && fail "Enter did not close the box"
+box_closed || fail "Enter did not close the box"
 
 key back-to-manual-button shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
 key open-manual Return
@@ -66,4 +70,20 @@ sleep 0.5
 [ "$(line_of "$CONFIG" 4)" = "0  ; '32bit verwenden' (1 = on)" ] || fail "32 bit not unticked: $(line_of "$CONFIG" 4)"
 [ "$(line_of "$CONFIG" 6)" = "0  ; 'Vollbildmodus' (1 = full screen)" ] || fail "line 5 not 0: $(line_of "$CONFIG" 6)"
 cmp <(sed '4d;6d' "$ORIGINAL") <(sed '4d;6d' "$CONFIG") >/dev/null || fail "other lines changed"
+
+# The preset dialog by keyboard: the menu opens it, the arrows choose, Tab reaches its buttons,
+# Enter applies; the information box closes with Enter.
+key extras-menu F10 Right Down Down Down
+key open-presets Return
+PRESETS=$(wait_window "f1graphics.cfg optimieren") || fail "the preset dialog did not open"
+xdotool windowfocus --sync "$PRESETS" 2>/dev/null || true  # as the desktop focuses a new window
+key choose-preset-2 Down
+key focus-apply-preset Tab Tab Tab Tab
+key apply-preset Return
+wait_window Information >/dev/null || fail "applying the preset showed no box"
+key close-preset-box Return
+box_closed || fail "Enter did not close the preset's box"
+preset=""
+for line in 2 3 4 26 27 30 35 54 44; do preset+="$(line_of "$CONFIG" $line | cut -d' ' -f1) "; done
+[ "$preset" = "800 600 0 1 1 0 0 3 0 " ] || fail "preset 2 was not applied: $preset"
 echo "keyboard journey passed"

@@ -127,6 +127,24 @@ RadioDot::RadioDot(int x, int y, int w, int h) : Fl_Round_Button(x, y, w, h) {
     type(FL_RADIO_BUTTON);
 }
 
+int RadioDot::handle(int event) {
+    if (event != FL_KEYBOARD || !parent()) return Fl_Round_Button::handle(event);
+    const int key = Fl::event_key();
+    const int step = key == FL_Down || key == FL_Right ? 1
+                     : key == FL_Up || key == FL_Left  ? -1
+                                                       : 0;
+    if (step == 0) return Fl_Round_Button::handle(event);
+    Fl_Group& group = *parent();
+    for (int i = group.find(this) + step; i >= 0 && i < group.children(); i += step) {
+        auto* next = dynamic_cast<RadioDot*>(group.child(i));
+        if (!next || !next->active_r() || !next->visible_r()) continue;
+        next->take_focus();
+        next->do_callback();  // the person chose it: the model checks it and clears the others
+        return 1;
+    }
+    return 1;  // at the end of the group the focus stays
+}
+
 void RadioDot::draw() {
     constexpr int kDiameter = 13;
     constexpr int kDot = 5;

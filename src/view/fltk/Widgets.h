@@ -68,6 +68,8 @@ class FlatButton : public Fl_Button {
 class RadioDot : public Fl_Round_Button {
   public:
     RadioDot(int x, int y, int w, int h);
+    // The arrow keys choose the next or previous radio button of the group, as elsewhere.
+    int handle(int event) override;
 
   protected:
     void draw() override;
