@@ -71,7 +71,7 @@ TEST(Language, WithoutAChoiceTheDialogAsksAndTheChosenFileIsAppliedAndRemembered
     EXPECT_EQ(program.form2().caption(), "Optimise f1graphics.cfg");
     EXPECT_EQ(program.form2().RadioButton4.caption(),
               "4: 1024x768, 32 bit, mirrors on, reflections: graphics card");
-    EXPECT_EQ(program.form3().CheckBox1.caption(), "Move sliders together");
+    EXPECT_EQ(program.form3().CheckBox1.caption(), "Link sliders");
 
     Scenario again;  // a second start in the same folder asks nothing
     again.rememberLanguage(english);
