@@ -84,6 +84,8 @@ LRESULT CALLBACK flatButtonProc(HWND window, UINT message, WPARAM w, LPARAM l) {
         case WM_KILLFOCUS:
             InvalidateRect(window, nullptr, TRUE);
             return 0;
+        case WM_GETFONT:  // the font it paints its caption in
+            return reinterpret_cast<LRESULT>(binding->view->gdi.font(binding->control->font()));
         case WM_ERASEBKGND:
             return 1;
         case WM_PAINT: {

@@ -472,5 +472,129 @@ TEST_F(Win32ViewMirrorsModel, EveryTaskByKeyboard) {
     EXPECT_EQ(f().document().value(25), "1");  // preset 2's line 25
 }
 
+// How wide a text is drawn in a window's font, in the window's pixels; `prefix`: "&" marks an
+// access key, as buttons and labels draw it.
+int drawnWidth(HWND window, const std::string& text, bool prefix) {
+    HDC dc = GetDC(window);
+    const HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(window, WM_GETFONT, 0, 0)));
+    RECT r{0, 0, 0, 0};
+    const std::wstring wideText = expected(text);
+    DrawTextW(dc, wideText.c_str(), static_cast<int>(wideText.size()), &r,
+              DT_CALCRECT | DT_SINGLELINE | (prefix ? 0 : DT_NOPREFIX));
+    SelectObject(dc, old);
+    ReleaseDC(window, dc);
+    return r.right - r.left;
+}
+
+RECT inParent(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+// Every caption and drop-down item fits its control, measured with the control's own font
+// (GDI's text measurement); a label that grows runs into no control beside it. What a control
+// takes for itself: a check box's or radio button's box (13 px) and gap, a button's edges, a
+// drop-down's arrow (a scroll bar's width) and its field's margins.
+class Win32Fit : public ControlVisitor {
+  public:
+    Win32Fit(const win32::Win32View& view, std::string language)
+        : view_(view), language_(std::move(language)) {}
+    const std::vector<std::string>& cut() const { return cut_; }
+
+    void visit(Form& form) override { children(form); }
+    void visit(Panel& panel) override { children(panel); }
+    void visit(GroupBox& group) override {
+        fits(group, group.caption(), true, scaled(16));
+        children(group);
+    }
+    void visit(Label& label) override {
+        HWND w = window(label);
+        if (label.look().wordWrap) return;  // wraps within its box
+        if (label.look().fixedSize) {
+            fits(label, label.caption(), true, 0);
+            return;
+        }
+        const RECT mine = inParent(w);
+        const int right = mine.left + drawnWidth(w, label.caption(), true);
+        for (HWND other = GetWindow(GetParent(w), GW_CHILD); other;
+             other = GetWindow(other, GW_HWNDNEXT)) {
+            if (other == w || !IsWindowVisible(other)) continue;
+            const RECT r = inParent(other);
+            const long shared = std::min(r.bottom, mine.bottom) - std::max(r.top, mine.top);
+            if (shared < (mine.bottom - mine.top) / 2 || r.left <= mine.left) continue;
+            if (right > r.left)
+                report(label, "runs into the control at " + std::to_string(r.left), right, r.left);
+        }
+    }
+    void visit(Shape&) override {}
+    void visit(CheckBox& box) override { fits(box, box.caption(), true, scaled(13 + 4)); }
+    void visit(RadioButton& radio) override { fits(radio, radio.caption(), true, scaled(13 + 4)); }
+    void visit(Button& button) override { fits(button, button.caption(), true, scaled(6)); }
+    void visit(SpeedButton& button) override { fits(button, button.caption(), true, scaled(4)); }
+    void visit(Edit&) override {}
+    void visit(UpDown&) override {}
+    void visit(ComboBox& combo) override {
+        const int arrow = GetSystemMetrics(SM_CXVSCROLL) + scaled(6);
+        for (const std::string& item : combo.items())
+            fits(combo, item, false, arrow);
+    }
+    void visit(TrackBar&) override {}
+    void visit(ListBox&) override {}
+    void visit(MainMenu&) override {}
+    void visit(MenuItem&) override {}
+
+  private:
+    static int scaled(int pixels) {
+        HDC screen = GetDC(nullptr);
+        const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+        ReleaseDC(nullptr, screen);
+        return MulDiv(pixels, dpi, 96);
+    }
+    HWND window(const Control& control) const { return static_cast<HWND>(view_.windowOf(control)); }
+    void children(Control& parent) {
+        for (Control* child : parent.children())
+            child->accept(*this);
+    }
+    void fits(const Control& control, const std::string& text, bool prefix, int taken) {
+        HWND w = window(control);
+        RECT client{};
+        GetClientRect(w, &client);
+        const int room = client.right - taken;
+        const int needed = drawnWidth(w, text, prefix);
+        if (needed > room) report(control, "\"" + text + "\"", needed, room);
+    }
+    void report(const Control& control, const std::string& what, int needed, int room) {
+        cut_.push_back(language_ + ": " + control.name() + ": " + what + " needs " +
+                       std::to_string(needed) + " px, has " + std::to_string(room));
+    }
+
+    const win32::Win32View& view_;
+    std::string language_;
+    std::vector<std::string> cut_;
+};
+
+class Win32CaptionsFit : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(Win32CaptionsFit, InEveryWindowAfterALoad) {
+    Scenario s;
+    s.rememberLanguage(Scenario::shippedLanguage(GetParam()));
+    s.installGame(Scenario::sampleConfig());
+    s.start();
+    win32::Win32View view(s.program());
+    s.user([&] { s.form1().Laden1.click(); });
+    for (Form* form : s.program().forms()) {
+        Win32Fit fit(view, GetParam());
+        form->accept(fit);
+        for (const std::string& cut : fit.cut())
+            ADD_FAILURE() << cut;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(ShippedLanguages, Win32CaptionsFit,
+                         ::testing::Values("deutsch.zpr", "english.zpr"));
+
 }  // namespace
 }  // namespace torvexa
