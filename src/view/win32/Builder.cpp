@@ -14,6 +14,7 @@ namespace {
 using win32text::wide;
 
 constexpr int kDropDownList = 200;  // how far a drop-down's list reaches below it
+constexpr int kThumbLength = 14;    // a slider's thumb, at 96 dpi
 // Asks child() not to start a group: a bit no window style uses for child controls.
 constexpr DWORD kNoGroup = WS_MAXIMIZEBOX;
 
@@ -430,7 +431,11 @@ void Builder::visit(ComboBox& combo) {
 }
 
 void Builder::visit(TrackBar& track) {
-    HWND window = child(track, TRACKBAR_CLASSW, WS_TABSTOP | TBS_HORZ | TBS_AUTOTICKS | TBS_BOTTOM);
+    // A thumb of a fixed, shorter length leaves room for the tick marks below it in a slider
+    // 25 pixels high (https://learn.microsoft.com/windows/win32/controls/tbm-setthumblength).
+    HWND window = child(track, TRACKBAR_CLASSW,
+                        WS_TABSTOP | TBS_HORZ | TBS_AUTOTICKS | TBS_BOTTOM | TBS_FIXEDLENGTH);
+    SendMessageW(window, TBM_SETTHUMBLENGTH, static_cast<WPARAM>(view_.gdi.scale(kThumbLength)), 0);
     SendMessageW(window, TBM_SETRANGEMIN, FALSE, track.min());
     SendMessageW(window, TBM_SETRANGEMAX, FALSE, track.max());
     SendMessageW(window, TBM_SETTICFREQ, static_cast<WPARAM>(track.frequency()), 0);

@@ -43,7 +43,10 @@ LRESULT command(const Container& self, WPARAM w, LPARAM l) {
 // with (https://learn.microsoft.com/windows/win32/controls/wm-ctlcolorstatic).
 LRESULT controlColours(GdiObjects& gdi, UINT message, HDC dc, const Control& control) {
     SetTextColor(dc, toColorRef(control.look().textColour));
-    const Colour back = message == WM_CTLCOLORLISTBOX ? Colour::Window : backgroundOf(control);
+    // Lists and the text field of every drop-down are white, whatever lies behind them.
+    const bool textArea =
+        message == WM_CTLCOLORLISTBOX || dynamic_cast<const ComboBox*>(&control) != nullptr;
+    const Colour back = textArea ? Colour::Window : backgroundOf(control);
     SetBkColor(dc, toColorRef(back));
     if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN) SetBkMode(dc, TRANSPARENT);
     return reinterpret_cast<LRESULT>(gdi.brush(back));
