@@ -145,3 +145,30 @@ ink() {
 }
 
 readonly SKY_BLUE="166,202,240"
+
+# How many pixels a label's underline runs on past the ink of its text, in a region WxH+X+Y of
+# a screenshot that holds the one line of text and its underline: the underline is the row with
+# the most dark pixels.
+underline_overrun() {
+    local region width height row
+    region=$(mktemp --suffix=.png)
+    convert "$1" +repage -crop "$2" +repage -colorspace Gray -threshold 50% -negate "$region"
+    width=$(identify -format '%w' "$region")
+    height=$(identify -format '%h' "$region")
+    row=$(for y in $(seq 0 $((height - 1))); do
+        printf '%s %s\n' "$(convert "$region" -crop "${width}x1+0+$y" +repage \
+            -format '%[fx:round(mean*w)]' info:)" "$y"
+    done | sort -n -k1,1 | tail -n1 | cut -d' ' -f2)
+    local line text
+    line=$(ink_right_end "$region" "${width}x1+0+$row")
+    text=$(ink_right_end "$region" "${width}x$((row - 1))+0+0")
+    rm -f "$region"
+    echo $((line - text))
+}
+
+# The right end of the ink in a strip WxH+X+Y of a black-and-white picture: one past the last
+# column that holds a white (ink) pixel.
+ink_right_end() {
+    convert "$1" -crop "$2" +repage -scale "$(identify -format '%w' "$1")x1!" -depth 8 txt:- |
+        awk -F'[,:]' '/^[0-9]/ && $0 !~ /gray\(0\)|#000000/ { last = $1 + 1 } END { print last + 0 }'
+}

@@ -11,6 +11,11 @@ geometry "$WIN"
 [ "$GW" -eq 587 ] || fail "main window client width is $GW, not 587"
 [ "$GH" -eq 279 ] || fail "main window height is $GH, not 259 below a 20-pixel menu bar"
 screenshot "$WIN" main-info
+# The Info page's links (Label7, Label31): each underline as long as its text.
+for link in 224 240; do
+    over=$(underline_overrun "$SHOTS/main-info.png" "233x16+$((PAGE_X + 112))+$((MENU_H + link - 1))")
+    [ "$over" -le 1 ] && [ "$over" -ge -1 ] || fail "the link at $link has an underline $over px off its text"
+done
 
 click_in "$WIN" $EXTRAS_X 10
 screenshot root main-extras-menu

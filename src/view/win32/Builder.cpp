@@ -56,6 +56,85 @@ LRESULT CALLBACK tabMovesOn(HWND window, UINT message, WPARAM w, LPARAM l, UINT_
     return DefSubclassProc(window, message, w, l);
 }
 
+// Where the ink of a text drawn in the DC's font ends: GDI's extent and its underline include
+// the last letter's advance past its ink, and ABC widths exist only for TrueType fonts
+// (https://learn.microsoft.com/windows/win32/api/wingdi/nf-wingdi-getcharabcwidthsw), so the
+// text is drawn aside and looked at.
+int inkWidth(HDC dc, const std::wstring& text, SIZE size) {
+    HDC aside = CreateCompatibleDC(dc);
+    HBITMAP bitmap = aside ? CreateCompatibleBitmap(dc, size.cx, size.cy) : nullptr;
+    if (!bitmap) {
+        if (aside) DeleteDC(aside);
+        return size.cx;
+    }
+    const HGDIOBJ oldBitmap = SelectObject(aside, bitmap);
+    const HGDIOBJ oldFont = SelectObject(aside, GetCurrentObject(dc, OBJ_FONT));
+    RECT all{0, 0, size.cx, size.cy};
+    FillRect(aside, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    SetTextColor(aside, RGB(0, 0, 0));
+    SetBkMode(aside, TRANSPARENT);
+    TextOutW(aside, 0, 0, text.c_str(), static_cast<int>(text.size()));
+    int width = size.cx;
+    for (bool blank = true; blank && width > 0;) {
+        for (int y = 0; y < size.cy && blank; ++y)
+            blank = GetPixel(aside, width - 1, y) == RGB(255, 255, 255);
+        if (blank) --width;
+    }
+    SelectObject(aside, oldFont);
+    SelectObject(aside, oldBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(aside);
+    return width;
+}
+
+// An underlined label on one line: its text in the plain font, and a line under the ink of
+// the text only, as long as the text.
+LRESULT CALLBACK underlinedLabel(HWND window, UINT message, WPARAM w, LPARAM l, UINT_PTR,
+                                 DWORD_PTR data) {
+    if (message != WM_PAINT) return DefSubclassProc(window, message, w, l);
+    const Binding& binding = *reinterpret_cast<const Binding*>(data);
+    const Control& label = *binding.control;
+    Font plain = label.font();
+    plain.underline = false;
+    GdiObjects& gdi = binding.view->gdi;
+    const std::wstring text = wide(label.caption());
+    RECT area{};
+    GetClientRect(window, &area);
+
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    if (!dc) return 0;
+    const HGDIOBJ old = SelectObject(dc, gdi.font(plain));
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    if (size.cx > area.right) {  // on more than one line: as the system draws it
+        SelectObject(dc, old);
+        EndPaint(window, &paint);
+        InvalidateRect(window, nullptr, FALSE);
+        return DefSubclassProc(window, message, w, l);
+    }
+    // The parent colours it, as it colours every label.
+    const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(window), WM_CTLCOLORSTATIC,
+                                                             reinterpret_cast<WPARAM>(dc),
+                                                             reinterpret_cast<LPARAM>(window)));
+    if (brush) FillRect(dc, &area, brush);
+    const bool centred = label.look().align == Align::Centre;
+    const int left = centred ? (area.right - size.cx) / 2 : 0;
+    TextOutW(dc, left, 0, text.c_str(), static_cast<int>(text.size()));
+    const int inkEnd = left + inkWidth(dc, text, size);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    const HPEN pen = CreatePen(PS_SOLID, 1, GetTextColor(dc));
+    const HGDIOBJ oldPen = SelectObject(dc, pen);
+    MoveToEx(dc, left, metrics.tmAscent + 1, nullptr);
+    LineTo(dc, inkEnd, metrics.tmAscent + 1);
+    SelectObject(dc, oldPen);
+    DeleteObject(pen);
+    SelectObject(dc, old);
+    EndPaint(window, &paint);
+    return 0;
+}
+
 // A container that is hidden with the focus inside it hands the focus to its window's first
 // control, so that Tab goes on from there.
 void keepFocusReachable(HWND container) {
@@ -254,7 +333,10 @@ void Builder::visit(Label& label) {
                         : look.wordWrap             ? SS_LEFT
                                                     : SS_LEFTNOWORDWRAP;
     HWND window = child(label, L"STATIC", align);
-    bind(window, label);
+    Binding& binding = bind(window, label);
+    if (label.font().underline)
+        made(SetWindowSubclass(window, underlinedLabel, 0, reinterpret_cast<DWORD_PTR>(&binding)),
+             "SetWindowSubclass");
     GdiObjects& gdi = view_.gdi;
     view_.following.follow(label, [window, &label, &gdi](const Change&) {
         const std::wstring text = wide(label.caption());

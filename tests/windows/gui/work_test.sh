@@ -10,6 +10,11 @@ start_exe
 ORIGINAL=$(mktemp)
 cp "$CONFIG" "$ORIGINAL"
 screenshot "$WIN" win-info
+# The Info page's links (Label7, Label31): each underline as long as its text.
+for link in 224 240; do
+    over=$(underline_overrun "$SHOTS/win-info.png" "233x16+$((PAGE_X + 112))+$((W_MENU_H + link - 1))")
+    [ "$over" -le 1 ] && [ "$over" -ge -1 ] || fail "the link at $link has an underline $over px off its text"
+done
 
 w_menu_item $W_DATEI_X 0  # Datei -> Laden
 sleep 0.5
