@@ -37,9 +37,12 @@ stop_all() {
 }
 
 # Starts the program on a fresh demo installation; sets APP_PID and WIN (main window id).
+# LANGUAGE_FILE, when set, is the translation file chosen before (else German).
 start_program() {
     local binary=$1
     WORK=$(mktemp -d)
+    mkdir -p "$WORK/work"
+    [ -n "${LANGUAGE_FILE:-}" ] && printf '%s\r\n' "$LANGUAGE_FILE" >"$WORK/work/langopt.zel"
     export WINEPREFIX
     WINEPREFIX=$("$ROOT/scripts/demo-prefix" "$WORK" | tail -n1)
     (cd "$WORK/work" && exec "$binary") &
@@ -77,6 +80,13 @@ click_in() {
 screenshot() {
     mkdir -p "$SHOTS"
     import -window "$1" "$SHOTS/$2.png"
+}
+
+# The part of the screen where the windows, their menus, dialogs and message boxes open.
+screen_area() {
+    mkdir -p "$SHOTS"
+    sleep 0.3
+    import -window root -crop 900x700+100+100 +repage "$SHOTS/$1.png"
 }
 
 # Waits for the program to end by itself.

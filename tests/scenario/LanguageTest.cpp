@@ -67,10 +67,10 @@ TEST(Language, WithoutAChoiceTheDialogAsksAndTheChosenFileIsAppliedAndRemembered
     EXPECT_EQ(f.Label27.caption(), "English");
     EXPECT_EQ(f.CheckBox8.caption(), "Enable T&&L if available");
     EXPECT_EQ(f.ComboBox3.items(),
-              (std::vector<std::string>{"Processor", "Graphics card", "Combination"}));
+              (std::vector<std::string>{"Processor", "Video card", "Combination"}));
     EXPECT_EQ(program.form2().caption(), "Optimise f1graphics.cfg");
     EXPECT_EQ(program.form2().RadioButton4.caption(),
-              "4: 1024x768, 32 bit, mirrors on, reflections: graphics card");
+              "4: 1024x768, 32 bit, mirrors on, reflections: video card");
     EXPECT_EQ(program.form3().CheckBox1.caption(), "Link sliders");
 
     Scenario again;  // a second start in the same folder asks nothing

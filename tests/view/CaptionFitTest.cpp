@@ -29,6 +29,7 @@ constexpr int kRadioMark = 13 + 5;
 constexpr int kButtonEdges = 6;
 constexpr int kDropDownArrow = 17 + 6;
 constexpr int kGroupCaptionInset = 16;
+constexpr int kLabelGap = 2;
 
 class Fit : public ControlVisitor {
   public:
@@ -63,10 +64,13 @@ class Fit : public ControlVisitor {
             const Rect& r = other->bounds();
             const Rect& l = label.bounds();
             // A control it overlaps by a pixel or two (a tick mark above it) is not on its row.
-            const int shared = std::min(r.top + r.height, l.top + l.height) - std::max(r.top, l.top);
+            const int shared =
+                std::min(r.top + r.height, l.top + l.height) - std::max(r.top, l.top);
             const bool sameRow = shared >= l.height / 2;
             if (other == &label || !other->visible() || !sameRow || r.left <= l.left) continue;
-            if (right > r.left) report(label, "runs into " + other->name(), right, r.left);
+            // It keeps a few pixels from the control beside it, or its last letter touches it.
+            if (right + kLabelGap > r.left)
+                report(label, "runs into " + other->name(), right + kLabelGap, r.left);
         }
     }
     void visit(Shape&) override {}

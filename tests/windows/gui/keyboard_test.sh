@@ -39,9 +39,9 @@ key() {
 key f10-menu F10
 key laden Down Return
 sleep 0.5
-key focus-first-page-button Tab
+key focus-allgemein Tab
 geometry "$WIN"
-[ "$(ink "$SHOTS/win-keyboard-03-focus-first-page-button.png" "100x20+$((GX - 150 + 8))+$((GY - 130 + W_MENU_H + 10))")" -gt 20 ] ||
+[ "$(ink "$SHOTS/win-keyboard-03-focus-allgemein.png" "100x20+$((GX - 150 + 8))+$((GY - 130 + W_MENU_H + 10))")" -gt 20 ] ||
     fail "F10, Down and Enter did not load the file"
 key open-allgemein Return
 key focus-checkbox1 Tab Tab Tab Tab Tab

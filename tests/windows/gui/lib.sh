@@ -31,16 +31,18 @@ windows_path() {
     printf 'Z:%s' "$(printf '%s' "$1" | tr '/' '\\')"
 }
 
-# Starts torvexa.exe from a fresh working folder (with German chosen unless told otherwise);
-# sets WORK, APP_PID and WIN.
+# Starts torvexa.exe from a fresh working folder with German chosen, or English, or (with
+# "none") no language chosen yet; sets WORK, APP_PID and WIN.
 start_exe() {
     WORK=$(mktemp -d)
-    if [ "${1:-german}" = german ]; then
-        printf '%s\r\n' "$(windows_path "$ROOT/lang/deutsch.zpr")" > "$WORK/langopt.zel"
-    fi
+    local language=${1:-german}
+    case $language in
+        german) printf '%s\r\n' "$(windows_path "$ROOT/lang/deutsch.zpr")" >"$WORK/langopt.zel" ;;
+        english) printf '%s\r\n' "$(windows_path "$ROOT/lang/english.zpr")" >"$WORK/langopt.zel" ;;
+    esac
     (cd "$WORK" && exec wine "$BINARY") >/dev/null 2>&1 &
     APP_PID=$!
-    [ "${1:-german}" = german ] || return 0
+    [ "$language" != none ] || return 0
     WIN=$(w_wait_window "ZEL Torvexa") || fail "the main window did not appear"
     sleep 0.5
 }
@@ -64,14 +66,20 @@ w_show_page() {
     click_in "$WIN" 60 $((W_MENU_H + 8 + 32 * $1 + 12))
 }
 
-# Waits for a message box with this title; saves a screenshot and closes it with Enter.
+# Waits for a message box with this title; saves a screenshot and closes it with Enter (given
+# the keyboard's focus first, as a desktop gives it to a new box), then waits until it is gone.
 w_press_ok() {
     local box
     box=$(w_wait_window "$1") || fail "no message box titled '$1'"
     sleep 0.3
     screenshot "$box" "$2"
-    xdotool windowactivate --sync "$box" key Return 2>/dev/null || xdotool key Return
-    sleep 0.5
+    xdotool windowfocus --sync "$box" 2>/dev/null || true
+    xdotool key Return
+    for _ in $(seq 30); do
+        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    fail "Enter did not close the box titled '$1'"
 }
 
 # Ends every Windows process of the prefix and waits for the wine server to be gone: its

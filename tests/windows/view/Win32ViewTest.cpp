@@ -496,8 +496,8 @@ RECT inParent(HWND window) {
 
 // Every caption and drop-down item fits its control, measured with the control's own font
 // (GDI's text measurement); a label that grows runs into no control beside it. What a control
-// takes for itself: a check box's or radio button's box (13 px) and gap, a button's edges, a
-// drop-down's arrow (a scroll bar's width) and its field's margins.
+// takes for itself: a check box's or radio button's box (13 px) and gap, a button's edges; a
+// drop-down's text has its field (GetComboBoxInfo) less the field's margins.
 class Win32Fit : public ControlVisitor {
   public:
     Win32Fit(const win32::Win32View& view, std::string language)
@@ -521,7 +521,7 @@ class Win32Fit : public ControlVisitor {
         const int right = mine.left + drawnWidth(w, label.caption(), true);
         for (HWND other = GetWindow(GetParent(w), GW_CHILD); other;
              other = GetWindow(other, GW_HWNDNEXT)) {
-            if (other == w || !IsWindowVisible(other)) continue;
+            if (other == w || !styleShown(other)) continue;  // its page may be hidden
             const RECT r = inParent(other);
             const long shared = std::min(r.bottom, mine.bottom) - std::max(r.top, mine.top);
             if (shared < (mine.bottom - mine.top) / 2 || r.left <= mine.left) continue;
@@ -537,9 +537,20 @@ class Win32Fit : public ControlVisitor {
     void visit(Edit&) override {}
     void visit(UpDown&) override {}
     void visit(ComboBox& combo) override {
-        const int arrow = GetSystemMetrics(SM_CXVSCROLL) + scaled(6);
-        for (const std::string& item : combo.items())
-            fits(combo, item, false, arrow);
+        // The field that shows the chosen item, less the margins its text keeps.
+        HWND w = window(combo);
+        COMBOBOXINFO parts{};
+        parts.cbSize = sizeof parts;
+        GetComboBoxInfo(w, &parts);
+        int room = parts.rcItem.right - parts.rcItem.left - scaled(4);
+        if (parts.hwndItem) {
+            const auto margins = SendMessageW(parts.hwndItem, EM_GETMARGINS, 0, 0);
+            room -= LOWORD(margins) + HIWORD(margins);
+        }
+        for (const std::string& item : combo.items()) {
+            const int needed = drawnWidth(w, item, false);
+            if (needed > room) report(combo, "\"" + item + "\"", needed, room);
+        }
     }
     void visit(TrackBar&) override {}
     void visit(ListBox&) override {}
