@@ -67,9 +67,29 @@ key alt-menu Alt_L
 key sichern Down Down Return
 sleep 0.5
 
+# The tint dialog by keyboard: from the apply button back to "Objekte", Tab to the tint box,
+# Space ticks it, Tab to "Erweitert", Space opens the dialog; its sliders move with the arrows.
+key back-to-objekte shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
+key open-objekte Return
+key focus-tint-box Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab
+key tick-tint space
+key focus-erweitert Tab
+key open-tint space
+sleep 0.5
+key focus-red Tab
+key red-plus-5 Right Right Right Right Right
+key close-tint alt+F4  # the dialog's close, from its system menu: it hides, the main window is next
+key alt-menu-again Alt_L
+key sichern-again Down Down Return
+sleep 0.5
+[ "$(line_of "$CONFIG" 79)" = "35  ; visor tint red, 'Rot' slider (0 to 100)" ] ||
+    fail "the red slider did not move by keyboard: $(line_of "$CONFIG" 79)"
+[ "$(line_of "$CONFIG" 68 | cut -d' ' -f1)" = "1" ] || fail "the tint box was not ticked"
+
 [ "$(line_of "$CONFIG" 4)" = "0  ; '32bit verwenden' (1 = on)" ] || fail "32 bit not unticked: $(line_of "$CONFIG" 4)"
 [ "$(line_of "$CONFIG" 6)" = "0  ; 'Vollbildmodus' (1 = full screen)" ] || fail "line 5 not 0: $(line_of "$CONFIG" 6)"
-cmp <(sed '4d;6d' "$ORIGINAL") <(sed '4d;6d' "$CONFIG") >/dev/null || fail "other lines changed"
+cmp <(sed '4d;6d;68d;78d;79,87d' "$ORIGINAL") <(sed '4d;6d;68d;78d;79,87d' "$CONFIG") >/dev/null ||
+    fail "other lines changed"
 
 # The preset dialog by keyboard: the menu opens it, the arrows choose, Tab reaches its buttons,
 # Enter applies; the information box closes with Enter.
