@@ -128,6 +128,20 @@ inline void rowAdded(LRESULT result) {
     if (result < 0) throw std::bad_alloc();
 }
 
+// Keyboard.cpp: a radio button whose previous sibling is one too, in its group; Tab reaches a
+// group of radio buttons at its chosen one; Tab leaves a multi-line edit (a window subclass);
+// a hidden container hands the focus on.
+bool continuesGroup(const RadioButton& radio);
+void updateRadioTabStops(const ViewState& view, const Control& parent);
+LRESULT CALLBACK tabMovesOn(HWND window, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR);
+void keepFocusReachable(HWND container);
+
+// TextDrawing.cpp: an underlined label's painting (a window subclass whose data is its
+// Binding), and how wide a text is in a font, in layout pixels (96 dpi).
+LRESULT CALLBACK underlinedLabel(HWND window, UINT message, WPARAM w, LPARAM l, UINT_PTR,
+                                 DWORD_PTR data);
+int textWidth(HWND window, HFONT font, const std::wstring& text);
+
 // The text of a native window, as program text.
 std::string windowText(HWND window);
 

@@ -1,0 +1,53 @@
+// What the Windows view does for a person at the keyboard, beyond what the dialog manager does.
+#include "view/win32/ViewState.h"
+
+namespace torvexa::win32 {
+
+// A radio button whose previous sibling is one too: it belongs to that one's group.
+bool continuesGroup(const RadioButton& radio) {
+    const auto& order = radio.parent()->tabOrder();
+    const auto at = std::find(order.begin(), order.end(), &radio);
+    return at != order.begin() && dynamic_cast<const RadioButton*>(*(at - 1)) != nullptr;
+}
+
+// Tab reaches a group of radio buttons at its chosen one, or its first while none is chosen
+// (https://learn.microsoft.com/windows/win32/dlgbox/dlgbox-programming-considerations).
+void updateRadioTabStops(const ViewState& view, const Control& parent) {
+    std::vector<std::pair<HWND, bool>> radios;
+    bool anyChosen = false;
+    for (const Control* child : parent.tabOrder()) {
+        const auto* radio = dynamic_cast<const RadioButton*>(child);
+        const auto window = view.windows.find(child);
+        if (!radio || window == view.windows.end()) continue;
+        radios.emplace_back(window->second, radio->checked());
+        anyChosen = anyChosen || radio->checked();
+    }
+    for (std::size_t i = 0; i < radios.size(); ++i) {
+        const bool stop = radios[i].second || (!anyChosen && i == 0);
+        const LONG style = GetWindowLongW(radios[i].first, GWL_STYLE);
+        SetWindowLongW(radios[i].first, GWL_STYLE, stop ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+    }
+}
+
+// A multi-line edit wants every key, Tab included; here Tab moves on, as in a single line.
+LRESULT CALLBACK tabMovesOn(HWND window, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR) {
+    if (message == WM_GETDLGCODE) {
+        const auto* key = reinterpret_cast<const MSG*>(l);
+        LRESULT code = DefSubclassProc(window, message, w, l);
+        if (key && key->message == WM_KEYDOWN && key->wParam == VK_TAB)
+            code &= ~(DLGC_WANTALLKEYS | DLGC_WANTTAB | DLGC_WANTMESSAGE);
+        return code;
+    }
+    return DefSubclassProc(window, message, w, l);
+}
+
+// A container that is hidden with the focus inside it hands the focus to its window's first
+// control, so that Tab goes on from there.
+void keepFocusReachable(HWND container) {
+    HWND focus = GetFocus();
+    if (!focus || IsWindowVisible(container) || !IsChild(container, focus)) return;
+    HWND top = GetAncestor(container, GA_ROOT);
+    if (HWND first = GetNextDlgTabItem(top, nullptr, FALSE)) SetFocus(first);
+}
+
+}  // namespace torvexa::win32
