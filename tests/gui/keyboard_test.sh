@@ -1,110 +1,24 @@
 #!/usr/bin/env bash
-# A person with the keyboard alone: F10 opens the menu and loads, Tab reaches the page buttons
-# and Enter opens a page, Space ticks a check box, a "?" button's box closes with Enter, the
-# manual page's lists, value box and apply button follow in their order, Alt opens the menu
-# again to save. The file's bytes are checked; a screenshot after each key shows the focus.
+# The keyboard journey (tests/gui/keyboard_steps.sh) through the Linux window.
 # Usage: keyboard_test.sh BINARY SCREENSHOT_DIR
 source "$(dirname "$0")/lib.sh" "$@"
+source "$(dirname "$0")/keyboard_steps.sh"
+
+SHOT_PREFIX="" MENU_Y=$MENU_H PRESET_FIRST_KEYS="" PRESET_TABS="Tab Tab Tab Tab"
+wait_for() { wait_window "$1"; }
+# No window manager runs here: the journey gives a new window the focus, as a desktop does.
+focus_new_window() { xdotool windowfocus --sync "$1" 2>/dev/null || true; }
+open_tint_keys() {
+    local tint
+    tint=$(find_tint_dialog) || fail "Space on 'Erweitert' opened no tint dialog"
+    focus_new_window "$tint"
+}
+leave_tint() { focus_new_window "$WIN"; }  # back to the main window, as Alt+Tab does
 
 start_display
 start_program "$BINARY"
 CONFIG="$WINEPREFIX/drive_c/Spiele/Grand Prix 4/f1graphics.cfg"
-ORIGINAL=$(mktemp)
-cp "$CONFIG" "$ORIGINAL"
-xdotool windowfocus --sync "$WIN" 2>/dev/null || true
+focus_new_window "$WIN"
 sleep 0.3
-
-step=0
-# Whether the information box has gone (waiting a little for it).
-box_closed() {
-    for _ in $(seq 30); do
-        xdotool search --onlyvisible --name '^Information$' >/dev/null 2>&1 || return 0
-        sleep 0.1
-    done
-    return 1
-}
-# Presses keys, then keeps a picture of the part of the screen where the windows, their menus
-# and dialogs open, named by the step and what it should show.
-key() {
-    local name=$1
-    shift
-    xdotool key --delay 60 "$@"
-    sleep 0.3
-    step=$((step + 1))
-    mkdir -p "$SHOTS"
-    import -window root -crop 760x560+150+130 +repage \
-        "$SHOTS/$(printf 'keyboard-%02d' "$step")-$name.png"
-}
-
-key f10-menu F10
-key laden Down Return
-# The page buttons appear with the load: "Allgemein" is ink on the navigation strip.
-geometry "$WIN"
-[ "$(ink "$SHOTS/keyboard-02-laden.png" "100x20+$((GX - 150 + 8))+$((GY - 130 + MENU_H + 10))")" -gt 20 ] ||
-    fail "F10, Down and Enter did not load the file"
-key focus-allgemein Tab
-key open-allgemein Return
-key focus-checkbox1 Tab Tab Tab Tab Tab
-key untick-32bit space
-key focus-help-button Tab Tab Tab Tab Tab Tab
-key open-help space
-wait_window Information >/dev/null || fail "Space on the '?' button showed no box"
-key close-help-with-enter Return
-box_closed || fail "Enter did not close the box"
-
-key back-to-manual-button shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
-key open-manual Return
-key focus-values Tab
-key row-5 Down Down Down Down Down Down
-key focus-comments Tab
-key focus-numbers Tab
-key focus-new-value Tab
-key type-value ctrl+a 0
-key focus-description Tab
-key focus-apply Tab
-key apply space
-key alt-menu Alt_L
-key sichern Down Down Return
-sleep 0.5
-
-# The tint dialog by keyboard: from the apply button back to "Objekte", Tab to the tint box,
-# Space ticks it, Tab to "Erweitert", Space opens the dialog; its sliders move with the arrows.
-key back-to-objekte shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
-key open-objekte Return
-key focus-tint-box Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab
-key tick-tint space
-key focus-erweitert Tab
-key open-tint space
-sleep 0.5
-TINT=$(find_tint_dialog) || fail "Space on "Erweitert" opened no tint dialog"
-xdotool windowfocus --sync "$TINT" 2>/dev/null || true  # as the desktop focuses a new window
-key red-plus-5 Right Right Right Right Right
-xdotool windowfocus --sync "$WIN" 2>/dev/null || true  # back to the main window, as Alt+Tab does
-key alt-menu-again Alt_L
-key sichern-again Down Down Return
-sleep 0.5
-[ "$(line_of "$CONFIG" 79)" = "35  ; visor tint red, 'Rot' slider (0 to 100)" ] ||
-    fail "the red slider did not move by keyboard: $(line_of "$CONFIG" 79)"
-[ "$(line_of "$CONFIG" 68 | cut -d' ' -f1)" = "1" ] || fail "the tint box was not ticked"
-
-[ "$(line_of "$CONFIG" 4)" = "0  ; '32bit verwenden' (1 = on)" ] || fail "32 bit not unticked: $(line_of "$CONFIG" 4)"
-[ "$(line_of "$CONFIG" 6)" = "0  ; 'Vollbildmodus' (1 = full screen)" ] || fail "line 5 not 0: $(line_of "$CONFIG" 6)"
-cmp <(sed '4d;6d;68d;78d;79,87d' "$ORIGINAL") <(sed '4d;6d;68d;78d;79,87d' "$CONFIG") >/dev/null ||
-    fail "other lines changed"
-
-# The preset dialog by keyboard: the menu opens it, the arrows choose, Tab reaches its buttons,
-# Enter applies; the information box closes with Enter.
-key extras-menu F10 Right Down Down Down
-key open-presets Return
-PRESETS=$(wait_window "f1graphics.cfg optimieren") || fail "the preset dialog did not open"
-xdotool windowfocus --sync "$PRESETS" 2>/dev/null || true  # as the desktop focuses a new window
-key choose-preset-2 Down
-key focus-apply-preset Tab Tab Tab Tab
-key apply-preset Return
-wait_window Information >/dev/null || fail "applying the preset showed no box"
-key close-preset-box Return
-box_closed || fail "Enter did not close the preset's box"
-preset=""
-for line in 2 3 4 26 27 30 35 54 44; do preset+="$(line_of "$CONFIG" $line | cut -d' ' -f1) "; done
-[ "$preset" = "800 600 0 1 1 0 0 3 0 " ] || fail "preset 2 was not applied: $preset"
+keyboard_journey
 echo "keyboard journey passed"

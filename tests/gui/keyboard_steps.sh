@@ -1,0 +1,122 @@
+# The keyboard journey both platforms take, sourced by tests/gui/keyboard_test.sh and
+# tests/windows/gui/keyboard_test.sh after they start the program (WIN) with its file (CONFIG).
+# Each platform gives what differs: SHOT_PREFIX, MENU_Y (the menu bar's height), wait_for TITLE,
+# focus_new_window ID (what the desktop does for a new window), open_tint_keys and leave_tint
+# (how the tint dialog gets and gives back the focus), PRESET_FIRST_KEYS and PRESET_TABS (Tab
+# visits each radio button on Linux, the group once on Windows).
+# A person with the keyboard alone: F10 opens the menu and loads, Tab reaches the page buttons
+# and Enter opens a page, Space ticks a check box, a "?" button's box closes with Enter, the
+# manual page's lists, value box and apply button follow in their order, Alt opens the menu
+# again to save, the tint dialog's slider moves with the arrows, and a preset is chosen with
+# the arrows and applied with Enter. The file's bytes are checked; a screenshot after each key
+# shows the focus.
+
+step=0
+# Presses keys, then keeps a picture of the part of the screen where the windows, their menus
+# and dialogs open, named by the step and what it should show.
+key() {
+    local name=$1
+    shift
+    xdotool key --delay 80 "$@"
+    sleep 0.4
+    step=$((step + 1))
+    mkdir -p "$SHOTS"
+    import -window root -crop 760x560+150+130 +repage \
+        "$SHOTS/$(printf '%skeyboard-%02d' "$SHOT_PREFIX" "$step")-$name.png"
+}
+
+# Whether the information box has gone (waiting a little for it).
+box_closed() {
+    for _ in $(seq 30); do
+        xdotool search --onlyvisible --name '^Information$' >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+keyboard_journey() {
+    local original
+    original=$(mktemp)
+    cp "$CONFIG" "$original"
+
+    key f10-menu F10
+    key laden Down Return
+    sleep 0.5
+    key focus-allgemein Tab
+    # The page buttons appear with the load: "Allgemein" is ink on the navigation strip.
+    geometry "$WIN"
+    [ "$(ink "$SHOTS/${SHOT_PREFIX}keyboard-03-focus-allgemein.png" \
+        "100x20+$((GX - 150 + 8))+$((GY - 130 + MENU_Y + 10))")" -gt 20 ] ||
+        fail "F10, Down and Enter did not load the file"
+    key open-allgemein Return
+    key focus-checkbox1 Tab Tab Tab Tab Tab
+    key untick-32bit space
+    key focus-help-button Tab Tab Tab Tab Tab Tab
+    key open-help space
+    wait_for Information >/dev/null || fail "Space on the '?' button showed no box"
+    key close-help-with-enter Return
+    box_closed || fail "Enter did not close the box"
+
+    key back-to-manual-button shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab \
+        shift+Tab shift+Tab
+    key open-manual Return
+    key focus-values Tab
+    key row-5 Down Down Down Down Down Down
+    key focus-comments Tab
+    key focus-numbers Tab
+    key focus-new-value Tab
+    key type-value ctrl+a 0
+    key focus-description Tab
+    key focus-apply Tab
+    key apply space
+    key alt-menu Alt_L
+    key sichern Down Down Return
+    sleep 0.5
+
+    # The tint dialog: from the apply button back to "Objekte", Tab to the tint box, Space
+    # ticks it, Tab to "Erweitert", Space opens the dialog; its sliders move with the arrows.
+    key back-to-objekte shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
+    key open-objekte Return
+    key focus-tint-box Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab
+    key tick-tint space
+    key focus-erweitert Tab
+    key open-tint space
+    sleep 0.5
+    open_tint_keys
+    key red-plus-5 Right Right Right Right Right
+    leave_tint
+    key alt-menu-again Alt_L
+    key sichern-again Down Down Return
+    sleep 0.5
+    [ "$(line_of "$CONFIG" 79)" = "35  ; visor tint red, 'Rot' slider (0 to 100)" ] ||
+        fail "the red slider did not move by keyboard: $(line_of "$CONFIG" 79)"
+    [ "$(line_of "$CONFIG" 68 | cut -d' ' -f1)" = "1" ] || fail "the tint box was not ticked"
+    [ "$(line_of "$CONFIG" 4)" = "0  ; '32bit verwenden' (1 = on)" ] ||
+        fail "32 bit not unticked: $(line_of "$CONFIG" 4)"
+    [ "$(line_of "$CONFIG" 6)" = "0  ; 'Vollbildmodus' (1 = full screen)" ] ||
+        fail "line 5 not 0: $(line_of "$CONFIG" 6)"
+    local unchanged='4d;6d;68d;78d;79,87d'
+    cmp <(sed "$unchanged" "$original") <(sed "$unchanged" "$CONFIG") >/dev/null ||
+        fail "other lines changed"
+
+    # The preset dialog: the menu opens it, the arrows choose, Tab reaches its buttons, Enter
+    # applies; the information box closes with Enter.
+    key extras-menu F10 Right Down Down Down
+    key open-presets Return
+    local presets
+    presets=$(wait_for "f1graphics.cfg optimieren") || fail "the preset dialog did not open"
+    focus_new_window "$presets"
+    [ -z "$PRESET_FIRST_KEYS" ] || key focus-preset-1 $PRESET_FIRST_KEYS
+    key choose-preset-2 Down
+    key focus-apply-preset $PRESET_TABS
+    key apply-preset Return
+    wait_for Information >/dev/null || fail "applying the preset showed no box"
+    key close-preset-box Return
+    box_closed || fail "Enter did not close the preset's box"
+    local preset=""
+    for line in 2 3 4 26 27 30 35 54 44; do
+        preset+="$(line_of "$CONFIG" $line | cut -d' ' -f1) "
+    done
+    [ "$preset" = "800 600 0 1 1 0 0 3 0 " ] || fail "preset 2 was not applied: $preset"
+    rm -f "$original"
+}
