@@ -80,9 +80,14 @@ int FlatButton::handle(int event) {
             }
             break;
         case FL_FOCUS:
-        case FL_UNFOCUS:
+            // The mark shows a focus the keyboard brought, not one a click left behind.
+            keyboardFocus_ = Fl::event() != FL_PUSH;
             redraw();
             return active_r() && visible_r() ? 1 : 0;
+        case FL_UNFOCUS:
+            keyboardFocus_ = false;
+            redraw();
+            return 1;
         case FL_ENTER:
             hovered_ = true;
             redraw();
@@ -120,7 +125,7 @@ void FlatButton::draw() {
     // Never greyed: a disabled flat button is its greyed caption on the colour behind it.
     fl_draw_box(frame, x(), y(), w(), h(), color());
     draw_label();
-    if (Fl::focus() == this) draw_focus();
+    if (Fl::focus() == this && keyboardFocus_) draw_focus();
 }
 
 RadioDot::RadioDot(int x, int y, int w, int h) : Fl_Round_Button(x, y, w, h) {

@@ -62,6 +62,7 @@ class FlatButton : public Fl_Button {
 
   private:
     bool hovered_ = false;
+    bool keyboardFocus_ = false;  // the focus came by Tab, not by a click
 };
 
 // A radio button of the usual size, with a clear dot when chosen.

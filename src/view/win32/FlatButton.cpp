@@ -24,7 +24,10 @@ void paintFlatButton(HWND window, HDC dc, const Binding& binding) {
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     SelectObject(dc, old);
-    if (GetFocus() == window) {
+    // As a push button: the focus mark only while keyboard cues are on, which a click leaves
+    // off and Tab turns on (https://learn.microsoft.com/windows/win32/menurc/wm-queryuistate).
+    const auto cues = SendMessageW(window, WM_QUERYUISTATE, 0, 0);
+    if (GetFocus() == window && !(cues & UISF_HIDEFOCUS)) {
         RECT mark = area;
         InflateRect(&mark, -2, -2);
         DrawFocusRect(dc, &mark);
@@ -84,6 +87,9 @@ LRESULT CALLBACK flatButtonProc(HWND window, UINT message, WPARAM w, LPARAM l) {
         case WM_KILLFOCUS:
             InvalidateRect(window, nullptr, TRUE);
             return 0;
+        case WM_UPDATEUISTATE:  // the window keeps the state; the mark follows it
+            InvalidateRect(window, nullptr, TRUE);
+            return DefWindowProcW(window, message, w, l);
         case WM_GETFONT:  // the font it paints its caption in
             return reinterpret_cast<LRESULT>(binding->view->gdi.font(binding->control->font()));
         case WM_ERASEBKGND:
