@@ -234,8 +234,12 @@ EditableCombo::EditableCombo(int x, int y, int w, int h)
     arrow_.labelsize(7);
     arrow_.visible_focus(0);
     arrow_.color(fl_rgb_color(240, 240, 240));
-    arrow_.callback(
-        [](Fl_Widget* arrow, void*) { static_cast<EditableCombo*>(arrow->parent())->openList(); });
+    arrow_.callback([](Fl_Widget* arrow, void*) {
+        auto* button = static_cast<Fl_Button*>(arrow);
+        if (!button->value()) return;  // the release of the press that opened the list
+        button->value(0);
+        static_cast<EditableCombo*>(arrow->parent())->openList();
+    });
     arrow_.when(FL_WHEN_CHANGED);  // opens on the press, as a drop-down does
     end();
 }
@@ -246,9 +250,16 @@ void EditableCombo::items(const std::vector<std::string>& items, MenuTable::Conv
 
 void EditableCombo::textsize(int size) { input_.textsize(size); }
 
+int EditableCombo::Field::handle(int event) {
+    const int key = Fl::event_key();
+    if (event == FL_KEYBOARD && (key == FL_Down || key == FL_F + 4)) {
+        static_cast<EditableCombo*>(parent())->openList();
+        return 1;
+    }
+    return Fl_Input::handle(event);
+}
+
 void EditableCombo::openList() {
-    if (!arrow_.value()) return;  // the release of the press that opened the list
-    arrow_.value(0);
     const Fl_Menu_Item* menu = table_.menu();
     if (!menu || !menu->label()) return;
     const Fl_Menu_Item* chosen = menu->pulldown(x(), y(), w(), h(), nullptr, nullptr);

@@ -124,6 +124,13 @@ class FixedCombo : public Fl_Choice {
 // An editable drop-down: a text field with an arrow whose list opens below the field, as wide
 // as the field. The group calls back when an item is picked.
 class EditableCombo : public Fl_Group {
+    // The text field: Down (or Alt+Down, F4) opens the list, as in a drop-down elsewhere.
+    class Field : public Fl_Input {
+      public:
+        using Fl_Input::Fl_Input;
+        int handle(int event) override;
+    };
+
   public:
     EditableCombo(int x, int y, int w, int h);
     void items(const std::vector<std::string>& items, MenuTable::Convert convert);
@@ -136,7 +143,7 @@ class EditableCombo : public Fl_Group {
     void openList();
 
   private:
-    Fl_Input input_;
+    Field input_;
     Fl_Button arrow_;
     MenuTable table_;
     int picked_ = -1;
