@@ -164,6 +164,17 @@ void ConfigDocument::putValue(int index, std::string text) {
     notify({.row = index});
 }
 
+void ConfigDocument::undoPutsSince(Puts earlier) {
+    std::vector<std::size_t> rows;
+    for (const auto& [row, text] : changed_) {
+        const auto was = earlier.find(row);
+        if (was == earlier.end() || was->second != text) rows.push_back(row);
+    }
+    changed_ = std::move(earlier);
+    for (const std::size_t row : rows)
+        notify({.row = static_cast<int>(row)});
+}
+
 namespace {
 
 // Where the `cleaned`-th byte that is not a CR lies in `raw`; past the last such byte, just

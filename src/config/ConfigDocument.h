@@ -50,6 +50,12 @@ class ConfigDocument {
     // negative one with ListIndexError; neither changes anything.
     void putValue(int index, std::string text);
 
+    // The values put since the read: taken before a series of puts, given back to undo them
+    // all, so that every line is again exactly as it was.
+    using Puts = std::unordered_map<std::size_t, std::string>;
+    Puts puts() const { return changed_; }
+    void undoPutsSince(Puts earlier);
+
     // What the observer is told once after every change: lines came or went (clear, append),
     // or the value of line `row` changed.
     struct Change {
@@ -100,7 +106,7 @@ class ConfigDocument {
     // Where each line begins in the content, and where the last one ends: line i is
     // content_[starts_[i], starts_[i + 1]) with its terminator.
     std::vector<std::uint32_t> starts_;
-    std::unordered_map<std::size_t, std::string> changed_;  // values put since the read
+    Puts changed_;         // values put since the read
     std::string endMark_;  // the Ctrl-Z that ended the file and every byte after it
     std::function<void(const Change&)> observer_;
     List<&ConfigDocument::lineNumberAt> lineNumbers_{*this};

@@ -1,5 +1,6 @@
 #include "forms/Settings.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "common/Integer.h"
@@ -61,11 +62,14 @@ void SettingTable::show(const Control& control) const {
             [&](const setting::Flag& f) { f.box->setChecked(doc.value(f.lines.front()) == f.on); },
             [&](const setting::Text& t) { t.box->setText(doc.value(t.line)); },
             [&](const setting::ItemValues& v) {
-                // A value no item stands for leaves the text as it was.
+                // A value no item stands for shows nothing: the box never shows what the
+                // file does not hold.
                 const std::string value = doc.value(v.line);
-                for (std::size_t i = 0; i < v.values.size(); ++i) {
-                    if (v.values[i] == value) v.box->setText(v.box->items()[i]);
-                }
+                const auto item = std::find(v.values.begin(), v.values.end(), value);
+                v.box->setText(
+                    item == v.values.end()
+                        ? std::string()
+                        : v.box->items()[static_cast<std::size_t>(item - v.values.begin())]);
             },
             [&](const setting::ItemPosition& p) {
                 p.box->setItemIndex(toInteger(doc.value(p.line)));

@@ -17,6 +17,8 @@ TForm1::TForm1(Application& application, System& system, Dialogs& dialogs)
         button->setVisible(false);
     }
     Edit3.setEnabled(false);
+    Edit3.setTyping(Typing::Digits);      // a number the game reads
+    ComboBox2.setTyping(Typing::Digits);  // a distance
     UpDown1.setEnabled(false);
     SpeedButton12.setEnabled(false);
     // The manual page's keyboard order: values, comments, line numbers, then the value box,
@@ -46,6 +48,9 @@ void TForm1::connectHandlers() {
     ListBox1.OnClick = [this] { ListBox1Click(); };
     ListBox4.OnClick = [this] { ListBox4Click(); };
     ListBox5.OnClick = [this] { ListBox5Click(); };
+    ListBox1.OnScroll = [this] { ListBox1Scroll(); };
+    ListBox4.OnScroll = [this] { ListBox4Scroll(); };
+    ListBox5.OnScroll = [this] { ListBox5Scroll(); };
     SpeedButton10.OnClick = [this] { SpeedButton10Click(); };
 }
 
@@ -72,6 +77,9 @@ void TForm1::connectSettingHandlers() {
     CheckBox20.OnClick = [this] { CheckBox20Click(); };
     Edit3.OnChange = [this] { Edit3Change(); };
     aufloesung.OnChange = [this] { aufloesungChange(); };
+    aufloesung.OnExit = [this] { aufloesungExit(); };
+    ComboBox1.OnExit = [this] { ComboBox1Exit(); };
+    ComboBox3.OnExit = [this] { ComboBox3Exit(); };
     ComboBox1.OnChange = [this] { ComboBox1Change(); };
     ComboBox2.OnChange = [this] { ComboBox2Change(); };
     ComboBox3.OnChange = [this] { ComboBox3Change(); };
@@ -106,7 +114,7 @@ void TForm1::attachDialogs(TForm2& form2, TForm3& form3) {
 }
 
 void TForm1::FormCreate() {
-    game_.lookUp(system_);
+    lookUpGame();
     initialiseLanguage();
 }
 

@@ -188,6 +188,13 @@ class TForm1 : public Form {
     Label Label7{&Panel6, "Label7", {112, 224, 233, 13}, "torvexa.example.org", kLinkLook};
     Label Label31{
         &Panel6, "Label31", {112, 240, 233, 13}, "torvexa.example.org/sprachen", kLinkLook};
+    // Which f1graphics.cfg "Laden" and "Sichern" use, on this machine: a path, so nothing to
+    // translate; empty while no game is found.
+    Label ConfigPathLabel{&Panel6,
+                          "ConfigPathLabel",
+                          {8, 140, 104, 112},
+                          "",
+                          {.wordWrap = true, .fixedSize = true, .path = true}};
 
     // ---- Navigation strip
     Panel Panel3{this, "Panel3", {0, 0, 129, 259}, style::kSkyBlue};
@@ -242,6 +249,9 @@ class TForm1 : public Form {
     void ListBox1Click();
     void ListBox4Click();
     void ListBox5Click();
+    void ListBox1Scroll();
+    void ListBox4Scroll();
+    void ListBox5Scroll();
     void SpeedButton10Click();
 
     void CheckBox3Click();
@@ -266,6 +276,9 @@ class TForm1 : public Form {
     void CheckBox20Click();
     void Edit3Change();
     void aufloesungChange();
+    void aufloesungExit();
+    void ComboBox1Exit();
+    void ComboBox3Exit();
     void ComboBox1Change();
     void ComboBox2Change();
     void ComboBox3Change();
@@ -327,6 +340,8 @@ class TForm1 : public Form {
     void showDocument();
     void showPage(Panel& page, SpeedButton* button, const Font& currentStyle);
 
+    // Looks the game up again and shows where its file is.
+    void lookUpGame();
     // Clears the document and reads the configuration file into it.
     void readDocument();
 
@@ -336,6 +351,8 @@ class TForm1 : public Form {
     void followSelection(ListBox& clicked, ListBox& other);
     // The value and description boxes show the selected line.
     void showSelectedLine();
+    // The other two lists scroll to the top row of `scrolled`.
+    void scrollTogether(const ListBox& scrolled);
 
     std::vector<Setting> settingTable();
     std::string value(int line) const { return document_.value(line); }

@@ -15,6 +15,12 @@ constexpr const char* kNothingToSave =
 
 }  // namespace
 
+void TForm1::lookUpGame() {
+    game_.lookUp(system_);
+    ConfigPathLabel.setCaption(game_.directory().empty() ? std::string()
+                                                         : system_.machinePath(game_.configPath()));
+}
+
 void TForm1::readDocument() {
     wholeFileLoaded_ = false;
     document_.clear();  // a file that cannot be read leaves no line of the last one
@@ -25,7 +31,7 @@ void TForm1::readDocument() {
 void TForm1::Laden1Click() { load(); }
 
 void TForm1::load() {
-    game_.lookUp(system_);
+    lookUpGame();
     resetStep();
     readDocument();
     applyStep();
@@ -53,12 +59,12 @@ bool TForm1::save() {
 }
 
 void TForm1::Backupsichern1Click() {
-    game_.lookUp(system_);
+    lookUpGame();
     system_.copyFile(game_.configPath(), game_.backupPath());
 }
 
 void TForm1::Backupladen1Click() {
-    game_.lookUp(system_);
+    lookUpGame();
     if (system_.isFile(game_.backupPath())) {
         // A failed copy is reported, and the load shows what the file holds now.
         application_.perform([this] { system_.copyFile(game_.backupPath(), game_.configPath()); });

@@ -37,6 +37,16 @@ void TForm1::ListBox5Click() {
     moveList(ListBox5, ListBox1.itemIndex());
 }
 
+// A row's number, value and comment always stand side by side, however a list was scrolled.
+void TForm1::scrollTogether(const ListBox& scrolled) {
+    for (ListBox* list : {&ListBox5, &ListBox1, &ListBox4})
+        list->setTopIndex(scrolled.topIndex());
+}
+
+void TForm1::ListBox1Scroll() { scrollTogether(ListBox1); }
+void TForm1::ListBox4Scroll() { scrollTogether(ListBox4); }
+void TForm1::ListBox5Scroll() { scrollTogether(ListBox5); }
+
 void TForm1::SpeedButton10Click() {
     if (ListBox1.itemIndex() < 0) return;  // no line chosen: nothing to apply to
     document_.putValue(ListBox1.itemIndex(), edit1.text());

@@ -1,6 +1,9 @@
 // What each setting control of the main window stands for in f1graphics.cfg. The table says it
 // for every plain mapping; a handler with more to do (enabling other controls, a message, a
 // value label) says the rest next to it. The apply step shows a freshly read file.
+#include <algorithm>
+#include <optional>
+
 #include "common/Integer.h"
 #include "forms/Entries.h"
 #include "forms/Lines.h"
@@ -18,6 +21,38 @@ struct Resolution {
 };
 constexpr Resolution kResolutions[] = {
     {"800x600", "800", "600"}, {"1024x768", "1024", "768"}, {"1152x864", "1152", "864"}};
+
+// The sizes a typed "WxH" may give: the game cannot run narrower, and no screen is wider.
+constexpr int kSmallestSide = 200;
+constexpr int kLargestSide = 16384;
+
+bool isWholeNumber(std::string_view text) {
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// A side of a typed resolution, when it is digits within the sizes above.
+std::optional<int> side(std::string_view text) {
+    if (!isWholeNumber(text) || text.size() > 5) return std::nullopt;
+    const int pixels = std::stoi(std::string(text));
+    if (pixels < kSmallestSide || pixels > kLargestSide) return std::nullopt;
+    return pixels;
+}
+
+struct Size {
+    int width;
+    int height;
+};
+
+// "2560x1440" or "2560X1440".
+std::optional<Size> typedResolution(std::string_view text) {
+    const std::size_t x = text.find_first_of("xX");
+    if (x == std::string_view::npos) return std::nullopt;
+    const auto width = side(text.substr(0, x));
+    const auto height = side(text.substr(x + 1));
+    if (!width || !height) return std::nullopt;
+    return Size{*width, *height};
+}
 
 }  // namespace
 
@@ -123,14 +158,17 @@ void TForm1::CheckBox20Click() {
 }
 
 void TForm1::Edit3Change() {
-    // Whatever is typed goes to the document unchecked; a failed write is swallowed.
+    // The field takes digits only; while it is empty the line keeps its number. The line may
+    // not exist yet (nothing loaded): a failed write is swallowed.
+    if (Edit3.text().empty()) return;
     try {
         document_.putValue(lines::Number27, Edit3.text());
     } catch (const std::exception&) {
     }
 }
 
-// A resolution is written only once the text is exactly one of the offered ones.
+// A resolution is written once the text is one of the offered ones, or a typed "WxH" the game
+// can take; anything else waits until the person leaves the box.
 void TForm1::aufloesungChange() {
     for (const Resolution& resolution : kResolutions) {
         if (aufloesung.text() != resolution.text) continue;
@@ -138,7 +176,16 @@ void TForm1::aufloesungChange() {
         document_.putValue(lines::ScreenHeight, resolution.height);
         return;
     }
+    if (const auto size = typedResolution(aufloesung.text())) {
+        document_.putValue(lines::ScreenWidth, integerText(size->width));
+        document_.putValue(lines::ScreenHeight, integerText(size->height));
+    }
 }
+
+// Leaving a box whose text the file does not hold shows the file's value again.
+void TForm1::aufloesungExit() { showResolution(); }
+void TForm1::ComboBox1Exit() { settings_.show(ComboBox1); }
+void TForm1::ComboBox3Exit() { showReflectionSource(); }
 
 // The items come from the translation file, so the text is compared with the entries.
 void TForm1::ComboBox3Change() {
@@ -212,15 +259,15 @@ void TForm1::applyStep() {
     settings_.show(TrackBar2);
 }
 
-// A width none of the offered resolutions has leaves the text as it was.
+// The file's "width x height" whenever both are whole numbers, an offered item or not; empty
+// otherwise.
 void TForm1::showResolution() {
     const std::string width = value(lines::ScreenWidth);
-    for (const Resolution& resolution : kResolutions) {
-        if (width == resolution.width) {
-            aufloesung.setText(resolution.text);
-            return;
-        }
-    }
+    // A file too short for the height fails at the next step, as it always has.
+    const std::string height =
+        document_.count() > lines::ScreenHeight ? value(lines::ScreenHeight) : std::string();
+    const bool numbers = isWholeNumber(width) && isWholeNumber(height);
+    aufloesung.setText(numbers ? width + "x" + height : std::string());
 }
 
 // Any value but the graphics card's or both shows the processor.

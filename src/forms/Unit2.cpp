@@ -50,9 +50,21 @@ void TForm2::SpeedButton1Click() {
         dialogs_.errorBox(form1_.catalogue().entry(entries::NoPresetChosen));
         return;
     }
-    for (int i = 0; i < 9; ++i)
-        form1_.document().putValue(kPresetLines[i], kPresets[preset][i]);
-    if (!form1_.save()) return;
+    // A preset that cannot be written or saved leaves nothing of itself behind, so no later
+    // "Sichern" writes values the person never saw.
+    ConfigDocument& document = form1_.document();
+    const ConfigDocument::Puts before = document.puts();
+    try {
+        for (int i = 0; i < 9; ++i)
+            document.putValue(kPresetLines[i], kPresets[preset][i]);
+        if (!form1_.save()) {
+            document.undoPutsSince(before);
+            return;
+        }
+    } catch (...) {
+        document.undoPutsSince(before);
+        throw;
+    }
     form1_.load();
     dialogs_.informationBox(form1_.catalogue().entry(entries::PresetSaved));
     setVisible(false);

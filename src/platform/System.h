@@ -42,6 +42,10 @@ class System {
     virtual void copyFile(const std::string& from, const std::string& to) = 0;
 
     virtual void sleep(int milliseconds) = 0;
+
+    // Where the file the program calls `path` lies on this machine, as a person finds it there
+    // (UTF-8): on Linux inside the Wine prefix in use, on Windows the copy the game reads.
+    virtual std::string machinePath(const std::string& path) = 0;
 };
 
 }  // namespace torvexa

@@ -55,6 +55,9 @@ struct Look {
     bool wordWrap = false;
     Frame frame = Frame::Borderless;
     bool fixedSize = false;  // a label otherwise grows with its caption
+    // The caption is a path of this machine (its own bytes, UTF-8, no program text), shown on
+    // as many lines as it needs, broken after its separators.
+    bool path = false;
 };
 
 // A control of a window. Program entry points (setters) change state and run handlers only as

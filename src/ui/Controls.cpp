@@ -7,6 +7,13 @@
 
 namespace torvexa {
 
+bool typeable(std::string_view text, Typing typing) {
+    const auto breaksALine = [](char c) { return c == '\r' || c == '\n' || c == '\x1A'; };
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    if (typing == Typing::Digits) return std::all_of(text.begin(), text.end(), isDigit);
+    return std::none_of(text.begin(), text.end(), breaksALine);
+}
+
 Panel::Panel(Control* parent, std::string name, Rect bounds, Look look)
     : Control(parent, std::move(name), bounds, std::move(look)) {}
 
@@ -81,7 +88,12 @@ void Edit::setText(std::string text) {
 }
 
 void Edit::type(std::string text) {
-    if (reachable()) setText(std::move(text));
+    if (!reachable()) return;
+    if (lines_ == Lines::Single && !typeable(text, typing_)) {
+        notify();  // the widget shows what it holds again
+        return;
+    }
+    setText(std::move(text));
 }
 
 UpDown::UpDown(Control* parent, std::string name, Rect bounds, Edit& associate, int min, int max,
@@ -157,8 +169,16 @@ void ComboBox::pick(int i) {
 
 void ComboBox::type(std::string text) {
     if (!reachable() || style_ != Style::Editable || text == text_) return;
+    if (!typeable(text, typing_)) {
+        notify();  // the widget shows what it holds again
+        return;
+    }
     setText(std::move(text));
     run(OnChange);
+}
+
+void ComboBox::leave() {
+    if (reachable()) run(OnExit);
 }
 
 TrackBar::TrackBar(Control* parent, std::string name, Rect bounds, int min, int max, int frequency,
@@ -227,12 +247,18 @@ void ListBox::select(int index) {
     run(OnClick);
 }
 
-void ListBox::scrollTo(int topIndex) {
+void ListBox::setTopIndex(int topIndex) {
     const int last = std::max(0, static_cast<int>(items().size()) - visibleRows());
     topIndex = std::clamp(topIndex, 0, last);
     if (topIndex == topIndex_) return;
     topIndex_ = topIndex;
     notify();
+}
+
+void ListBox::scrollTo(int topIndex) {
+    const int before = topIndex_;
+    setTopIndex(topIndex);
+    if (topIndex_ != before) run(OnScroll);
 }
 
 MainMenu::MainMenu(Form* form, std::string name) : Control(form, std::move(name), Rect{}) {

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/Rows.h"
@@ -13,6 +14,12 @@ namespace torvexa {
 class Form;
 
 using Handler = std::function<void()>;
+
+// What a person may type into a one-line field. Whatever the field, no text may hold CR, LF or
+// the end mark Ctrl-Z: a value is one line of the file, and each of them would move or end
+// every later line.
+enum class Typing { Text, Digits };
+bool typeable(std::string_view text, Typing typing);
 
 // A panel, a group box or a page: a control that holds others.
 class Panel : public Control {
@@ -101,12 +108,17 @@ class Edit : public Control {
     const std::string& text() const noexcept { return text_; }
     // Runs OnChange only when the text changes.
     void setText(std::string text);
-    // A person's typing: the whole new text.
+    // A person's typing: the whole new text. A one-line field refuses a text it does not take:
+    // it keeps its text and tells its observer, so the view shows the kept text again.
     void type(std::string text);
+
+    Typing typing() const noexcept { return typing_; }
+    void setTyping(Typing typing) { typing_ = typing; }
 
   private:
     std::string text_;
     Lines lines_;
+    Typing typing_ = Typing::Text;
 };
 
 // Up-down arrows attached to an edit field, which shows the position.
@@ -144,6 +156,8 @@ class ComboBox : public Control {
     void accept(ControlVisitor& visitor) override { visitor.visit(*this); }
 
     Handler OnChange;
+    // The person left the field: the focus went to another control.
+    Handler OnExit;
 
     Style style() const noexcept { return style_; }
     const std::vector<std::string>& items() const noexcept { return items_; }
@@ -159,13 +173,20 @@ class ComboBox : public Control {
 
     // A person picks item i from the list.
     void pick(int i);
-    // A person types into an editable list: the whole new text.
+    // A person types into an editable list: the whole new text. A text the field does not
+    // take is refused as in Edit::type.
     void type(std::string text);
+    // A person leaves the field.
+    void leave();
+
+    Typing typing() const noexcept { return typing_; }
+    void setTyping(Typing typing) { typing_ = typing; }
 
   private:
     int indexOf(const std::string& text) const;
 
     Style style_;
+    Typing typing_ = Typing::Text;
     std::vector<std::string> items_;
     std::string text_;
     int itemIndex_ = -1;
@@ -206,6 +227,8 @@ class ListBox : public Control {
     void accept(ControlVisitor& visitor) override { visitor.visit(*this); }
 
     Handler OnClick;
+    // A person scrolled the list: its top row changed.
+    Handler OnScroll;
 
     // Shows another list of rows: nothing selected, scrolled to the top.
     void showItems(const Rows* items);
@@ -224,7 +247,9 @@ class ListBox : public Control {
     void setItemIndex(int index);
     // A person selects a row (mouse or keyboard).
     void select(int index);
-    // A person scrolls the list.
+    // Scrolls so that row `topIndex` is the first in view (as far as the rows go); no handler.
+    void setTopIndex(int topIndex);
+    // A person scrolls the list: as the program, then OnScroll if the top row changed.
     void scrollTo(int topIndex);
 
   private:

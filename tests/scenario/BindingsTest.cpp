@@ -187,8 +187,8 @@ TEST_F(Bindings, TheUpDownBoxSetsLine27ThroughItsEditField) {
 
     s.user([&] { f().UpDown1.up(); });
     EXPECT_EQ(at(27), "5");
-    s.user([&] { f().Edit3.type("1x"); });  // typed text goes unchecked
-    EXPECT_EQ(at(27), "1x");
+    s.user([&] { f().Edit3.type("12"); });
+    EXPECT_EQ(at(27), "12");
 
     s.user([&] { f().CheckBox20.click(); });
     EXPECT_EQ(informationTexts(), std::vector<std::string>{entry(76)});
@@ -271,6 +271,7 @@ TEST_F(Bindings, ApplyStepFollowsTheValuesAndTheirCascades) {
           {51, "7"},
           {23, "16"},
           {1, "640"},
+          {2, "480"},
           {53, "5"},
           {27, "2"},
           {25, "1"},
@@ -287,10 +288,10 @@ TEST_F(Bindings, ApplyStepFollowsTheValuesAndTheirCascades) {
     EXPECT_EQ(f().Label15.caption(), "");
     EXPECT_EQ(f().ComboBox4.itemIndex(), -1);
     EXPECT_EQ(at(51), "7");
-    EXPECT_EQ(f().ComboBox1.text(), "50%");
+    EXPECT_EQ(f().ComboBox1.text(), "");  // no item stands for 16
     EXPECT_EQ(at(23), "16");
-    EXPECT_EQ(f().aufloesung.text(), "1152x864");
-    EXPECT_EQ(at(1) + at(2), "6400");
+    EXPECT_EQ(f().aufloesung.text(), "640x480");  // the file's size, though no item
+    EXPECT_EQ(at(1) + at(2), "640480");
     EXPECT_EQ(f().ComboBox3.text(), entry(16));
     EXPECT_EQ(at(53), "5");
     EXPECT_TRUE(f().CheckBox12.checked());
@@ -301,7 +302,14 @@ TEST_F(Bindings, ApplyStepFollowsTheValuesAndTheirCascades) {
     EXPECT_EQ(f().Edit3.text(), "4");
     EXPECT_EQ(at(27), "4");
 
-    load({{43, "0"}, {50, "1"}, {51, "-1"}, {53, "2"}, {1, "1024"}, {23, "8"}, {101, ""}});
+    load({{43, "0"},
+          {50, "1"},
+          {51, "-1"},
+          {53, "2"},
+          {1, "1024"},
+          {2, "768"},
+          {23, "8"},
+          {101, ""}});
     f().resetStep();
     apply();
     EXPECT_TRUE(f().CheckBox5.checked());
@@ -338,7 +346,7 @@ TEST_F(Bindings, ApplyStepStopsAtItsFailuresAndKeepsWhatItReached) {
     EXPECT_EQ(f().TrackBar3.position(), 0);  // step 18 did not
 
     s.dialogs.messages.clear();
-    load({{1, "800"}, {23, "4"}}, 100);
+    load({{1, "800"}, {2, "600"}, {23, "4"}}, 100);
     apply();
     ASSERT_EQ(s.dialogs.messages.size(), 1u);
     EXPECT_EQ(s.dialogs.messages[0].text, "List index out of bounds (101)");

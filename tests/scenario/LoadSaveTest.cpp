@@ -119,7 +119,7 @@ TEST_F(LoadSave, AMissingFileIsReportedOnceAndThePagesStayUnreachable) {
 }
 
 TEST_F(LoadSave, AFileTooShortStopsTheFirstPassAtIndex101) {
-    s.installGame(craftedConfig({{1, "1024"}, {23, "2"}}, 100));
+    s.installGame(craftedConfig({{1, "1024"}, {2, "768"}, {23, "2"}}, 100));
     start();
     load();
     ASSERT_EQ(s.dialogs.messages.size(), 1u);

@@ -64,6 +64,9 @@ class HomeUnderAnyName : public ::testing::TestWithParam<const char*> {
         TForm1& f = program.form1();
         program.application().perform([&] { f.Laden1.click(); });
         EXPECT_EQ(system.prefix(), prefix);
+        EXPECT_TRUE(fs::equivalent(f.ConfigPathLabel.caption(),
+                                   prefix / "drive_c/Spiele/GP4/f1graphics.cfg"))
+            << "the Info page names " << f.ConfigPathLabel.caption();
         EXPECT_TRUE(f.SpeedButton4.visible()) << "the page buttons did not appear";
         program.application().perform([&] { f.CheckBox15.setChecked(!f.CheckBox15.checked()); });
         program.application().perform([&] { f.Sichern1.click(); });
@@ -99,6 +102,22 @@ TEST_P(HomeUnderAnyName, FindsLoadsAndSavesTheGameInABottle) {
     const fs::path prefix = home / ".local/share/bottles/bottles/Игры";
     prefixWithGame(prefix);
     EXPECT_EQ(changedLines(loadChangeAndSave(prefix)), 1);
+}
+
+TEST_P(HomeUnderAnyName, WithTheGameInTwoPrefixesTheInfoPageNamesTheOneInUse) {
+    const fs::path bottle = home / ".local/share/bottles/bottles/Игры";
+    const fs::path lutris = home / "Spiele für mich #1/gp4";
+    prefixWithGame(bottle);
+    prefixWithGame(lutris);
+    test::writeBytes(home / ".config/lutris/games/gp4.yml",
+                     "game:\n  prefix: " + lutris.string() + "\n");
+    PosixSystem system(PrefixSearch(home, home / ".config", home / ".local/share"));
+    test::ScriptedDialogs dialogs;
+    Program program(system, dialogs, "torvexa");
+    const std::string shown = program.form1().ConfigPathLabel.caption();
+    EXPECT_EQ(fs::path(shown),
+              fs::canonical(system.prefix()) / "drive_c/Spiele/GP4/f1graphics.cfg");
+    EXPECT_TRUE(system.prefix() == bottle || system.prefix() == lutris);
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, HomeUnderAnyName,

@@ -74,6 +74,8 @@ void PosixSystem::copyFile(const std::string& from, const std::string& to) {
     writeFileAtomically(toPosixPath(to), readWholeFile(toPosixPath(from)));
 }
 
+std::string PosixSystem::machinePath(const std::string& path) { return toPosixPath(path).string(); }
+
 void PosixSystem::sleep(int milliseconds) {
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }

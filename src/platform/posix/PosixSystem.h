@@ -30,6 +30,7 @@ class PosixSystem : public System {
     void deleteFile(const std::string& path) noexcept override;
     void copyFile(const std::string& from, const std::string& to) override;
     void sleep(int milliseconds) override;
+    std::string machinePath(const std::string& path) override;
 
   private:
     std::optional<PrefixSearch> search_;

@@ -10,4 +10,8 @@ namespace torvexa::win32text {
 std::wstring wide(std::string_view ansi);
 std::string ansi(std::wstring_view wide);
 
+// A text of this machine that may hold letters outside the ANSI code page (a path).
+std::string utf8(std::wstring_view wide);
+std::wstring wideFromUtf8(std::string_view utf8);
+
 }  // namespace torvexa::win32text

@@ -228,6 +228,10 @@ std::wstring WindowsSystem::seenByGame(const std::string& path) const {
     return copy && exists(wide(*copy)) ? wide(*copy) : full;
 }
 
+std::string WindowsSystem::machinePath(const std::string& path) {
+    return win32text::utf8(seenByGame(path));
+}
+
 std::string WindowsSystem::readFile(const std::string& path) {
     Handle file(calls_->createFile(seenByGame(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr),

@@ -31,6 +31,7 @@ class WindowsSystem : public System {
     void deleteFile(const std::string& path) noexcept override;
     void copyFile(const std::string& from, const std::string& to) override;
     void sleep(int milliseconds) override;
+    std::string machinePath(const std::string& path) override;
 
   private:
     // The file the game reads under this name.
