@@ -74,7 +74,13 @@ void PosixSystem::copyFile(const std::string& from, const std::string& to) {
     writeFileAtomically(toPosixPath(to), readWholeFile(toPosixPath(from)));
 }
 
-std::string PosixSystem::machinePath(const std::string& path) { return toPosixPath(path).string(); }
+std::string PosixSystem::machinePath(const std::string& path) {
+    // Through the drive's link into the prefix's own folder, as a file manager shows it.
+    const std::filesystem::path mapped = toPosixPath(path);
+    std::error_code failed;
+    const std::filesystem::path resolved = std::filesystem::weakly_canonical(mapped, failed);
+    return (failed ? mapped : resolved).string();
+}
 
 void PosixSystem::sleep(int milliseconds) {
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
