@@ -94,7 +94,11 @@ class Mirror : public ControlVisitor {
         children(group);
     }
     void visit(Label& label) override {
-        if (auto* w = common(label))
+        auto* w = common<LabelBox>(label);
+        if (!w) return;
+        if (label.look().path)
+            same(label, "path", w->path(), label.caption());
+        else
             same(label, "caption", text(w->label()), expect::boxCaption(label.caption()));
     }
     void visit(Shape& shape) override { common(shape); }
@@ -235,6 +239,7 @@ class ViewMirrorsModel : public ::testing::Test {
     ~ViewMirrorsModel() override { view.reset(); }
 
     TForm1& f() { return s.form1(); }
+    Fl_Widget* widget(const Control& control) { return view->widgetOf(control); }
     // A person's action, then a look at every window.
     void step(const std::string& name, const std::function<void()>& action) {
         s.user(action);
@@ -267,6 +272,63 @@ TEST_F(ViewMirrorsModel, LoadingAndEditingByHand) {
     step("select row 20 by comment", [&] { f().ListBox4.select(20); });
     for (SpeedButton* page : {&f().SpeedButton4, &f().SpeedButton5, &f().SpeedButton6})
         step("show page " + page->name(), [page] { page->click(); });
+}
+
+TEST_F(ViewMirrorsModel, TheManualPagesListsMoveTogetherByBarWheelAndKeys) {
+    step("load the sample", [&] { f().Laden1.click(); });
+    step("show the manual page", [&] { f().SpeedButton9.click(); });
+    const auto browser = [&](ListBox& list) { return dynamic_cast<RowBrowser*>(widget(list)); };
+    const auto shownTops = [&] {
+        return std::vector<int>{browser(f().ListBox5)->firstShownRow(),
+                                browser(f().ListBox1)->firstShownRow(),
+                                browser(f().ListBox4)->firstShownRow()};
+    };
+    int row = 10;
+    for (ListBox* list : {&f().ListBox4, &f().ListBox1, &f().ListBox5}) {
+        RowBrowser& b = *browser(*list);
+        b.scrollbar.value(row * ListBox::kRowHeight + 5);  // a drag ends between two rows
+        b.scrollbar.do_callback();
+        check("drag the bar of " + list->name());
+        EXPECT_EQ(shownTops(), std::vector<int>(3, row)) << list->name();
+        const int before = b.firstShownRow();
+        Fl::e_dy = 1;
+        static_cast<Fl_Widget&>(b).handle(FL_MOUSEWHEEL);
+        check("turn the wheel over " + list->name());
+        EXPECT_GT(b.firstShownRow(), before) << list->name();
+        EXPECT_EQ(shownTops(), std::vector<int>(3, b.firstShownRow())) << list->name();
+        row += 20;
+    }
+    RowBrowser& comments = *browser(f().ListBox4);
+    step("select row 3 by comment", [&] { f().ListBox4.select(3); });
+    Fl::e_keysym = FL_Down;
+    for (int i = 0; i < 15; ++i)
+        static_cast<Fl_Widget&>(comments).handle(FL_KEYBOARD);
+    check("Down 15 times in the comments");
+    EXPECT_EQ(f().ListBox1.itemIndex(), 18);
+    EXPECT_EQ(shownTops(), std::vector<int>(3, comments.firstShownRow()));
+}
+
+TEST_F(ViewMirrorsModel, AFieldShowsWhatItHoldsAfterRefusedTypingAndWhenLeft) {
+    step("load the sample", [&] { f().Laden1.click(); });
+    step("show Allgemein", [&] { f().SpeedButton4.click(); });
+    if (!f().CheckBox20.checked()) step("tick CheckBox20", [&] { f().CheckBox20.click(); });
+    ASSERT_TRUE(f().Edit3.enabled());
+    const std::string held = f().Edit3.text();
+    auto& number = dynamic_cast<Fl_Input&>(*widget(f().Edit3));
+    number.value((held + "a").c_str());
+    number.do_callback();
+    check("type a letter into Edit3");
+    EXPECT_EQ(number.value(), held);
+    step("show Grafikqualitaet", [&] { f().SpeedButton5.click(); });
+    auto& resolution = dynamic_cast<EditableCombo&>(*widget(f().aufloesung));
+    const std::string before = f().aufloesung.text();
+    resolution.input().value("big");
+    resolution.input().do_callback();
+    check("type big into the resolution");
+    EXPECT_EQ(f().aufloesung.text(), "big");
+    resolution.input().handle(FL_UNFOCUS);
+    check("leave the resolution");
+    EXPECT_EQ(resolution.input().value(), before);
 }
 
 TEST_F(ViewMirrorsModel, TextsWithMarkupCharactersShowLiterally) {

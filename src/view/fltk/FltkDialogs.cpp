@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ui/ViewRules.h"
+#include "view/fltk/Modal.h"
 #include "view/fltk/OpenDialog.h"
 #include "view/fltk/Text.h"
 #include "view/fltk/Widgets.h"
@@ -32,13 +33,6 @@ void placeCentred(Fl_Window& window) {
     int sh = 0;
     Fl::screen_work_area(sx, sy, sw, sh);
     window.position(sx + (sw - window.w()) / 2, sy + (sh - window.h()) / 2);
-}
-
-void runModal(Fl_Window& window) {
-    window.set_modal();
-    window.show();
-    while (window.shown())
-        Fl::wait();
 }
 
 }  // namespace

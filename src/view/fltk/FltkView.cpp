@@ -17,6 +17,7 @@
 #include <algorithm>
 
 #include "ui/ViewRules.h"
+#include "view/fltk/Modal.h"
 #include "view/fltk/Text.h"
 #include "view/fltk/Widgets.h"
 #include "view/fltk/WindowHints.h"
@@ -192,6 +193,11 @@ void FltkView::Builder::visit(Label& label) {
     if (label.look().fixedSize) align |= FL_ALIGN_CLIP;
     box->align(align);
     view_.follow(label, [box, &label](const Change&) {
+        if (label.look().path) {
+            box->path(label.caption());
+            applyState(*box, label);
+            return;
+        }
         box->copy_label(boxCaptionText(label.caption()).c_str());
         fl_font(box->labelfont(), box->labelsize());
         int textWidth = 0;
@@ -293,6 +299,8 @@ void FltkView::Builder::editableCombo(ComboBox& combo) {
                  [&combo, widget] { combo.type(typedText(widget->input().value())); });
     // Picking the item already shown is a pick too.
     view_.onUser(*widget, [&combo, widget] { combo.pick(widget->picked()); });
+    widget->whenLeft([](void* data) { (*static_cast<std::function<void()>*>(data))(); },
+                     &view_.userAction([&combo] { combo.leave(); }));
     view_.follow(combo, [widget, &combo](const Change&) {
         widget->items(combo.items(), itemText);
         const std::string shown = displayText(combo.text());
@@ -344,6 +352,9 @@ void FltkView::Builder::visit(ListBox& list) {
         const int row = browser->value() - 1;
         choose(list, top, row);
     });
+    browser->whenScrolled(
+        [](void* data) { (*static_cast<std::function<void()>*>(data))(); },
+        &view_.userAction([&list, browser] { list.scrollTo(browser->firstShownRow()); }));
     view_.follow(list, [browser, &list](const Change& change) {
         showList(list, change, *browser);
         applyState(*browser, list);
@@ -404,6 +415,7 @@ void initialiseToolkit() {
     FL_NORMAL_SIZE = 11;
     Fl::scheme("none");
     Fl::visible_focus(1);
+    Fl::event_dispatch(routeToModal);
 }
 
 FltkView::FltkView(Program& program) : program_(program) {

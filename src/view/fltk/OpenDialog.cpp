@@ -1,5 +1,7 @@
 #include "view/fltk/OpenDialog.h"
 
+#include "view/fltk/Modal.h"
+
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
@@ -121,9 +123,7 @@ std::optional<std::string> runOpenDialog(const std::string& filter,
                                          const std::filesystem::path& folder) {
     OpenWindow window(openDialogWordsOfThisDesktop(), parseFilter(filter),
                       folder.empty() ? fs::current_path() : folder);
-    window.show();
-    while (window.shown())
-        Fl::wait();
+    runModal(window);
     return window.chosen;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ui/PathLines.h"
 #include "view/fltk/Text.h"
 
 #include <FL/Fl.H>
@@ -14,8 +15,27 @@ LabelBox::LabelBox(int x, int y, int w, int h, bool underline)
     box(FL_NO_BOX);
 }
 
+void LabelBox::path(std::string utf8) {
+    path_ = std::move(utf8);
+    label(nullptr);
+    redraw();
+}
+
 void LabelBox::draw() {
     draw_box();
+    if (!path_.empty()) {
+        fl_font(labelfont(), labelsize());
+        std::string lines;
+        for (const std::string& line : pathLines(path_, w(), [](std::string_view text) {
+                 return static_cast<int>(fl_width(text.data(), static_cast<int>(text.size())));
+             }))
+            lines += line + "\n";
+        fl_color(active_r() ? labelcolor() : fl_inactive(labelcolor()));
+        // Drawn as it stands: no symbols, no access keys.
+        fl_draw(lines.c_str(), x(), y(), w(), h(), FL_ALIGN_LEFT | FL_ALIGN_TOP | FL_ALIGN_CLIP,
+                nullptr, 0);
+        return;
+    }
     draw_label(x(), y(), w(), h(), align());
     if (!underline_ || !label()) return;
     fl_font(labelfont(), labelsize());
@@ -251,6 +271,12 @@ void EditableCombo::items(const std::vector<std::string>& items, MenuTable::Conv
 void EditableCombo::textsize(int size) { input_.textsize(size); }
 
 int EditableCombo::Field::handle(int event) {
+    auto* combo = static_cast<EditableCombo*>(parent());
+    if (event == FL_UNFOCUS && combo->left_) {
+        const int handled = Fl_Input::handle(event);
+        combo->left_(combo->leftData_);
+        return handled;
+    }
     const int key = Fl::event_key();
     if (event == FL_KEYBOARD && (key == FL_Down || key == FL_F + 4)) {
         static_cast<EditableCombo*>(parent())->openList();
@@ -299,6 +325,24 @@ RowBrowser::RowBrowser(int x, int y, int w, int h, int rowHeight)
     type(FL_HOLD_BROWSER);
     has_scrollbar(Fl_Browser_::VERTICAL_ALWAYS);
     when(FL_WHEN_CHANGED);
+    scrollbar.callback(scrollBarMoved);
+}
+
+int RowBrowser::lastTopRow() const {
+    const int wholeRows = (h() - Fl::box_dh(box())) / rowHeight_;
+    return std::max(0, size() - wholeRows);
+}
+
+// FLTK's own scroll bar callback moves the list by pixels; here it moves to the nearest whole
+// row (the last one at the bar's end), so that lists side by side stay in step, and tells.
+void RowBrowser::scrollBarMoved(Fl_Widget* bar, void*) {
+    auto* self = static_cast<RowBrowser*>(bar->parent());
+    const auto* scrollBar = static_cast<const Fl_Scrollbar*>(bar);
+    const int pixels = static_cast<int>(scrollBar->value());
+    int top = (pixels + self->rowHeight_ / 2) / self->rowHeight_;
+    if (pixels >= static_cast<int>(scrollBar->maximum())) top = self->lastTopRow();
+    self->showFromRow(std::clamp(top, 0, self->lastTopRow()));
+    if (self->scrolled_) self->scrolled_(self->scrolledData_);
 }
 
 void RowBrowser::replaceAll(const Rows& rows) {
@@ -335,9 +379,8 @@ void RowBrowser::showFromRow(int top) { position(top * rowHeight_); }
 int RowBrowser::firstShownRow() const { return position() / rowHeight_; }
 
 void RowBrowser::draw() {
-    // The scroll bar would take the list past its last row.
-    const int last = std::max(0, full_height() - (h() - Fl::box_dh(box())));
-    if (position() > last) position(last);
+    // Never past the last row; the top is a whole row, as in the lists beside it.
+    if (position() > lastTopRow() * rowHeight_) position(lastTopRow() * rowHeight_);
     Fl_Browser_::draw();
     // The focus shows on the list itself, also while no row is chosen.
     const int bar = scrollbar_size() ? scrollbar_size() : Fl::scrollbar_size();

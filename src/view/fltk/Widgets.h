@@ -27,12 +27,17 @@ namespace torvexa::fltk {
 class LabelBox : public Fl_Box {
   public:
     LabelBox(int x, int y, int w, int h, bool underline);
+    // Shows a path of this machine instead of a caption: as it stands, on as many lines as it
+    // needs, broken after its separators.
+    void path(std::string utf8);
+    const std::string& path() const { return path_; }
 
   protected:
     void draw() override;
 
   private:
     bool underline_;
+    std::string path_;
 };
 
 // A window whose menu bar opens from the keyboard, as menus do on the desktops: with F10, or
@@ -133,6 +138,11 @@ class EditableCombo : public Fl_Group {
 
   public:
     EditableCombo(int x, int y, int w, int h);
+    // Calls `left` when the text field loses the keyboard's focus.
+    void whenLeft(void (*left)(void*), void* data) {
+        left_ = left;
+        leftData_ = data;
+    }
     void items(const std::vector<std::string>& items, MenuTable::Convert convert);
     const Fl_Menu_Item* menu() const { return table_.menu(); }
     void textsize(int size);
@@ -147,6 +157,8 @@ class EditableCombo : public Fl_Group {
     Fl_Button arrow_;
     MenuTable table_;
     int picked_ = -1;
+    void (*left_)(void*) = nullptr;
+    void* leftData_ = nullptr;
 };
 
 // A horizontal slider with tick marks below it.
@@ -166,6 +178,12 @@ class TickSlider : public Fl_Slider {
 class RowBrowser : public Fl_Browser_ {
   public:
     RowBrowser(int x, int y, int w, int h, int rowHeight);
+    // Calls `scrolled` when a person scrolls the rows (scroll bar or wheel); the list is then
+    // at a whole row, firstShownRow().
+    void whenScrolled(void (*scrolled)(void*), void* data) {
+        scrolled_ = scrolled;
+        scrolledData_ = data;
+    }
 
     int size() const { return static_cast<int>(rows_.size()); }
     // Rows are numbered from 1, as in FLTK's browsers.
@@ -208,8 +226,14 @@ class RowBrowser : public Fl_Browser_ {
         return reinterpret_cast<void*>(static_cast<std::intptr_t>(row));
     }
     static int rowOf(void* item) { return static_cast<int>(reinterpret_cast<std::intptr_t>(item)); }
+    static void scrollBarMoved(Fl_Widget* bar, void*);
+    // The last row that can be the first shown: the rows end at the list's foot, every row
+    // whole, as in the lists beside it.
+    int lastTopRow() const;
 
     std::vector<std::string> rows_;
+    void (*scrolled_)(void*) = nullptr;
+    void* scrolledData_ = nullptr;
     int rowHeight_;
     int selected_ = 0;
     Fl_Font font_ = FL_HELVETICA;
