@@ -86,8 +86,7 @@ void FltkDialogs::showMessage(MessageIcon icon, std::string_view title, std::str
     window.end();
     window.callback([](Fl_Widget* w, void*) { w->hide(); });  // Esc and the close button: like OK
     placeCentred(window);
-    Fl::focus(&ok);
-    runModal(window);
+    runModal(window, &ok);
 }
 
 std::optional<std::string> FltkDialogs::chooseFile(const FileDialogSettings& settings) {

@@ -49,11 +49,12 @@ int routeToModal(int event, Fl_Window* window) {
     return Fl::handle_(event, window);
 }
 
-void runModal(Fl_Window& window) {
+void runModal(Fl_Window& window, Fl_Widget* first) {
     Fl_Widget* focused = Fl::focus();
     Fl_Window* owner = focused ? focused->top_window() : Fl::first_window();
     window.set_modal();
     window.show();
+    if (first) first->take_focus();
     giveKeyboardTo(window);
     while (window.shown())
         Fl::wait();

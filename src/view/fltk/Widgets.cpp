@@ -100,8 +100,9 @@ int FlatButton::handle(int event) {
             }
             break;
         case FL_FOCUS:
-            // The mark shows a focus the keyboard brought, not one a click left behind.
-            keyboardFocus_ = Fl::event() != FL_PUSH;
+            // The mark shows a focus the keyboard brought (or gave back), not one a click on
+            // this button left behind.
+            keyboardFocus_ = Fl::event() != FL_PUSH || !Fl::event_inside(this);
             redraw();
             return active_r() && visible_r() ? 1 : 0;
         case FL_UNFOCUS:
