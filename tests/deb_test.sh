@@ -14,6 +14,12 @@ findings=$(lintian --fail-on error,warning "$deb" 2>"$TMPDIR/lintian.err") ||
     fail "lintian: $findings $(cat "$TMPDIR/lintian.err")"
 [ -z "$findings" ] || fail "lintian: $findings"
 
+# The description as the project writes it: no list separator joined into it.
+expected=$(sed -n '/^string(CONCAT CPACK_PACKAGE_DESCRIPTION/,/)$/p' "$(dirname "$0")/../CMakeLists.txt" |
+    sed -n 's/^ *"\(.*\)\\n"$/\1/p; s/^ *"\(.*\)")$/\1/p')
+described=$(dpkg-deb -f "$deb" Description | tail -n +2 | sed 's/^ //')
+[ "$described" = "$expected" ] || fail "the package describes itself as: $described"
+
 apt-get install --simulate -qq "$deb" >/dev/null 2>&1 ||
     fail "its dependencies do not resolve: $(apt-get install --simulate "$deb" 2>&1 | tail -n3)"
 

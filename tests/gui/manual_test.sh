@@ -27,7 +27,8 @@ geometry "$WIN"
 xdotool mousemove $((GX + PAGE_X + 114 - 10)) $((GY + MENU + 169 - 2 - 16 - 2))
 for _ in $(seq 25); do xdotool click 1; done
 sleep 0.2
-click_in "$WIN" $((PAGE_X + 75)) $((MENU + 169 - 2 - 14 / 2 - 3))
+# The list stops with its last row whole, the rows as in the lists beside it: row 11 of 11.
+click_in "$WIN" $((PAGE_X + 75)) $((MENU + 2 + 14 * 10 + 7))
 screenshot "$WIN" manual-last-row
 
 click_in "$WIN" $((PAGE_X + 104 + 40)) $((MENU + 169 + 64 + 10))  # edit1

@@ -36,7 +36,8 @@ bool isClick(int event) {
 
 int routeToModal(int event, Fl_Window* window) {
     Fl_Window* modal = Fl::modal();
-    if (!modal || !window || window == modal) return Fl::handle_(event, window);
+    // An open menu is modal too, and holds every event itself (a grab) until it closes.
+    if (!modal || !window || window == modal || Fl::grab()) return Fl::handle_(event, window);
     if (isClick(event)) return 1;
     if (event == FL_FOCUS) {  // the desktop gave the keyboard to a window behind the box
         giveKeyboardTo(*modal);

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "platform/win32/WideText.h"
+#include "ui/PathLines.h"
 #include "view/win32/DropDownPicks.h"
 #include "view/win32/ViewState.h"
 
@@ -12,6 +13,32 @@ namespace torvexa::win32 {
 namespace {
 
 using win32text::wide;
+
+// A person scrolled a list (bar, wheel or keys): its top row goes to the model, whose other
+// lists follow it. A list box sends no notice of scrolling, so its messages are watched.
+LRESULT CALLBACK scrolledList(HWND window, UINT message, WPARAM w, LPARAM l, UINT_PTR,
+                              DWORD_PTR data) {
+    const LRESULT result = DefSubclassProc(window, message, w, l);
+    if (message == WM_VSCROLL || message == WM_MOUSEWHEEL || message == WM_KEYDOWN) {
+        const Binding& binding = *reinterpret_cast<const Binding*>(data);
+        auto& list = static_cast<ListBox&>(*binding.control);
+        const int top = static_cast<int>(SendMessageW(window, LB_GETTOPINDEX, 0, 0));
+        if (top != list.topIndex()) binding.view->perform([&list, top] { list.scrollTo(top); });
+    }
+    return result;
+}
+
+// A path of this machine on as many lines as the label's width needs.
+std::wstring pathText(HWND window, HFONT font, const std::string& utf8, int width) {
+    std::wstring text;
+    for (const std::string& line : pathLines(utf8, width, [window, font](std::string_view part) {
+             return textWidth(window, font, win32text::wideFromUtf8(part));
+         })) {
+        if (!text.empty()) text += L"\r\n";
+        text += win32text::wideFromUtf8(line);
+    }
+    return text;
+}
 
 constexpr int kDropDownList = 200;  // how far a drop-down's list reaches below it
 constexpr int kThumbLength = 14;    // a slider's thumb, at 96 dpi
@@ -199,6 +226,13 @@ void Builder::visit(Label& label) {
              "SetWindowSubclass");
     GdiObjects& gdi = view_.gdi;
     view_.following.follow(label, [window, &label, &gdi](const Change&) {
+        if (label.look().path) {
+            const std::wstring lines = pathText(window, gdi.font(label.font()), label.caption(),
+                                                gdi.scale(label.bounds().width));
+            SetWindowTextW(window, lines.c_str());
+            applyState(window, label);
+            return;
+        }
         const std::wstring text = wide(label.caption());
         SetWindowTextW(window, text.c_str());
         const int width = shownWidth(label, textWidth(window, gdi.font(label.font()), text));
@@ -356,6 +390,10 @@ void Builder::visit(ComboBox& combo) {
             view->perform([&combo, typed] { combo.type(typed); });
             return;
         }
+        if (code == CBN_KILLFOCUS) {
+            view->perform([&combo] { combo.leave(); });
+            return;
+        }
         const auto notice = noticeOf(code);
         if (!notice) return;
         const int selection = static_cast<int>(SendMessageW(window, CB_GETCURSEL, 0, 0));
@@ -399,6 +437,8 @@ void Builder::visit(ListBox& list) {
               list.look().frame == Frame::Flat ? 0 : WS_EX_CLIENTEDGE);
     SendMessageW(window, LB_SETITEMHEIGHT, 0, view_.gdi.scale(ListBox::kRowHeight));
     Binding& binding = bind(window, list);
+    made(SetWindowSubclass(window, scrolledList, 0, reinterpret_cast<DWORD_PTR>(&binding)),
+         "SetWindowSubclass");
     binding.command = [view = &view_, window, &list](int code) {
         if (code != LBN_SELCHANGE) return;
         const int top = static_cast<int>(SendMessageW(window, LB_GETTOPINDEX, 0, 0));

@@ -23,11 +23,36 @@ std::wstring filterList(const std::string& filter) {
     return list;
 }
 
+// The window a box belongs to: the active one, else the first of the program's windows on
+// view, so that Windows disables it while the box is up, whoever has the focus.
+HWND ownerWindow() {
+    if (HWND active = GetActiveWindow()) return active;
+    HWND found = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM data) -> BOOL {
+            if (!IsWindowVisible(window)) return TRUE;
+            *reinterpret_cast<HWND*>(data) = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// The "lang" folder beside torvexa.exe, where the translation files are shipped.
+std::wstring shippedLanguages() {
+    std::wstring exe(MAX_PATH * 4, L'\0');
+    const DWORD length = GetModuleFileNameW(nullptr, exe.data(), static_cast<DWORD>(exe.size()));
+    exe.resize(length);
+    const std::size_t folder = exe.find_last_of(L'\\');
+    return folder == std::wstring::npos ? std::wstring() : exe.substr(0, folder) + L"\\lang";
+}
+
 }  // namespace
 
 void Win32Dialogs::showMessage(MessageIcon icon, std::string_view title, std::string_view text) {
     const std::string lines = messageText(text, "\r\n");  // MessageBox breaks at CR LF
-    MessageBoxW(GetActiveWindow(), wide(lines).c_str(), wide(title).c_str(),
+    MessageBoxW(ownerWindow(), wide(lines).c_str(), wide(title).c_str(),
                 MB_OK | (icon == MessageIcon::Error ? MB_ICONERROR : MB_ICONINFORMATION));
 }
 
@@ -36,12 +61,14 @@ std::optional<std::string> Win32Dialogs::chooseFile(const FileDialogSettings& se
     std::wstring file(MAX_PATH * 4, L'\0');
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = GetActiveWindow();
+    dialog.hwndOwner = ownerWindow();
     dialog.lpstrFilter = filter.c_str();
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = file.data();
     dialog.nMaxFile = static_cast<DWORD>(file.size());
-    dialog.lpstrTitle = L"\u00D6ffnen";
+    // No title of its own: Windows names it in the desktop's language.
+    const std::wstring languages = shippedLanguages();
+    dialog.lpstrInitialDir = languages.empty() ? nullptr : languages.c_str();
     // No must-exist flag: a typed name that does not exist is returned, and reported as missing.
     dialog.Flags = OFN_HIDEREADONLY | OFN_EXPLORER | OFN_NOCHANGEDIR;
     if (!GetOpenFileNameW(&dialog)) return std::nullopt;
