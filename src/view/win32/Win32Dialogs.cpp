@@ -25,17 +25,16 @@ std::wstring filterList(const std::string& filter) {
 
 // The window a box belongs to: the active one, else the first of the program's windows on
 // view, so that Windows disables it while the box is up, whoever has the focus.
+BOOL CALLBACK firstVisible(HWND window, LPARAM found) {
+    if (!IsWindowVisible(window)) return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
 HWND ownerWindow() {
     if (HWND active = GetActiveWindow()) return active;
     HWND found = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM data) -> BOOL {
-            if (!IsWindowVisible(window)) return TRUE;
-            *reinterpret_cast<HWND*>(data) = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumThreadWindows(GetCurrentThreadId(), firstVisible, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
