@@ -14,27 +14,24 @@ std::wstring wide(std::string_view ansi) {
     return out;
 }
 
-std::string ansi(std::wstring_view wide) {
+namespace {
+
+std::string narrow(std::wstring_view wide, UINT codePage) {
     if (wide.empty()) return {};
     const int size = static_cast<int>(wide.size());
-    std::string out(static_cast<std::size_t>(WideCharToMultiByte(CP_ACP, 0, wide.data(), size,
+    std::string out(static_cast<std::size_t>(WideCharToMultiByte(codePage, 0, wide.data(), size,
                                                                  nullptr, 0, nullptr, nullptr)),
                     '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), size, out.data(), static_cast<int>(out.size()),
+    WideCharToMultiByte(codePage, 0, wide.data(), size, out.data(), static_cast<int>(out.size()),
                         nullptr, nullptr);
     return out;
 }
 
-std::string utf8(std::wstring_view wide) {
-    if (wide.empty()) return {};
-    const int size = static_cast<int>(wide.size());
-    std::string out(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, wide.data(), size,
-                                                                 nullptr, 0, nullptr, nullptr)),
-                    '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, out.data(), static_cast<int>(out.size()),
-                        nullptr, nullptr);
-    return out;
-}
+}  // namespace
+
+std::string ansi(std::wstring_view wide) { return narrow(wide, CP_ACP); }
+
+std::string utf8(std::wstring_view wide) { return narrow(wide, CP_UTF8); }
 
 std::wstring wideFromUtf8(std::string_view utf8) {
     if (utf8.empty()) return {};
