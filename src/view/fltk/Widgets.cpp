@@ -329,19 +329,18 @@ RowBrowser::RowBrowser(int x, int y, int w, int h, int rowHeight)
     scrollbar.callback(scrollBarMoved);
 }
 
-int RowBrowser::lastTopRow() const {
-    const int wholeRows = (h() - Fl::box_dh(box())) / rowHeight_;
-    return std::max(0, size() - wholeRows);
-}
+int RowBrowser::innerHeight() const { return h() - Fl::box_dh(box()); }
+
+int RowBrowser::lastTopRow() const { return std::max(0, size() - innerHeight() / rowHeight_); }
 
 // FLTK's own scroll bar callback moves the list by pixels; here it moves to the nearest whole
 // row (the last one at the bar's end), so that lists side by side stay in step, and tells.
+// The end is reckoned from the rows: the bar learns its range only when the list is drawn.
 void RowBrowser::scrollBarMoved(Fl_Widget* bar, void*) {
     auto* self = static_cast<RowBrowser*>(bar->parent());
-    const auto* scrollBar = static_cast<const Fl_Scrollbar*>(bar);
-    const int pixels = static_cast<int>(scrollBar->value());
+    const int pixels = static_cast<int>(static_cast<const Fl_Scrollbar*>(bar)->value());
     int top = (pixels + self->rowHeight_ / 2) / self->rowHeight_;
-    if (pixels >= static_cast<int>(scrollBar->maximum())) top = self->lastTopRow();
+    if (pixels >= self->size() * self->rowHeight_ - self->innerHeight()) top = self->lastTopRow();
     self->showFromRow(std::clamp(top, 0, self->lastTopRow()));
     if (self->scrolled_) self->scrolled_(self->scrolledData_);
 }

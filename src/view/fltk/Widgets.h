@@ -203,6 +203,9 @@ class RowBrowser : public Fl_Browser_ {
     // Scrolls so that row `top` (0-based) is the first one shown.
     void showFromRow(int top);
     int firstShownRow() const;
+    // The last row that can be the first shown: the rows end at the list's foot, every row
+    // whole, as in the lists beside it.
+    int lastTopRow() const;
 
   protected:
     void draw() override;
@@ -227,9 +230,7 @@ class RowBrowser : public Fl_Browser_ {
     }
     static int rowOf(void* item) { return static_cast<int>(reinterpret_cast<std::intptr_t>(item)); }
     static void scrollBarMoved(Fl_Widget* bar, void*);
-    // The last row that can be the first shown: the rows end at the list's foot, every row
-    // whole, as in the lists beside it.
-    int lastTopRow() const;
+    int innerHeight() const;
 
     std::vector<std::string> rows_;
     void (*scrolled_)(void*) = nullptr;

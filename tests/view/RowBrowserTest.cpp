@@ -1,0 +1,44 @@
+// The manual page's lists, as a person scrolls them before the screen has drawn them once.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "view/fltk/Widgets.h"
+
+namespace torvexa::fltk {
+namespace {
+
+constexpr int kRow = 12;
+
+struct UndrawnList : ::testing::Test {
+    UndrawnList() {
+        list.box(FL_DOWN_BOX);
+        std::vector<std::string> rows;
+        for (int i = 0; i < 170; ++i)
+            rows.push_back("row " + std::to_string(i));
+        list.replaceAll(VectorRows(rows));
+    }
+    void dragBarTo(int pixels) {
+        list.scrollbar.value(pixels);
+        list.scrollbar.do_callback();
+    }
+    // 100 pixels of inner height: 8 whole rows, so 162 is the last top row.
+    RowBrowser list{0, 0, 200, 100 + Fl::box_dh(FL_DOWN_BOX), kRow};
+};
+
+TEST_F(UndrawnList, ABarDraggedBetweenTwoRowsStopsAtTheNearerOne) {
+    dragBarTo(10 * kRow + 5);
+    EXPECT_EQ(list.firstShownRow(), 10);
+    dragBarTo(10 * kRow + 7);
+    EXPECT_EQ(list.firstShownRow(), 11);
+}
+
+TEST_F(UndrawnList, TheBarsEndShowsTheLastRowWhole) {
+    dragBarTo(170 * kRow - 100);
+    EXPECT_EQ(list.firstShownRow(), list.lastTopRow());
+    EXPECT_EQ(list.lastTopRow(), 162);
+}
+
+}  // namespace
+}  // namespace torvexa::fltk
