@@ -11,9 +11,13 @@
 // after windows.h, which it needs
 #include <commctrl.h>
 
+#include <future>
 #include <sstream>
+#include <thread>
 
+#include "platform/win32/WideText.h"
 #include "support/Scenario.h"
+#include "view/win32/Win32Dialogs.h"
 #include "view/win32/Win32View.h"
 
 namespace torvexa {
@@ -84,7 +88,16 @@ class Mirror : public ControlVisitor {
         common(group);
         children(group);
     }
-    void visit(Label& label) override { captioned(label); }
+    void visit(Label& label) override {
+        if (!label.look().path) return captioned(label);
+        // A path is broken into lines where the label needs it; the lines join to the path.
+        if (HWND window = common(label)) {
+            std::wstring joined = textOf(window);
+            std::erase(joined, L'\r');
+            std::erase(joined, L'\n');
+            same(label, "path", joined, win32text::wideFromUtf8(label.caption()));
+        }
+    }
     void visit(Shape& shape) override { common(shape); }
     void visit(CheckBox& box) override { marked(box, box.checked()); }
     void visit(RadioButton& radio) override { marked(radio, radio.checked()); }
@@ -470,6 +483,136 @@ TEST_F(Win32ViewMirrorsModel, EveryTaskByKeyboard) {
     keys("Enter applies", {VK_RETURN});
     EXPECT_FALSE(presets.visible());
     EXPECT_EQ(f().document().value(25), "1");  // preset 2's line 25
+}
+
+TEST_F(Win32ViewMirrorsModel, TheManualPagesListsMoveTogetherByBarWheelAndKeys) {
+    step("load", [&] { menuChoice(0, 0); });
+    step("show the manual page", [&] { clickFlat(f().SpeedButton9); });
+    const auto tops = [&] {
+        std::vector<int> shown;
+        for (const ListBox* list : {&f().ListBox5, &f().ListBox1, &f().ListBox4})
+            shown.push_back(static_cast<int>(SendMessageW(hwnd(*list), LB_GETTOPINDEX, 0, 0)));
+        return shown;
+    };
+    step("ten rows down by the comments' bar", [&] {
+        for (int i = 0; i < 10; ++i)
+            SendMessageW(hwnd(f().ListBox4), WM_VSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), 0);
+    });
+    EXPECT_EQ(tops(), std::vector<int>(3, 10));
+    step("the wheel over the numbers", [&] {
+        RECT r{};
+        GetWindowRect(hwnd(f().ListBox5), &r);
+        SendMessageW(hwnd(f().ListBox5), WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA),
+                     MAKELPARAM(r.left + 4, r.top + 4));
+    });
+    EXPECT_GT(tops()[0], 10);
+    EXPECT_EQ(tops(), std::vector<int>(3, tops()[0]));
+    const int wheeled = tops()[1];
+    step("a row of the values chosen, then Page Down twice", [&] {
+        RECT row{};
+        SendMessageW(hwnd(f().ListBox1), LB_GETITEMRECT, static_cast<WPARAM>(wheeled + 1),
+                     reinterpret_cast<LPARAM>(&row));
+        mouseClick(hwnd(f().ListBox1), row.left + 2, row.top + 2);
+        key(hwnd(f().ListBox1), VK_NEXT);
+        key(hwnd(f().ListBox1), VK_NEXT);
+    });
+    EXPECT_GT(tops()[1], wheeled);
+    EXPECT_EQ(tops(), std::vector<int>(3, tops()[1]));
+}
+
+TEST_F(Win32ViewMirrorsModel, TypingThatTheFileCannotTakeIsNotWritten) {
+    step("load", [&] { menuChoice(0, 0); });
+    step("show Allgemein", [&] { clickFlat(f().SpeedButton4); });
+    if (!f().CheckBox20.checked()) step("tick CheckBox20", [&] { click(f().CheckBox20); });
+    const std::string before = f().document().serialize();
+    const std::string number = f().document().value(27);
+    step("a letter after the number", [&] {
+        SendMessageW(hwnd(f().Edit3), EM_SETSEL, 0, -1);
+        SendMessageW(hwnd(f().Edit3), EM_SETSEL, static_cast<WPARAM>(-1), -1);
+        typeText(hwnd(f().Edit3), L"a");
+    });
+    EXPECT_EQ(f().Edit3.text(), number);
+    step("show Grafikqualitaet", [&] { clickFlat(f().SpeedButton5); });
+    const std::string resolution = f().aufloesung.text();
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    GetComboBoxInfo(hwnd(f().aufloesung), &info);
+    step("type big into the resolution", [&] {
+        SetFocus(info.hwndItem);
+        SendMessageW(info.hwndItem, EM_SETSEL, 0, -1);
+        typeText(info.hwndItem, L"big");
+    });
+    step("leave it", [&] { SetFocus(hwnd(f().ComboBox2)); });
+    EXPECT_EQ(f().aufloesung.text(), resolution);
+    EXPECT_EQ(f().document().value(1) + "x" + f().document().value(2), resolution);
+    EXPECT_EQ(f().document().serialize(), before);
+}
+
+// While a box is up, the window it belongs to takes no input: Windows disables a box's owner.
+// The timer, run by the box's own message loop, looks and closes the box.
+HWND boxOwner = nullptr;
+bool ownerWasEnabled = true;
+BOOL CALLBACK closeTheBox(HWND window, LPARAM) {
+    wchar_t kind[16] = {};
+    GetClassNameW(window, kind, 16);
+    if (!IsWindowVisible(window) || std::wstring(kind) != L"#32770") return TRUE;
+    ownerWasEnabled = IsWindowEnabled(boxOwner) != 0;
+    PostMessageW(window, WM_COMMAND, IDOK, 0);
+    return FALSE;
+}
+void CALLBACK lookAtTheBox(HWND, UINT, UINT_PTR timer, DWORD) {
+    if (!EnumThreadWindows(GetCurrentThreadId(), closeTheBox, 0)) KillTimer(nullptr, timer);
+}
+
+// A window of another program, active on the desktop: this thread then has no active window.
+class OtherProgram {
+  public:
+    OtherProgram() {
+        std::promise<void> shown;
+        thread_ = std::thread([this, &shown] {
+            id_ = GetCurrentThreadId();
+            HWND window = CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                          0, 0, 200, 100, nullptr, nullptr, nullptr, nullptr);
+            SetForegroundWindow(window);
+            SetActiveWindow(window);
+            shown.set_value();
+            MSG message;
+            while (GetMessageW(&message, nullptr, 0, 0) > 0)
+                DispatchMessageW(&message);
+            DestroyWindow(window);
+        });
+        shown.get_future().wait();
+    }
+    ~OtherProgram() {
+        PostThreadMessageW(id_, WM_QUIT, 0, 0);
+        thread_.join();
+    }
+
+  private:
+    std::thread thread_;
+    DWORD id_ = 0;
+};
+
+TEST_F(Win32ViewMirrorsModel, AMessageBoxDisablesTheProgramsWindowUntilItCloses) {
+    boxOwner = hwnd(f());
+    const auto showABox = [] {
+        ownerWasEnabled = true;
+        SetTimer(nullptr, 0, 100, lookAtTheBox);
+        win32::Win32Dialogs().showMessage(MessageIcon::Error, "Fehler",
+                                          "Datei schreibgesch\xFCtzt");
+    };
+    SetActiveWindow(boxOwner);
+    showABox();
+    EXPECT_FALSE(ownerWasEnabled) << "with the program's window active";
+    EXPECT_TRUE(IsWindowEnabled(boxOwner));
+    {
+        OtherProgram other;
+        pump();
+        EXPECT_EQ(GetActiveWindow(), nullptr);
+        showABox();
+        EXPECT_FALSE(ownerWasEnabled) << "with another program's window active";
+    }
+    EXPECT_TRUE(IsWindowEnabled(boxOwner));
 }
 
 // How wide a text is drawn in a window's font, in the window's pixels; `prefix`: "&" marks an
