@@ -10,6 +10,7 @@
 
 #include "support/Scenario.h"
 #include "view/fltk/FltkView.h"
+#include "view/fltk/Toolkit.h"
 
 namespace torvexa::bench {
 namespace {

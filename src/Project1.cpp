@@ -16,6 +16,7 @@
 #include "platform/posix/PosixSystem.h"
 #include "view/fltk/FltkDialogs.h"
 #include "view/fltk/FltkView.h"
+#include "view/fltk/Toolkit.h"
 #endif
 
 #ifdef _WIN32

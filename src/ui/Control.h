@@ -37,7 +37,8 @@ enum class Frame { Borderless, Flat, FlatBevelled };
 class ControlVisitor;
 
 // What a control tells its observer after a change, so that a view updates only that: its
-// state (caption, flags, value, selection), all rows of a list, or one row.
+// state (caption, flags, value, selection), every row (a list's rows, a drop-down's items),
+// or one row of a list.
 struct Change {
     enum class What { State, Rows, Row };
     What what = What::State;

@@ -4,6 +4,7 @@
 
 #include "common/Integer.h"
 #include "ui/Form.h"
+#include "ui/RadioGroups.h"
 
 namespace torvexa {
 
@@ -55,11 +56,9 @@ void RadioButton::setChecked(bool checked) {
     if (checked_ == checked) return;
     checked_ = checked;
     notify();
-    if (!checked || !parent()) return;
-    for (Control* sibling : parent()->children()) {
-        if (auto* radio = dynamic_cast<RadioButton*>(sibling); radio && radio != this)
-            radio->setChecked(false);
-    }
+    if (!checked) return;
+    for (RadioButton* other : radioGroupOf(*this))
+        if (other != this) other->setChecked(false);
 }
 
 void RadioButton::click() {
@@ -156,7 +155,7 @@ void ComboBox::setItem(int k, std::string text) {
         itemIndex_ = -1;
         if (style_ == Style::Fixed) text_.clear();
     }
-    notify();
+    notify({.what = Change::What::Rows});  // the views rebuild their items only then
 }
 
 void ComboBox::pick(int i) {

@@ -4,7 +4,9 @@
 
 #include "ui/Controls.h"
 #include "ui/Form.h"
-#include "ui/ViewRules.h"
+#include "ui/Following.h"
+#include "ui/ListRules.h"
+#include "ui/TextRules.h"
 
 namespace torvexa {
 namespace {

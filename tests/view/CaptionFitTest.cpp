@@ -16,6 +16,7 @@
 #include "support/Scenario.h"
 #include "view/fltk/FltkView.h"
 #include "view/fltk/Text.h"
+#include "view/fltk/Toolkit.h"
 
 namespace torvexa {
 namespace {

@@ -6,6 +6,7 @@
 
 #include "view/fltk/FltkDialogs.h"
 #include "view/fltk/FltkView.h"
+#include "view/fltk/Toolkit.h"
 
 namespace torvexa::fltk {
 namespace {

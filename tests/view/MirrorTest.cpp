@@ -18,8 +18,12 @@
 #include <sstream>
 
 #include "support/Scenario.h"
+#include "view/fltk/EditableCombo.h"
+#include "view/fltk/FixedCombo.h"
 #include "view/fltk/FltkView.h"
-#include "view/fltk/Widgets.h"
+#include "view/fltk/LabelBox.h"
+#include "view/fltk/RowBrowser.h"
+#include "view/fltk/Toolkit.h"
 
 namespace torvexa {
 namespace {

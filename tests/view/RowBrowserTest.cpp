@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "view/fltk/Widgets.h"
+#include "view/fltk/RowBrowser.h"
 
 namespace torvexa::fltk {
 namespace {

@@ -10,11 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "ui/ViewRules.h"
+#include "ui/TextRules.h"
+#include "view/fltk/FlatButton.h"
+#include "view/fltk/LabelBox.h"
 #include "view/fltk/Modal.h"
 #include "view/fltk/OpenDialog.h"
 #include "view/fltk/Text.h"
-#include "view/fltk/Widgets.h"
 
 namespace torvexa::fltk {
 namespace {

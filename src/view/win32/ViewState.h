@@ -19,7 +19,10 @@
 #include <tuple>
 #include <vector>
 
-#include "ui/ViewRules.h"
+#include "ui/Following.h"
+#include "ui/ListRules.h"
+#include "ui/Palette.h"
+#include "ui/TextRules.h"
 
 namespace torvexa::win32 {
 

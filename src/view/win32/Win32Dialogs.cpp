@@ -5,7 +5,7 @@
 #include <commdlg.h>
 
 #include "platform/win32/WideText.h"
-#include "ui/ViewRules.h"
+#include "ui/TextRules.h"
 
 namespace torvexa::win32 {
 namespace {

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "ui/Controls.h"
+
+// How a list widget and its list follow each other, in every view.
+namespace torvexa {
+
+// A person chose row `row` in a list scrolled to `topRow`: the list scrolls first, so that
+// selecting scrolls no further, then the choice runs its handler.
+void choose(ListBox& list, int topRow, int row);
+
+// Brings a list widget up to date after `change`: every row or the one row that changed, then
+// the scroll position, then the selection (selecting last, so it scrolls no further). The
+// widget has replaceAll(rows), replaceRow(row, text), scrollTo(topRow) and select(row).
+template <typename ListWidget>
+void showList(const ListBox& list, const Change& change, ListWidget& widget) {
+    const Rows& rows = list.items();
+    if (change.what == Change::What::Rows)
+        widget.replaceAll(rows);
+    else if (change.what == Change::What::Row)
+        widget.replaceRow(change.row, rows[static_cast<std::size_t>(change.row)]);
+    widget.scrollTo(list.topIndex());
+    widget.select(list.itemIndex());
+}
+
+// A drop-down's items are rebuilt only when the drop-down announces new ones (a rebuild
+// loses what the person browsed to); then its selection and text follow.
+inline bool itemsChanged(const Change& change) { return change.what == Change::What::Rows; }
+
+}  // namespace torvexa

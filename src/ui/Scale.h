@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cmath>
+
+#include "ui/Control.h"
+
+// The layout is in 96-dpi pixels; a view draws it at the screen's scale.
+namespace torvexa {
+
+// One layout coordinate at `scale` (1.0 at 96 dpi, 1.5 at 144 dpi), rounded half away from 0.
+inline int scaled(int pixels, double scale) {
+    return static_cast<int>(std::lround(pixels * scale));
+}
+
+// A layout rectangle on the screen: its edges are scaled and rounded, never its size, so that
+// controls side by side neither gap nor overlap at any scale.
+inline Rect scaledRect(const Rect& layout, double scale) {
+    const int left = scaled(layout.left, scale);
+    const int top = scaled(layout.top, scale);
+    return {left, top, scaled(layout.left + layout.width, scale) - left,
+            scaled(layout.top + layout.height, scale) - top};
+}
+
+}  // namespace torvexa

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "ui/Application.h"
+#include "ui/Form.h"
+
+// How the program's windows come and go, in every view.
+namespace torvexa {
+
+// A window is on the screen while its form is visible and the program runs: once the program
+// ends, every window is hidden, whatever its form says.
+bool shownOnScreen(const Form& form, const Application& application);
+
+// What asks a window to close. The title bar's button (or the system menu, or the desktop)
+// goes to the form, which decides; Esc and Enter close no window of the program.
+enum class CloseRequest { TitleBar, EscapeKey, EnterKey };
+void requestClose(Form& form, CloseRequest request);
+
+}  // namespace torvexa

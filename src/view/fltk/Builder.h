@@ -1,0 +1,65 @@
+#pragma once
+
+#include "ui/ControlVisitor.h"
+#include "view/fltk/ViewParts.h"
+
+class Fl_Button;
+class Fl_Group;
+
+namespace torvexa::fltk {
+
+// Builds one widget per control, each kind in its own member, inside the window being built;
+// each widget's callback runs the control's user entry point, and the control's observer
+// brings the widget up to date.
+class Builder : public ControlVisitor {
+  public:
+    Builder(ViewParts& view, WindowParts& window) : view_(view), window_(window) {}
+
+    void visit(Form& form) override;
+    void visit(Panel& panel) override;
+    void visit(GroupBox& group) override;
+    void visit(Label& label) override;
+    void visit(Shape& shape) override;
+    void visit(CheckBox& box) override;
+    void visit(RadioButton& radio) override;
+    void visit(Button& button) override;
+    void visit(SpeedButton& button) override;
+    void visit(Edit& edit) override;
+    void visit(UpDown& updown) override;
+    void visit(ComboBox& combo) override;
+    void visit(TrackBar& track) override;
+    void visit(ListBox& list) override;
+    // Menus.cpp: a form's menu is one static FLTK table.
+    void visit(MainMenu& menu) override;
+    void visit(MenuItem& item) override;
+
+  private:
+    // The control's rectangle in window coordinates.
+    int x(const Control& c) const { return originX_ + c.bounds().left; }
+    int y(const Control& c) const { return originY_ + c.bounds().top; }
+    static int w(const Control& c) { return c.bounds().width; }
+    static int h(const Control& c) { return c.bounds().height; }
+
+    void children(Control& parent, Fl_Group& group);
+    void button(Button& model, Fl_Button& widget);
+    // A check box or radio button: its mark shows the model's state.
+    template <typename Widget, typename Model>
+    void markedButton(Model& model);
+    void editableCombo(ComboBox& combo);
+    void fixedCombo(ComboBox& combo);
+    void record(const Control& control, Fl_Widget* widget) { view_.widgets[&control] = widget; }
+    void onUser(Fl_Widget& widget, std::function<void()> action) {
+        view_.actions.onUser(widget, std::move(action));
+    }
+    void follow(Control& control, Observer sync) {
+        view_.following.follow(control, std::move(sync));
+    }
+
+    ViewParts& view_;
+    WindowParts& window_;
+    int originX_ = 0;
+    int originY_ = 0;
+    std::size_t nextMenuEntry_ = 0;
+};
+
+}  // namespace torvexa::fltk

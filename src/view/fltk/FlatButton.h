@@ -1,0 +1,22 @@
+#pragma once
+
+#include <FL/Fl_Button.H>
+
+namespace torvexa::fltk {
+
+// A flat button: no frame until the pointer is over it; disabled, only its greyed caption on
+// the colour behind it. It takes the keyboard's focus, shows it, and Space or Enter press it.
+class FlatButton : public Fl_Button {
+  public:
+    FlatButton(int x, int y, int w, int h);
+    int handle(int event) override;
+
+  protected:
+    void draw() override;
+
+  private:
+    bool hovered_ = false;
+    bool keyboardFocus_ = false;  // the focus came by Tab, not by a click
+};
+
+}  // namespace torvexa::fltk

@@ -1,0 +1,46 @@
+#include "view/fltk/FormWindow.h"
+
+#include <FL/Fl.H>
+#include <FL/fl_draw.H>
+
+namespace torvexa::fltk {
+
+int FormWindow::handle(int event) {
+    const int key = Fl::event_key();
+    const bool alt = key == FL_Alt_L || key == FL_Alt_R;
+    switch (event) {
+        case FL_KEYBOARD:
+        case FL_SHORTCUT:
+            if (key == FL_F + 10 && menuBar_) {
+                openMenu();
+                return 1;
+            }
+            altAlone_ = alt;
+            break;
+        case FL_KEYUP:
+            if (alt && altAlone_ && menuBar_) {
+                altAlone_ = false;
+                openMenu();
+                return 1;
+            }
+            altAlone_ = false;
+            break;
+        case FL_PUSH:
+            altAlone_ = false;
+            break;
+        default:
+            break;
+    }
+    return Fl_Double_Window::handle(event);
+}
+
+void FormWindow::openMenu() {
+    // What the bar itself does on a click on its first title.
+    const Fl_Menu_Item* items = menuBar_->menu();
+    if (!items || !items->label()) return;
+    const Fl_Menu_Item* chosen = items->pulldown(menuBar_->x(), menuBar_->y(), menuBar_->w(),
+                                                 menuBar_->h(), items, menuBar_, nullptr, 1);
+    menuBar_->picked(chosen);
+}
+
+}  // namespace torvexa::fltk

@@ -1,0 +1,32 @@
+#include "view/fltk/GroupFrame.h"
+
+#include <FL/Fl.H>
+#include <FL/fl_draw.H>
+
+namespace torvexa::fltk {
+
+GroupFrame::GroupFrame(int x, int y, int w, int h) : Fl_Group(x, y, w, h) {
+    box(FL_NO_BOX);
+    align(FL_ALIGN_TOP_LEFT | FL_ALIGN_INSIDE);
+}
+
+void GroupFrame::draw() {
+    const int half = labelsize() / 2;
+    if (damage() & ~FL_DAMAGE_CHILD) {
+        fl_draw_box(FL_FLAT_BOX, x(), y(), w(), h(), color());
+        fl_draw_box(FL_ENGRAVED_FRAME, x(), y() + half, w(), h() - half, color());
+        if (label() && *label()) {
+            fl_font(labelfont(), labelsize());
+            int tw = 0;
+            int th = 0;
+            fl_measure(label(), tw, th, 1);
+            fl_color(color());
+            fl_rectf(x() + 6, y(), tw + 4, th);
+            fl_color(labelcolor());
+            fl_draw(label(), x() + 8, y(), tw, th, FL_ALIGN_LEFT | FL_ALIGN_INSIDE, nullptr, 1);
+        }
+    }
+    draw_children();
+}
+
+}  // namespace torvexa::fltk

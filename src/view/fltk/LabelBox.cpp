@@ -1,0 +1,47 @@
+#include "view/fltk/LabelBox.h"
+
+#include "ui/PathLines.h"
+
+#include <FL/Fl.H>
+#include <FL/fl_draw.H>
+
+namespace torvexa::fltk {
+
+LabelBox::LabelBox(int x, int y, int w, int h, bool underline)
+    : Fl_Box(x, y, w, h), underline_(underline) {
+    box(FL_NO_BOX);
+}
+
+void LabelBox::path(std::string utf8) {
+    path_ = std::move(utf8);
+    label(nullptr);
+    redraw();
+}
+
+void LabelBox::draw() {
+    draw_box();
+    if (!path_.empty()) {
+        fl_font(labelfont(), labelsize());
+        std::string lines;
+        for (const std::string& line : pathLines(path_, w(), [](std::string_view text) {
+                 return static_cast<int>(fl_width(text.data(), static_cast<int>(text.size())));
+             }))
+            lines += line + "\n";
+        fl_color(active_r() ? labelcolor() : fl_inactive(labelcolor()));
+        // Drawn as it stands: no symbols, no access keys.
+        fl_draw(lines.c_str(), x(), y(), w(), h(), FL_ALIGN_LEFT | FL_ALIGN_TOP | FL_ALIGN_CLIP,
+                nullptr, 0);
+        return;
+    }
+    draw_label(x(), y(), w(), h(), align());
+    if (!underline_ || !label()) return;
+    fl_font(labelfont(), labelsize());
+    int tw = (align() & FL_ALIGN_WRAP) ? w() : 0;
+    int th = 0;
+    fl_measure(label(), tw, th, 0);
+    const int left = (align() & FL_ALIGN_LEFT) ? x() : x() + (w() - tw) / 2;
+    fl_color(labelcolor());
+    fl_xyline(left, y() + fl_height() - fl_descent() + 1, left + tw - 1);
+}
+
+}  // namespace torvexa::fltk

@@ -1,0 +1,41 @@
+#include "view/fltk/RadioDot.h"
+
+#include <FL/Fl.H>
+#include <FL/fl_draw.H>
+
+namespace torvexa::fltk {
+
+RadioDot::RadioDot(int x, int y, int w, int h) : Fl_Round_Button(x, y, w, h) {
+    type(FL_RADIO_BUTTON);
+}
+
+int RadioDot::handle(int event) {
+    if (event != FL_KEYBOARD || !arrowed_) return Fl_Round_Button::handle(event);
+    const int key = Fl::event_key();
+    const int step = key == FL_Down || key == FL_Right ? 1
+                     : key == FL_Up || key == FL_Left  ? -1
+                                                       : 0;
+    if (step == 0) return Fl_Round_Button::handle(event);
+    arrowed_(step);  // at the end of the group the focus stays
+    return 1;
+}
+
+void RadioDot::draw() {
+    constexpr int kDiameter = 13;
+    constexpr int kDot = 5;
+    const int left = x() + 1;
+    const int top = y() + (h() - kDiameter) / 2;
+    fl_color(active_r() ? FL_WHITE : color());
+    fl_pie(left, top, kDiameter, kDiameter, 0, 360);
+    fl_color(active_r() ? fl_rgb_color(96, 96, 96) : fl_inactive(fl_rgb_color(96, 96, 96)));
+    fl_arc(left, top, kDiameter, kDiameter, 0, 360);
+    if (value()) {
+        const int inset = (kDiameter - kDot) / 2;
+        fl_color(active_r() ? FL_BLACK : fl_inactive(FL_BLACK));
+        fl_pie(left + inset, top + inset, kDot, kDot, 0, 360);
+    }
+    draw_label(left + kDiameter + 4, y(), w() - kDiameter - 5, h());
+    if (Fl::focus() == this) draw_focus();
+}
+
+}  // namespace torvexa::fltk

@@ -1,0 +1,53 @@
+#include "view/fltk/Toolkit.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Widget.H>
+
+#include "ui/Palette.h"
+#include "view/fltk/Modal.h"
+
+namespace torvexa::fltk {
+
+void initialiseToolkit() {
+    Fl::set_font(FL_HELVETICA, " Liberation Sans");
+    Fl::set_font(FL_HELVETICA_BOLD, "BLiberation Sans");
+    Fl::set_font(FL_HELVETICA_ITALIC, "ILiberation Sans");
+    Fl::set_font(FL_HELVETICA_BOLD_ITALIC, "PLiberation Sans");
+    FL_NORMAL_SIZE = 11;
+    Fl::scheme("none");
+    Fl::visible_focus(1);
+    Fl::event_dispatch(routeToModal);
+}
+
+Fl_Color toFl(Colour colour) {
+    const Rgb rgb = rgbOf(colour);
+    return fl_rgb_color(rgb.red, rgb.green, rgb.blue);
+}
+
+Fl_Font toFl(const Font& font) {
+    // Both typefaces are drawn with the Arial-metric Liberation Sans.
+    if (font.bold && font.italic) return FL_HELVETICA_BOLD_ITALIC;
+    if (font.bold) return FL_HELVETICA_BOLD;
+    if (font.italic) return FL_HELVETICA_ITALIC;
+    return FL_HELVETICA;
+}
+
+void applyLook(Fl_Widget& widget, const Control& control) {
+    widget.labelfont(toFl(control.font()));
+    widget.labelsize(control.font().height);
+    widget.labelcolor(toFl(control.look().textColour));
+    widget.color(toFl(textBackgroundOf(control)));
+}
+
+void applyState(Fl_Widget& widget, const Control& control) {
+    if (control.visible())
+        widget.show();
+    else
+        widget.hide();
+    if (control.enabled())
+        widget.activate();
+    else
+        widget.deactivate();
+}
+
+}  // namespace torvexa::fltk
