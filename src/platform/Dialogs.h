@@ -3,13 +3,23 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace torvexa {
 
 enum class MessageIcon { Error, Information };
 
+// One choice of the open dialog's file types: its name and its patterns ("*.zpr", "*.a;*.b").
+struct FileFilter {
+    std::string name;
+    std::string pattern;
+    bool operator==(const FileFilter&) const = default;
+};
+
 struct FileDialogSettings {
     std::string filter;  // "Name|*.ext|Name|*.ext", the first pair active
+    // The filter's pairs, in order; a name left without a pattern is no choice.
+    std::vector<FileFilter> filters() const;
 };
 
 // The modal boxes and the file-open dialog. Texts are shown literally.

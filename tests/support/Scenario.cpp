@@ -28,7 +28,7 @@ void Scenario::rememberLanguage(const std::string& path) {
 }
 
 std::string Scenario::shippedLanguage(const std::string& name) {
-    return TORVEXA_LANG_DIR "/" + name;
+    return dataFolder("lang") + "/" + name;
 }
 
 std::string Scenario::writeLanguage(const std::string& name, const std::string& content) {
@@ -67,6 +67,8 @@ std::string Scenario::configBytes(const std::string& folder) const {
     return readBytes(configFile(folder));
 }
 
-std::string Scenario::sampleConfig() { return readBytes(TORVEXA_EXAMPLES_DIR "/f1graphics.cfg"); }
+std::string Scenario::sampleConfig() {
+    return readBytes(dataFolder("examples") + "/f1graphics.cfg");
+}
 
 }  // namespace torvexa::test

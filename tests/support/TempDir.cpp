@@ -27,6 +27,12 @@ TempDir::~TempDir() {
     fs::remove_all(path_, ec);
 }
 
+std::string dataFolder(std::string_view name) {
+    const char* linked = std::getenv("TORVEXA_TEST_DATA");
+    const std::string root = linked && *linked ? linked : TORVEXA_DATA_ROOT;
+    return root + "/" + std::string(name);
+}
+
 std::string readBytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) throw std::runtime_error("cannot read " + path.string());

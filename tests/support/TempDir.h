@@ -21,6 +21,11 @@ class TempDir {
     std::filesystem::path path_;
 };
 
+// The project's folder "lang" or "examples" as a program text: the program names files in the
+// system's code page, which on Windows may lack letters of the tree's own path; there the test
+// scripts give a link to the tree in TORVEXA_TEST_DATA.
+std::string dataFolder(std::string_view name);
+
 std::string readBytes(const std::filesystem::path& path);
 void writeBytes(const std::filesystem::path& path, std::string_view bytes);
 

@@ -54,7 +54,7 @@ TEST(Catalogue, LookupOutsideFailsWithTheIndex) {
 TEST(ShippedLanguages, HaveAnEntryForEveryUseAndTheProgramsVersion) {
     for (const char* name : {"deutsch.zpr", "english.zpr"}) {
         Catalogue catalogue;
-        catalogue.load(test::readBytes(std::string(TORVEXA_LANG_DIR) + "/" + name));
+        catalogue.load(test::readBytes(test::dataFolder("lang") + "/" + name));
         ASSERT_EQ(catalogue.count(), 92) << name;
         EXPECT_EQ(catalogue.entry(2), "0.5") << name;
         for (int n = 0; n < 92; ++n)

@@ -175,7 +175,7 @@ TEST(ConfigDocument, ALoadReplacesEverythingTheLastOneRead) {
 }
 
 TEST(ConfigDocument, ReadsAndWritesTheSampleFileFaithfully) {
-    const std::string sample = test::readBytes(TORVEXA_EXAMPLES_DIR "/f1graphics.cfg");
+    const std::string sample = test::readBytes(test::dataFolder("examples") + "/f1graphics.cfg");
     const ConfigDocument doc = documentOf(sample);
     EXPECT_GE(doc.count(), 170);
     EXPECT_EQ(doc.serialize(), sample);  // the sample is written with CR LF

@@ -1,12 +1,20 @@
-// What both views take from one place: message lines, label widths, list choices and the
-// observers they must let go of.
+// What both views take from one place: message lines, label widths, list choices, the
+// observers they must let go of, colours, windows, radio groups, page buttons and the scale.
 #include <gtest/gtest.h>
 
+#include "platform/Dialogs.h"
+#include "support/ScriptedDialogs.h"
+#include "ui/Application.h"
 #include "ui/Controls.h"
-#include "ui/Form.h"
+#include "ui/FlatButtonLook.h"
 #include "ui/Following.h"
+#include "ui/Form.h"
 #include "ui/ListRules.h"
+#include "ui/Palette.h"
+#include "ui/RadioGroups.h"
+#include "ui/Scale.h"
 #include "ui/TextRules.h"
+#include "ui/WindowRules.h"
 
 namespace torvexa {
 namespace {
@@ -53,6 +61,99 @@ TEST(ViewRules, FollowingTellsAtOnceAndLetsGoWhenItEnds) {
     }
     box.setChecked(false);  // the observer's owner is gone: nothing may call it
     EXPECT_EQ(told, 2);
+}
+
+TEST(ViewRules, RadioButtonsFollowingEachOtherInTabOrderChooseTogether) {
+    Form form{"Form", {0, 0, 400, 300}, "", {}};
+    form.setVisible(true);
+    RadioButton a(&form, "RadioButton1", {}, "a");
+    RadioButton b(&form, "RadioButton2", {}, "b");
+    RadioButton c(&form, "RadioButton3", {}, "c");
+    CheckBox between(&form, "CheckBox1", {}, "x");
+    RadioButton d(&form, "RadioButton4", {}, "d");
+    EXPECT_EQ(radioGroupOf(b), (std::vector<RadioButton*>{&a, &b, &c}));
+    EXPECT_EQ(radioGroupOf(d), (std::vector<RadioButton*>{&d}));
+    EXPECT_TRUE(startsRadioGroup(a));
+    EXPECT_FALSE(startsRadioGroup(c));
+    EXPECT_TRUE(startsRadioGroup(d));
+
+    d.click();
+    a.click();
+    EXPECT_TRUE(d.checked()) << "another group keeps its choice";
+    c.click();
+    EXPECT_FALSE(a.checked());
+
+    EXPECT_TRUE(isRadioTabStop(c));
+    EXPECT_FALSE(isRadioTabStop(a));
+    b.setEnabled(false);
+    EXPECT_EQ(radioNeighbour(c, -1), &a) << "an arrow passes over a disabled button";
+    EXPECT_EQ(radioNeighbour(c, +1), nullptr) << "and stops at the group's end";
+}
+
+TEST(ViewRules, ListsAndDropDownFieldsAreWhiteWhateverLiesBehindThem) {
+    Form form{"Form", {0, 0, 400, 300}, "", {.colour = Colour::MoneyGreen}};
+    ListBox list(&form, "ListBox1", {});
+    ComboBox combo(&form, "ComboBox1", {}, ComboBox::Style::Fixed, {"a"});
+    Label label(&form, "Label1", {}, "x");
+    EXPECT_EQ(textBackgroundOf(list), Colour::Window);
+    EXPECT_EQ(textBackgroundOf(combo), Colour::Window);
+    EXPECT_EQ(textBackgroundOf(label), Colour::MoneyGreen);
+    EXPECT_TRUE(isSystemColour(Colour::Window));
+    EXPECT_FALSE(isSystemColour(Colour::MoneyGreen));
+}
+
+TEST(ViewRules, ADropDownAnnouncesNewItemsSoThatViewsRebuildOnlyThen) {
+    Form form{"Form", {0, 0, 400, 300}, "", {}};
+    ComboBox combo(&form, "ComboBox1", {}, ComboBox::Style::Editable, {"a", "b"});
+    std::vector<bool> rebuilt;
+    combo.setObserver([&](const Change& change) { rebuilt.push_back(itemsChanged(change)); });
+    combo.setText("b");
+    combo.setItem(0, "c");
+    EXPECT_EQ(rebuilt, (std::vector<bool>{false, true}));
+}
+
+TEST(ViewRules, AWindowIsShownWhileTheProgramRunsAndOnlyTheTitleBarClosesIt) {
+    test::ScriptedDialogs dialogs;
+    Application application(dialogs, "torvexa");
+    Form form{"Form", {0, 0, 400, 300}, "", {}};
+    form.setVisible(true);
+    EXPECT_TRUE(shownOnScreen(form, application));
+    requestClose(form, CloseRequest::EscapeKey);
+    requestClose(form, CloseRequest::EnterKey);
+    EXPECT_TRUE(form.visible());
+    requestClose(form, CloseRequest::TitleBar);  // the form decides: a plain one hides
+    EXPECT_FALSE(form.visible());
+    form.setVisible(true);
+    application.terminate();
+    EXPECT_FALSE(shownOnScreen(form, application));
+}
+
+TEST(ViewRules, APageButtonShowsAFrameOnlyUnderThePointerAndSinksWhilePressed) {
+    EXPECT_EQ(flatFrameOf({}), FlatFrame::Flat);
+    EXPECT_EQ(flatFrameOf({.hovered = true}), FlatFrame::Raised);
+    EXPECT_EQ(flatFrameOf({.hovered = true, .pressed = true}), FlatFrame::Sunken);
+    EXPECT_EQ(flatFrameOf({.enabled = false, .hovered = true}), FlatFrame::Flat);
+    EXPECT_TRUE(pressesButton(ButtonKey::Space));
+    EXPECT_TRUE(pressesButton(ButtonKey::Enter));
+    EXPECT_FALSE(pressesButton(ButtonKey::Other));
+}
+
+TEST(ViewRules, ScaledNeighboursNeitherGapNorOverlap) {
+    for (const double scale : {1.0, 1.25, 1.5, 1.75, 2.0}) {
+        const Rect left = scaledRect({7, 3, 21, 13}, scale);
+        const Rect right = scaledRect({28, 3, 33, 13}, scale);  // starts where the left one ends
+        EXPECT_EQ(left.left + left.width, right.left) << scale;
+        EXPECT_EQ(scaledRect({0, 0, 21, 13}, scale).width, scaled(21, scale)) << scale;
+    }
+    EXPECT_EQ(scaledRect({7, 3, 21, 13}, 1.5), (Rect{11, 5, 31, 19}));  // 10.5 and 4.5 round up
+}
+
+TEST(ViewRules, TheOpenDialogsFilterIsReadAsNameAndPatternPairs) {
+    const FileDialogSettings settings{"ZEL Sprachdateien|*.zpr|ZEL Languagefiles|*.txt"};
+    EXPECT_EQ(settings.filters(), (std::vector<FileFilter>{{"ZEL Sprachdateien", "*.zpr"},
+                                                           {"ZEL Languagefiles", "*.txt"}}));
+    EXPECT_EQ(FileDialogSettings{"Alle|*.*|ohne Muster"}.filters(),
+              (std::vector<FileFilter>{{"Alle", "*.*"}}));
 }
 
 }  // namespace

@@ -40,5 +40,20 @@ TEST_F(UndrawnList, TheBarsEndShowsTheLastRowWhole) {
     EXPECT_EQ(list.lastTopRow(), 162);
 }
 
+TEST_F(UndrawnList, TheWheelMovesWholeRowsAndStopsAtTheLastOne) {
+    int told = 0;
+    list.whenScrolled([](void* count) { ++*static_cast<int*>(count); }, &told);
+    Fl::e_dy = 2;  // two notches down
+    static_cast<Fl_Widget&>(list).handle(FL_MOUSEWHEEL);
+    EXPECT_EQ(list.firstShownRow(), 6);
+    EXPECT_EQ(told, 1);
+    list.showFromRow(160);
+    static_cast<Fl_Widget&>(list).handle(FL_MOUSEWHEEL);
+    EXPECT_EQ(list.firstShownRow(), list.lastTopRow());
+    Fl::e_dy = -1;
+    static_cast<Fl_Widget&>(list).handle(FL_MOUSEWHEEL);
+    EXPECT_EQ(list.firstShownRow(), list.lastTopRow() - 3);
+}
+
 }  // namespace
 }  // namespace torvexa::fltk

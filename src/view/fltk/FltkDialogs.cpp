@@ -92,7 +92,10 @@ void FltkDialogs::showMessage(MessageIcon icon, std::string_view title, std::str
 
 std::optional<std::string> FltkDialogs::chooseFile(const FileDialogSettings& settings) {
     // A path of this machine: its own bytes, which every file call takes as they are.
-    return runOpenDialog(displayText(settings.filter), openFolder_);
+    std::vector<FileFilter> filters = settings.filters();
+    for (FileFilter& filter : filters)
+        filter = {displayText(filter.name), displayText(filter.pattern)};
+    return runOpenDialog(std::move(filters), openFolder_);
 }
 
 }  // namespace torvexa::fltk

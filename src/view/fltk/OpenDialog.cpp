@@ -22,29 +22,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Filter {
-    std::string name;
-    std::string pattern;
-};
-
-// "Name|*.ext|Name|*.ext" to its pairs.
-std::vector<Filter> parseFilter(const std::string& filter) {
-    std::vector<std::string> parts;
-    for (std::size_t start = 0;;) {
-        const std::size_t bar = filter.find('|', start);
-        parts.push_back(filter.substr(start, bar - start));
-        if (bar == std::string::npos) break;
-        start = bar + 1;
-    }
-    std::vector<Filter> filters;
-    for (std::size_t i = 0; i + 1 < parts.size(); i += 2)
-        filters.push_back({parts[i], parts[i + 1]});
-    return filters;
-}
-
 class OpenWindow : public Fl_Double_Window {
   public:
-    OpenWindow(const OpenDialogWords& words, std::vector<Filter> filters, fs::path folder)
+    OpenWindow(const OpenDialogWords& words, std::vector<FileFilter> filters, fs::path folder)
         : Fl_Double_Window(460, 330, words.title),
           filters_(std::move(filters)),
           folder_(std::move(folder)),
@@ -55,7 +35,7 @@ class OpenWindow : public Fl_Double_Window {
         folderLabel_.align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_CLIP);
         kind_.callback([](Fl_Widget*, void* self) { static_cast<OpenWindow*>(self)->list(); },
                        this);
-        for (const Filter& f : filters_) {
+        for (const FileFilter& f : filters_) {
             kind_.add((f.name + " (" + f.pattern + ")").c_str(), 0, nullptr, nullptr, 0);
         }
         kind_.value(0);
@@ -106,7 +86,7 @@ class OpenWindow : public Fl_Double_Window {
         hide();
     }
 
-    std::vector<Filter> filters_;
+    std::vector<FileFilter> filters_;
     fs::path folder_;
     std::vector<std::string> rows_;  // what the browser's rows show, from the first
     Fl_Box folderLabel_{10, 10, 440, 20};
@@ -119,9 +99,9 @@ class OpenWindow : public Fl_Double_Window {
 
 }  // namespace
 
-std::optional<std::string> runOpenDialog(const std::string& filter,
+std::optional<std::string> runOpenDialog(std::vector<FileFilter> filters,
                                          const std::filesystem::path& folder) {
-    OpenWindow window(openDialogWordsOfThisDesktop(), parseFilter(filter),
+    OpenWindow window(openDialogWordsOfThisDesktop(), std::move(filters),
                       folder.empty() ? fs::current_path() : folder);
     runModal(window);
     return window.chosen;

@@ -3,15 +3,18 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "platform/Dialogs.h"
 
 namespace torvexa::fltk {
 
 // The open dialog of this system: a folder listing filtered by the chosen pattern, a file name
 // field that takes any typed name (an existing file or not), OK and Cancel, in the desktop's
-// language. `filter` is "Name|*.ext|Name|*.ext" in UTF-8. Returns the chosen full path as this
+// language. The filters' texts are UTF-8. Returns the chosen full path as this
 // machine spells it (UTF-8 bytes, never converted), nothing on cancel. It opens in `folder`
 // (the current one when empty).
-std::optional<std::string> runOpenDialog(const std::string& filter,
+std::optional<std::string> runOpenDialog(std::vector<FileFilter> filters,
                                          const std::filesystem::path& folder);
 
 }  // namespace torvexa::fltk

@@ -9,6 +9,8 @@
 
 namespace torvexa::fltk {
 
+constexpr int kRowsPerNotch = 3;
+
 RowBrowser::RowBrowser(int x, int y, int w, int h, int rowHeight)
     : Fl_Browser_(x, y, w, h), rowHeight_(rowHeight) {
     type(FL_HOLD_BROWSER);
@@ -77,6 +79,18 @@ void RowBrowser::draw() {
 
 int RowBrowser::handle(int event) {
     if (event == FL_FOCUS || event == FL_UNFOCUS) redraw();
+    // Three whole rows a notch, as lists elsewhere; reckoned from the rows, so that it also
+    // holds before the bar has learnt its range.
+    if (event == FL_MOUSEWHEEL) {
+        if (Fl::event_dy() == 0) return 0;
+        const int top =
+            std::clamp(firstShownRow() + kRowsPerNotch * Fl::event_dy(), 0, lastTopRow());
+        if (top != firstShownRow()) {
+            showFromRow(top);
+            if (scrolled_) scrolled_(scrolledData_);
+        }
+        return 1;
+    }
     // With no row chosen, Down chooses the first row (FLTK would skip it), as lists do elsewhere.
     if (event == FL_KEYBOARD && Fl::event_key() == FL_Down && selected_ == 0 && size() > 0) {
         select_only(itemOf(1), 1);

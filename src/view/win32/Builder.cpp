@@ -1,32 +1,18 @@
-// Builds one native control per model control, each kind in its own member, and keeps it up to
-// date through the control's observer.
+// Builds one native control per model control and keeps it up to date through the control's
+// observer: forms, containers, labels, buttons, edit fields, up-downs and sliders.
+#include "view/win32/Builder.h"
 
 #include <algorithm>
-#include <optional>
 
 #include "platform/win32/WideText.h"
 #include "ui/PathLines.h"
-#include "view/win32/DropDownPicks.h"
-#include "view/win32/ViewState.h"
+#include "ui/RadioGroups.h"
+#include "ui/WindowRules.h"
 
 namespace torvexa::win32 {
 namespace {
 
 using win32text::wide;
-
-// A person scrolled a list (bar, wheel or keys): its top row goes to the model, whose other
-// lists follow it. A list box sends no notice of scrolling, so its messages are watched.
-LRESULT CALLBACK scrolledList(HWND window, UINT message, WPARAM w, LPARAM l, UINT_PTR,
-                              DWORD_PTR data) {
-    const LRESULT result = DefSubclassProc(window, message, w, l);
-    if (message == WM_VSCROLL || message == WM_MOUSEWHEEL || message == WM_KEYDOWN) {
-        const Binding& binding = *reinterpret_cast<const Binding*>(data);
-        auto& list = static_cast<ListBox&>(*binding.control);
-        const int top = static_cast<int>(SendMessageW(window, LB_GETTOPINDEX, 0, 0));
-        if (top != list.topIndex()) binding.view->perform([&list, top] { list.scrollTo(top); });
-    }
-    return result;
-}
 
 // A path of this machine on as many lines as the label's width needs.
 std::wstring pathText(HWND window, HFONT font, const std::string& utf8, int width) {
@@ -40,80 +26,33 @@ std::wstring pathText(HWND window, HFONT font, const std::string& utf8, int widt
     return text;
 }
 
-constexpr int kDropDownList = 200;  // how far a drop-down's list reaches below it
-constexpr int kThumbLength = 14;    // a slider's thumb, at 96 dpi
-// Asks child() not to start a group: a bit no window style uses for child controls.
-constexpr DWORD kNoGroup = WS_MAXIMIZEBOX;
+constexpr int kThumbLength = 14;  // a slider's thumb, at 96 dpi
 
-// A LISTBOX as showList drives it.
-struct NativeList {
-    HWND window;
-    void replaceAll(const Rows& rows) {
-        SendMessageW(window, WM_SETREDRAW, FALSE, 0);
-        SendMessageW(window, LB_RESETCONTENT, 0, 0);
-        for (std::size_t i = 0; i < rows.size(); ++i)
-            rowAdded(SendMessageW(window, LB_ADDSTRING, 0,
-                                  reinterpret_cast<LPARAM>(wide(rows[i]).c_str())));
-        SendMessageW(window, WM_SETREDRAW, TRUE, 0);
-        InvalidateRect(window, nullptr, TRUE);
-    }
-    void replaceRow(int row, const std::string& text) {
-        SendMessageW(window, LB_DELETESTRING, static_cast<WPARAM>(row), 0);
-        rowAdded(SendMessageW(window, LB_INSERTSTRING, static_cast<WPARAM>(row),
-                              reinterpret_cast<LPARAM>(wide(text).c_str())));
-    }
-    void scrollTo(int topRow) {
-        SendMessageW(window, LB_SETTOPINDEX, static_cast<WPARAM>(std::max(0, topRow)), 0);
-    }
-    void select(int row) { SendMessageW(window, LB_SETCURSEL, static_cast<WPARAM>(row), 0); }
-};
+// The dialog manager's groups, which arrow keys move within, start at a control with WS_GROUP
+// and run to the next one
+// (https://learn.microsoft.com/windows/win32/dlgbox/dlgbox-programming-considerations#dialog-box-keyboard-interface):
+// a group of radio buttons starts one, and the control after it starts the next.
+DWORD groupStyle(const Control& control) {
+    if (const auto* radio = dynamic_cast<const RadioButton*>(&control))
+        return startsRadioGroup(*radio) ? WS_GROUP : 0;
+    if (!control.parent()) return 0;
+    const auto& order = control.parent()->tabOrder();
+    const auto at = std::find(order.begin(), order.end(), &control);
+    const bool afterRadio = at != order.begin() && dynamic_cast<const RadioButton*>(*(at - 1));
+    return afterRadio ? WS_GROUP : 0;
+}
+
+}  // namespace
 
 void applyState(HWND window, const Control& control) {
     ShowWindow(window, control.visible() ? SW_SHOWNA : SW_HIDE);
     EnableWindow(window, control.enabled());
 }
 
-class Builder : public ControlVisitor {
-  public:
-    explicit Builder(ViewState& view) : view_(view) {}
-
-    void visit(Form& form) override;
-    void visit(Panel& panel) override;
-    void visit(GroupBox& group) override;
-    void visit(Label& label) override;
-    void visit(Shape& shape) override;
-    void visit(CheckBox& box) override;
-    void visit(RadioButton& radio) override;
-    void visit(Button& button) override;
-    void visit(SpeedButton& button) override;
-    void visit(Edit& edit) override;
-    void visit(UpDown& updown) override;
-    void visit(ComboBox& combo) override;
-    void visit(TrackBar& track) override;
-    void visit(ListBox& list) override;
-    void visit(MainMenu& menu) override;
-    void visit(MenuItem& item) override;
-
-  private:
-    // A native child control at the control's place, bound to it.
-    HWND child(Control& control, const wchar_t* kind, DWORD style, DWORD exStyle = 0,
-               int extraHeight = 0);
-    Binding& bind(HWND window, Control& control);
-    void children(Control& parent, HWND container);
-    // A window of the container class for a panel or a group box, with its controls inside.
-    HWND container(Control& control, GroupBox* frame);
-    // A BUTTON window with the control's caption; `mark` shows a check box's or radio
-    // button's state.
-    HWND captionedButton(Control& control, DWORD style, std::function<void()> click,
-                         std::function<bool()> mark = {}, std::function<void()> synced = {});
-    HMENU buildMenu(MainMenu& menu);
-
-    ViewState& view_;
-    HWND parent_ = nullptr;
-    HMENU menu_ = nullptr;
-};
-
-}  // namespace
+void buildWindows(ViewState& view, Form& form) {
+    Builder builder(view);
+    form.accept(builder);
+}
 
 void Builder::children(Control& parent, HWND container) {
     const HWND saved = parent_;
@@ -136,11 +75,11 @@ HWND Builder::child(Control& control, const wchar_t* kind, DWORD style, DWORD ex
                     int extraHeight) {
     GdiObjects& r = view_.gdi;
     const Rect& b = control.bounds();
-    HWND window =
-        made(CreateWindowExW(exStyle, kind, L"", WS_CHILD | style, r.scale(b.left), r.scale(b.top),
-                             r.scale(b.width), r.scale(b.height + extraHeight), parent_, nullptr,
-                             GetModuleHandleW(nullptr), nullptr),
-             "CreateWindowExW");
+    HWND window = made(
+        CreateWindowExW(exStyle, kind, L"", WS_CHILD | groupStyle(control) | style, r.scale(b.left),
+                        r.scale(b.top), r.scale(b.width), r.scale(b.height + extraHeight), parent_,
+                        nullptr, GetModuleHandleW(nullptr), nullptr),
+        "CreateWindowExW");
     SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(r.font(control.font())), FALSE);
     return window;
 }
@@ -168,13 +107,13 @@ void Builder::visit(Form& form) {
     SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(r.font(form.font())), FALSE);
     children(form, window);
 
-    Program& program = view_.program;
+    const Application& application = view_.program.application();
     int fronted = form.frontRequests();
-    view_.following.follow(form, [window, &form, &program, fronted](const Change&) mutable {
+    view_.following.follow(form, [window, &form, &application, fronted](const Change&) mutable {
         SetWindowTextW(window, wide(form.caption()).c_str());
-        if (!form.visible()) {
+        if (!shownOnScreen(form, application)) {
             ShowWindow(window, SW_HIDE);
-        } else if (!program.application().terminated()) {
+        } else {
             ShowWindow(window, SW_SHOW);
             if (form.frontRequests() != fronted) SetForegroundWindow(window);
         }
@@ -279,9 +218,9 @@ void Builder::visit(RadioButton& radio) {
     // Automatic, so that the arrow keys choose as they move through the group (the dialog
     // manager clicks only automatic radio buttons); the model's state is set back all the same.
     captionedButton(
-        radio, BS_AUTORADIOBUTTON | (continuesGroup(radio) ? kNoGroup : 0),
-        [&radio] { radio.click(); }, [&radio] { return radio.checked(); },
-        [view = &view_, &radio] { updateRadioTabStops(*view, *radio.parent()); });
+        radio, BS_AUTORADIOBUTTON, [&radio] { radio.click(); },
+        [&radio] { return radio.checked(); },
+        [view = &view_, &radio] { updateRadioTabStops(*view, radio); });
 }
 
 void Builder::visit(Button& button) {
@@ -314,7 +253,9 @@ void Builder::visit(Edit& edit) {
         if (typed != edit.text()) view->perform([&edit, typed] { edit.type(typed); });
     };
     view_.following.follow(edit, [window, &edit](const Change&) {
-        if (windowText(window) != edit.text()) SetWindowTextW(window, wide(edit.text()).c_str());
+        showText(
+            edit.text(), [window] { return windowText(window); },
+            [window](const std::string& text) { SetWindowTextW(window, wide(text).c_str()); });
         applyState(window, edit);
     });
 }
@@ -329,85 +270,6 @@ void Builder::visit(UpDown& updown) {
     };
     view_.following.follow(updown,
                            [window, &updown](const Change&) { applyState(window, updown); });
-}
-
-// The drop-down notifications that take part in a pick.
-std::optional<DropDownPicks::Notice> noticeOf(int code) {
-    switch (code) {
-        case CBN_DROPDOWN:
-            return DropDownPicks::Notice::DropDown;
-        case CBN_SELCHANGE:
-            return DropDownPicks::Notice::SelChange;
-        case CBN_SELENDOK:
-            return DropDownPicks::Notice::SelEndOk;
-        case CBN_SELENDCANCEL:
-            return DropDownPicks::Notice::SelEndCancel;
-        case CBN_CLOSEUP:
-            return DropDownPicks::Notice::CloseUp;
-        default:
-            return std::nullopt;
-    }
-}
-
-void Builder::visit(ComboBox& combo) {
-    const bool editable = combo.style() == ComboBox::Style::Editable;
-    HWND window = child(
-        combo, L"COMBOBOX",
-        WS_TABSTOP | WS_VSCROLL | (editable ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST), 0,
-        kDropDownList);
-    Binding& binding = bind(window, combo);
-    auto shownItems = std::make_shared<std::vector<std::string>>();
-    // Brings the native drop-down to the model's items, selection and text.
-    auto show = [window, &combo, shownItems, editable] {
-        if (*shownItems != combo.items()) {
-            *shownItems = combo.items();
-            SendMessageW(window, CB_RESETCONTENT, 0, 0);
-            for (const std::string& item : combo.items())
-                rowAdded(SendMessageW(window, CB_ADDSTRING, 0,
-                                      reinterpret_cast<LPARAM>(wide(item).c_str())));
-        }
-        const int selected = combo.itemIndex();
-        if (SendMessageW(window, CB_GETCURSEL, 0, 0) != selected) {
-            // Selecting rewrites an editable drop-down's text and its caret: a person typing
-            // keeps both.
-            COMBOBOXINFO parts{};
-            parts.cbSize = sizeof parts;
-            const bool hasEdit = editable && GetComboBoxInfo(window, &parts) && parts.hwndItem;
-            const auto caret = hasEdit ? SendMessageW(parts.hwndItem, EM_GETSEL, 0, 0) : 0;
-            const std::string before = windowText(window);
-            SendMessageW(window, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
-            if (editable && windowText(window) != before)
-                SetWindowTextW(window, wide(before).c_str());
-            if (hasEdit) SendMessageW(parts.hwndItem, EM_SETSEL, LOWORD(caret), HIWORD(caret));
-        }
-        if (editable && windowText(window) != combo.text())
-            SetWindowTextW(window, wide(combo.text()).c_str());
-    };
-    binding.command = [view = &view_, window, &combo, show,
-                       picks = DropDownPicks{}](int code) mutable {
-        if (code == CBN_EDITCHANGE) {
-            const std::string typed = windowText(window);
-            view->perform([&combo, typed] { combo.type(typed); });
-            return;
-        }
-        if (code == CBN_KILLFOCUS) {
-            view->perform([&combo] { combo.leave(); });
-            return;
-        }
-        const auto notice = noticeOf(code);
-        if (!notice) return;
-        const int selection = static_cast<int>(SendMessageW(window, CB_GETCURSEL, 0, 0));
-        if (const auto item = picks.picked(*notice, selection)) {
-            view->perform([&combo, item = *item] { combo.pick(item); });
-        } else if (*notice == DropDownPicks::Notice::SelEndCancel ||
-                   *notice == DropDownPicks::Notice::CloseUp) {
-            show();  // what the person browsed to and did not pick goes back
-        }
-    };
-    view_.following.follow(combo, [window, &combo, show](const Change&) {
-        show();
-        applyState(window, combo);
-    });
 }
 
 void Builder::visit(TrackBar& track) {
@@ -428,79 +290,6 @@ void Builder::visit(TrackBar& track) {
         SendMessageW(window, TBM_SETPOS, TRUE, track.position());
         applyState(window, track);
     });
-}
-
-void Builder::visit(ListBox& list) {
-    const DWORD frame = list.look().frame == Frame::Flat ? WS_BORDER : 0;
-    HWND window =
-        child(list, L"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | frame,
-              list.look().frame == Frame::Flat ? 0 : WS_EX_CLIENTEDGE);
-    SendMessageW(window, LB_SETITEMHEIGHT, 0, view_.gdi.scale(ListBox::kRowHeight));
-    Binding& binding = bind(window, list);
-    made(SetWindowSubclass(window, scrolledList, 0, reinterpret_cast<DWORD_PTR>(&binding)),
-         "SetWindowSubclass");
-    binding.command = [view = &view_, window, &list](int code) {
-        if (code != LBN_SELCHANGE) return;
-        const int top = static_cast<int>(SendMessageW(window, LB_GETTOPINDEX, 0, 0));
-        const int row = static_cast<int>(SendMessageW(window, LB_GETCURSEL, 0, 0));
-        view->perform([&list, top, row] { choose(list, top, row); });
-    };
-    view_.following.follow(list, [window, &list](const Change& change) {
-        NativeList native{window};
-        showList(list, change, native);
-        applyState(window, list);
-    });
-}
-
-void Builder::visit(MainMenu&) {}  // built with its window
-
-HMENU Builder::buildMenu(MainMenu& menu) {
-    HMENU bar = made(CreateMenu(), "CreateMenu");
-    menu_ = bar;
-    for (Control* title : menu.children())
-        title->accept(*this);
-    return bar;
-}
-
-void Builder::visit(MenuItem& item) {
-    const HMENU into = menu_;
-    const UINT position = static_cast<UINT>(GetMenuItemCount(into));
-    UINT_PTR id = 0;
-    UINT flags = MF_STRING;
-    if (!item.children().empty()) {  // a title and its items
-        HMENU popup = made(CreatePopupMenu(), "CreatePopupMenu");
-        menu_ = popup;
-        for (Control* child : item.children())
-            child->accept(*this);
-        menu_ = into;
-        id = reinterpret_cast<UINT_PTR>(popup);
-        flags |= MF_POPUP;
-    } else {
-        id = kFirstMenuId + view_.menuCommands.size();
-        view_.menuCommands.push_back(
-            [view = &view_, &item] { view->perform([&item] { item.click(); }); });
-    }
-    made(AppendMenuW(into, flags, id, wide(item.caption()).c_str()), "AppendMenuW");
-    // Caption and state change in place: ModifyMenuW would destroy the submenu of a title
-    // (https://learn.microsoft.com/windows/win32/api/winuser/nf-winuser-modifymenuw), so
-    // SetMenuItemInfoW changes only the text and the state
-    // (https://learn.microsoft.com/windows/win32/api/winuser/nf-winuser-setmenuiteminfow).
-    view_.following.follow(item, [into, position, &item, view = &view_](const Change&) {
-        std::wstring caption = wide(item.caption());
-        MENUITEMINFOW info{};
-        info.cbSize = sizeof info;
-        info.fMask = MIIM_STRING | MIIM_STATE;
-        info.fState = item.enabled() ? MFS_ENABLED : MFS_DISABLED;
-        info.dwTypeData = caption.data();
-        if (!SetMenuItemInfoW(into, position, TRUE, &info)) return;
-        for (void* window : view->topLevel)
-            DrawMenuBar(static_cast<HWND>(window));
-    });
-}
-
-void buildWindows(ViewState& view, Form& form) {
-    Builder builder(view);
-    form.accept(builder);
 }
 
 }  // namespace torvexa::win32

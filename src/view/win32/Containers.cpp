@@ -4,6 +4,8 @@
 #include "platform/win32/WideText.h"
 #include "view/win32/ViewState.h"
 
+#include "ui/WindowRules.h"
+
 namespace torvexa::win32 {
 namespace {
 
@@ -36,17 +38,19 @@ LRESULT command(const Container& self, WPARAM w, LPARAM l) {
         const std::size_t item = LOWORD(w) - kFirstMenuId;
         if (item < self.view->menuCommands.size()) self.view->menuCommands[item]();
     }
-    return 0;  // Enter and Esc (IDOK, IDCANCEL) close nothing
+    // The dialog manager sends Enter and Esc as IDOK and IDCANCEL.
+    if (l == 0 && self.form && (LOWORD(w) == IDOK || LOWORD(w) == IDCANCEL))
+        requestClose(*self.form,
+                     LOWORD(w) == IDOK ? CloseRequest::EnterKey : CloseRequest::EscapeKey);
+    return 0;
 }
 
 // The colours of a control's text and background: WM_CTLCOLOR* returns the brush to paint
 // with (https://learn.microsoft.com/windows/win32/controls/wm-ctlcolorstatic).
 LRESULT controlColours(GdiObjects& gdi, UINT message, HDC dc, const Control& control) {
     SetTextColor(dc, toColorRef(control.look().textColour));
-    // Lists and the text field of every drop-down are white, whatever lies behind them.
-    const bool textArea =
-        message == WM_CTLCOLORLISTBOX || dynamic_cast<const ComboBox*>(&control) != nullptr;
-    const Colour back = textArea ? Colour::Window : backgroundOf(control);
+    // A drop-down's open list is a list of its own.
+    const Colour back = message == WM_CTLCOLORLISTBOX ? Colour::Window : textBackgroundOf(control);
     SetBkColor(dc, toColorRef(back));
     if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN) SetBkMode(dc, TRANSPARENT);
     return reinterpret_cast<LRESULT>(gdi.brush(back));
@@ -112,7 +116,8 @@ LRESULT CALLBACK containerProc(HWND window, UINT message, WPARAM w, LPARAM l) {
             }
             break;
         case WM_CLOSE:
-            if (Form* form = self->form) self->view->perform([form] { form->closeRequest(); });
+            if (Form* form = self->form)
+                self->view->perform([form] { requestClose(*form, CloseRequest::TitleBar); });
             return 0;
         default:
             break;

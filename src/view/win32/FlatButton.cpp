@@ -2,8 +2,17 @@
 #include "platform/win32/WideText.h"
 #include "view/win32/ViewState.h"
 
+#include "ui/FlatButtonLook.h"
+
 namespace torvexa::win32 {
 namespace {
+
+// As a push button: Enter presses it when it goes down, Space when it comes up.
+ButtonKey buttonKey(UINT message, WPARAM key) {
+    if (message == WM_KEYDOWN && key == VK_RETURN) return ButtonKey::Enter;
+    if (message == WM_KEYUP && key == VK_SPACE) return ButtonKey::Space;
+    return ButtonKey::Other;
+}
 
 void paintFlatButton(HWND window, HDC dc, const Binding& binding) {
     const Control& button = *binding.control;
@@ -12,11 +21,13 @@ void paintFlatButton(HWND window, HDC dc, const Binding& binding) {
     GetClientRect(window, &area);
     FillRect(dc, &area, gdi.brush(backgroundOf(button)));
     const bool enabled = IsWindowEnabled(window);
-    if (binding.pressed && binding.hovered)
+    const FlatFrame frame = flatFrameOf({.enabled = enabled,
+                                         .hovered = binding.hovered,
+                                         .pressed = binding.pressed && binding.hovered});
+    if (frame == FlatFrame::Sunken)
         DrawEdge(dc, &area, BDR_SUNKENOUTER, BF_RECT);
-    else if (binding.hovered && enabled)
+    else if (frame == FlatFrame::Raised)
         DrawEdge(dc, &area, BDR_RAISEDINNER, BF_RECT);
-    // Disabled: only its greyed caption on the colour behind it.
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
     const HGDIOBJ old = SelectObject(dc, gdi.font(button.font()));
@@ -78,10 +89,9 @@ LRESULT CALLBACK flatButtonProc(HWND window, UINT message, WPARAM w, LPARAM l) {
             return DLGC_BUTTON | (enter ? DLGC_WANTMESSAGE : 0);
         }
         case WM_KEYDOWN:
-            if (w == VK_RETURN && binding->command) binding->command(BN_CLICKED);
-            return 0;
         case WM_KEYUP:
-            if (w == VK_SPACE && binding->command) binding->command(BN_CLICKED);
+            if (pressesButton(buttonKey(message, w)) && binding->command)
+                binding->command(BN_CLICKED);
             return 0;
         case WM_SETFOCUS:
         case WM_KILLFOCUS:

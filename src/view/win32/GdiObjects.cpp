@@ -4,18 +4,14 @@
 namespace torvexa::win32 {
 
 COLORREF toColorRef(Colour colour) {
-    switch (colour) {
-        case Colour::ButtonFace:
-            return GetSysColor(COLOR_BTNFACE);
-        case Colour::WindowText:
-            return GetSysColor(COLOR_WINDOWTEXT);
-        case Colour::Window:
-            return GetSysColor(COLOR_WINDOW);
-        default: {
-            const Rgb rgb = rgbOf(colour);
-            return RGB(rgb.red, rgb.green, rgb.blue);
-        }
+    if (isSystemColour(colour)) {
+        const int index = colour == Colour::ButtonFace   ? COLOR_BTNFACE
+                          : colour == Colour::WindowText ? COLOR_WINDOWTEXT
+                                                         : COLOR_WINDOW;
+        return GetSysColor(index);
     }
+    const Rgb rgb = rgbOf(colour);
+    return RGB(rgb.red, rgb.green, rgb.blue);
 }
 
 GdiObjects::GdiObjects() {

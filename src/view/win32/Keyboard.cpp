@@ -1,31 +1,19 @@
 // What the Windows view does for a person at the keyboard, beyond what the dialog manager does.
 #include "view/win32/ViewState.h"
 
-namespace torvexa::win32 {
+#include "ui/RadioGroups.h"
 
-// A radio button whose previous sibling is one too: it belongs to that one's group.
-bool continuesGroup(const RadioButton& radio) {
-    const auto& order = radio.parent()->tabOrder();
-    const auto at = std::find(order.begin(), order.end(), &radio);
-    return at != order.begin() && dynamic_cast<const RadioButton*>(*(at - 1)) != nullptr;
-}
+namespace torvexa::win32 {
 
 // Tab reaches a group of radio buttons at its chosen one, or its first while none is chosen
 // (https://learn.microsoft.com/windows/win32/dlgbox/dlgbox-programming-considerations).
-void updateRadioTabStops(const ViewState& view, const Control& parent) {
-    std::vector<std::pair<HWND, bool>> radios;
-    bool anyChosen = false;
-    for (const Control* child : parent.tabOrder()) {
-        const auto* radio = dynamic_cast<const RadioButton*>(child);
-        const auto window = view.windows.find(child);
-        if (!radio || window == view.windows.end()) continue;
-        radios.emplace_back(window->second, radio->checked());
-        anyChosen = anyChosen || radio->checked();
-    }
-    for (std::size_t i = 0; i < radios.size(); ++i) {
-        const bool stop = radios[i].second || (!anyChosen && i == 0);
-        const LONG style = GetWindowLongW(radios[i].first, GWL_STYLE);
-        SetWindowLongW(radios[i].first, GWL_STYLE, stop ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+void updateRadioTabStops(const ViewState& view, const RadioButton& radio) {
+    for (const RadioButton* member : radioGroupOf(radio)) {
+        const auto window = view.windows.find(member);
+        if (window == view.windows.end()) continue;  // not made yet
+        const LONG style = GetWindowLongW(window->second, GWL_STYLE);
+        SetWindowLongW(window->second, GWL_STYLE,
+                       isRadioTabStop(*member) ? style | WS_TABSTOP : style & ~WS_TABSTOP);
     }
 }
 

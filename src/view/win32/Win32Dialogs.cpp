@@ -13,12 +13,12 @@ namespace {
 using win32text::ansi;
 using win32text::wide;
 
-// "Name|*.ext|Name|*.ext" as the dialog takes it: each part ended by a NUL, one more at the end.
-std::wstring filterList(const std::string& filter) {
-    std::wstring list = wide(filter);
-    for (wchar_t& c : list)
-        if (c == L'|') c = L'\0';
-    list.push_back(L'\0');
+// The filters as the dialog takes them: name and pattern each ended by a NUL, one more at the
+// end (https://learn.microsoft.com/windows/win32/api/commdlg/ns-commdlg-openfilenamew).
+std::wstring filterList(const std::vector<FileFilter>& filters) {
+    std::wstring list;
+    for (const FileFilter& filter : filters)
+        list += wide(filter.name) + L'\0' + wide(filter.pattern) + L'\0';
     list.push_back(L'\0');
     return list;
 }
@@ -56,7 +56,7 @@ void Win32Dialogs::showMessage(MessageIcon icon, std::string_view title, std::st
 }
 
 std::optional<std::string> Win32Dialogs::chooseFile(const FileDialogSettings& settings) {
-    const std::wstring filter = filterList(settings.filter);
+    const std::wstring filter = filterList(settings.filters());
     std::wstring file(MAX_PATH * 4, L'\0');
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;

@@ -2,6 +2,8 @@
 
 #include "view/win32/ViewState.h"
 
+#include "ui/WindowRules.h"
+
 #include <stdexcept>
 
 namespace torvexa::win32 {
@@ -36,9 +38,11 @@ Win32View::Win32View(Program& program) : state_(std::make_unique<ViewState>(prog
     registerWindowClasses();
     for (Form* form : program.forms())
         buildWindows(*state_, *form);
+    // The end of the program hides every window, whatever its form says, and ends the loop.
     program.application().setObserver([state = state_.get()] {
-        for (HWND window : state->topLevel)
-            ShowWindow(window, SW_HIDE);
+        for (Form* form : state->program.forms())
+            if (!shownOnScreen(*form, state->program.application()))
+                ShowWindow(state->windows.at(form), SW_HIDE);
         PostQuitMessage(0);
     });
 }

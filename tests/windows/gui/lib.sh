@@ -10,6 +10,12 @@ export TORVEXA_WINEPREFIX=${TORVEXA_WINEPREFIX:-$OUTER_TMPDIR/torvexa-wine-$(id 
 WINEPREFIX=$("$ROOT/tests/windows/wine-run" --prefix)
 export WINEPREFIX WINEARCH=${TORVEXA_WINEARCH:-win32} WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
+# The translation files the program is told of, in the journey's own folder: the program names
+# files in the ANSI code page, which may lack letters of the clone's path.
+LANGUAGES="$TMPDIR/lang"
+mkdir -p "$LANGUAGES"
+cp "$ROOT/lang/deutsch.zpr" "$ROOT/lang/english.zpr" "$LANGUAGES/"
+
 # Wine's menu bar and menu rows.
 readonly W_MENU_H=19 W_DATEI_X=15 W_EXTRAS_X=55
 
@@ -37,8 +43,8 @@ start_exe() {
     WORK=$(mktemp -d)
     local language=${1:-german}
     case $language in
-        german) printf '%s\r\n' "$(windows_path "$ROOT/lang/deutsch.zpr")" >"$WORK/langopt.zel" ;;
-        english) printf '%s\r\n' "$(windows_path "$ROOT/lang/english.zpr")" >"$WORK/langopt.zel" ;;
+        german) printf '%s\r\n' "$(windows_path "$LANGUAGES/deutsch.zpr")" >"$WORK/langopt.zel" ;;
+        english) printf '%s\r\n' "$(windows_path "$LANGUAGES/english.zpr")" >"$WORK/langopt.zel" ;;
     esac
     (cd "$WORK" && exec wine "$BINARY") >/dev/null 2>&1 &
     APP_PID=$!

@@ -1,0 +1,100 @@
+// The drop-downs: a native COMBOBOX kept to its control's items, selection and text, and the
+// notifications that make a person's pick.
+#include "view/win32/Builder.h"
+
+#include <optional>
+
+#include "platform/win32/WideText.h"
+#include "view/win32/DropDownPicks.h"
+
+namespace torvexa::win32 {
+namespace {
+
+using win32text::wide;
+
+constexpr int kDropDownList = 200;  // how far a drop-down's list reaches below it
+
+// The drop-down notifications that take part in a pick.
+std::optional<DropDownPicks::Notice> noticeOf(int code) {
+    switch (code) {
+        case CBN_DROPDOWN:
+            return DropDownPicks::Notice::DropDown;
+        case CBN_SELCHANGE:
+            return DropDownPicks::Notice::SelChange;
+        case CBN_SELENDOK:
+            return DropDownPicks::Notice::SelEndOk;
+        case CBN_SELENDCANCEL:
+            return DropDownPicks::Notice::SelEndCancel;
+        case CBN_CLOSEUP:
+            return DropDownPicks::Notice::CloseUp;
+        default:
+            return std::nullopt;
+    }
+}
+
+void showItems(HWND window, const std::vector<std::string>& items) {
+    SendMessageW(window, CB_RESETCONTENT, 0, 0);
+    for (const std::string& item : items)
+        rowAdded(
+            SendMessageW(window, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(item).c_str())));
+}
+
+}  // namespace
+
+void Builder::visit(ComboBox& combo) {
+    const bool editable = combo.style() == ComboBox::Style::Editable;
+    HWND window = child(
+        combo, L"COMBOBOX",
+        WS_TABSTOP | WS_VSCROLL | (editable ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST), 0,
+        kDropDownList);
+    Binding& binding = bind(window, combo);
+    // Brings the native drop-down to the model's selection and text.
+    auto show = [window, &combo, editable] {
+        const int selected = combo.itemIndex();
+        if (SendMessageW(window, CB_GETCURSEL, 0, 0) != selected) {
+            // Selecting rewrites an editable drop-down's text and its caret: a person typing
+            // keeps both.
+            COMBOBOXINFO parts{};
+            parts.cbSize = sizeof parts;
+            const bool hasEdit = editable && GetComboBoxInfo(window, &parts) && parts.hwndItem;
+            const auto caret = hasEdit ? SendMessageW(parts.hwndItem, EM_GETSEL, 0, 0) : 0;
+            const std::string before = windowText(window);
+            SendMessageW(window, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+            if (editable && windowText(window) != before)
+                SetWindowTextW(window, wide(before).c_str());
+            if (hasEdit) SendMessageW(parts.hwndItem, EM_SETSEL, LOWORD(caret), HIWORD(caret));
+        }
+        if (!editable) return;
+        showText(
+            combo.text(), [window] { return windowText(window); },
+            [window](const std::string& text) { SetWindowTextW(window, wide(text).c_str()); });
+    };
+    binding.command = [view = &view_, window, &combo, show,
+                       picks = DropDownPicks{}](int code) mutable {
+        if (code == CBN_EDITCHANGE) {
+            const std::string typed = windowText(window);
+            view->perform([&combo, typed] { combo.type(typed); });
+            return;
+        }
+        if (code == CBN_KILLFOCUS) {
+            view->perform([&combo] { combo.leave(); });
+            return;
+        }
+        const auto notice = noticeOf(code);
+        if (!notice) return;
+        const int selection = static_cast<int>(SendMessageW(window, CB_GETCURSEL, 0, 0));
+        if (const auto item = picks.picked(*notice, selection)) {
+            view->perform([&combo, item = *item] { combo.pick(item); });
+        } else if (*notice == DropDownPicks::Notice::SelEndCancel ||
+                   *notice == DropDownPicks::Notice::CloseUp) {
+            show();  // what the person browsed to and did not pick goes back
+        }
+    };
+    view_.following.follow(combo, [window, &combo, show](const Change& change) {
+        if (itemsChanged(change)) showItems(window, combo.items());
+        show();
+        applyState(window, combo);
+    });
+}
+
+}  // namespace torvexa::win32

@@ -1,0 +1,75 @@
+// The lists: a native LISTBOX that shows its control's rows and tells the model when a person
+// chooses a row or scrolls.
+#include "view/win32/Builder.h"
+
+#include <algorithm>
+
+#include "platform/win32/WideText.h"
+
+namespace torvexa::win32 {
+namespace {
+
+using win32text::wide;
+
+// A person scrolled a list (bar, wheel or keys): its top row goes to the model, whose other
+// lists follow it. A list box sends no notice of scrolling, so its messages are watched.
+LRESULT CALLBACK scrolledList(HWND window, UINT message, WPARAM w, LPARAM l, UINT_PTR,
+                              DWORD_PTR data) {
+    const LRESULT result = DefSubclassProc(window, message, w, l);
+    if (message == WM_VSCROLL || message == WM_MOUSEWHEEL || message == WM_KEYDOWN) {
+        const Binding& binding = *reinterpret_cast<const Binding*>(data);
+        auto& list = static_cast<ListBox&>(*binding.control);
+        const int top = static_cast<int>(SendMessageW(window, LB_GETTOPINDEX, 0, 0));
+        if (top != list.topIndex()) binding.view->perform([&list, top] { list.scrollTo(top); });
+    }
+    return result;
+}
+
+// A LISTBOX as showList drives it.
+struct NativeList {
+    HWND window;
+    void replaceAll(const Rows& rows) {
+        SendMessageW(window, WM_SETREDRAW, FALSE, 0);
+        SendMessageW(window, LB_RESETCONTENT, 0, 0);
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            rowAdded(SendMessageW(window, LB_ADDSTRING, 0,
+                                  reinterpret_cast<LPARAM>(wide(rows[i]).c_str())));
+        SendMessageW(window, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(window, nullptr, TRUE);
+    }
+    void replaceRow(int row, const std::string& text) {
+        SendMessageW(window, LB_DELETESTRING, static_cast<WPARAM>(row), 0);
+        rowAdded(SendMessageW(window, LB_INSERTSTRING, static_cast<WPARAM>(row),
+                              reinterpret_cast<LPARAM>(wide(text).c_str())));
+    }
+    void scrollTo(int topRow) {
+        SendMessageW(window, LB_SETTOPINDEX, static_cast<WPARAM>(std::max(0, topRow)), 0);
+    }
+    void select(int row) { SendMessageW(window, LB_SETCURSEL, static_cast<WPARAM>(row), 0); }
+};
+
+}  // namespace
+
+void Builder::visit(ListBox& list) {
+    const DWORD frame = list.look().frame == Frame::Flat ? WS_BORDER : 0;
+    HWND window =
+        child(list, L"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | frame,
+              list.look().frame == Frame::Flat ? 0 : WS_EX_CLIENTEDGE);
+    SendMessageW(window, LB_SETITEMHEIGHT, 0, view_.gdi.scale(ListBox::kRowHeight));
+    Binding& binding = bind(window, list);
+    made(SetWindowSubclass(window, scrolledList, 0, reinterpret_cast<DWORD_PTR>(&binding)),
+         "SetWindowSubclass");
+    binding.command = [view = &view_, window, &list](int code) {
+        if (code != LBN_SELCHANGE) return;
+        const int top = static_cast<int>(SendMessageW(window, LB_GETTOPINDEX, 0, 0));
+        const int row = static_cast<int>(SendMessageW(window, LB_GETCURSEL, 0, 0));
+        view->perform([&list, top, row] { choose(list, top, row); });
+    };
+    view_.following.follow(list, [window, &list](const Change& change) {
+        NativeList native{window};
+        showList(list, change, native);
+        applyState(window, list);
+    });
+}
+
+}  // namespace torvexa::win32

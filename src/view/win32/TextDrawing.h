@@ -1,0 +1,22 @@
+#pragma once
+
+// How the Windows view measures and draws text.
+
+// Windows' headers after the program's, so that their macros reach none of its headers.
+#include "forms/Program.h"
+
+#include <windows.h>
+// after windows.h, which it needs
+#include <commctrl.h>
+
+#include <string>
+
+namespace torvexa::win32 {
+
+// An underlined label's painting (a window subclass whose data is its
+// Binding), and how wide a text is in a font, in layout pixels (96 dpi).
+LRESULT CALLBACK underlinedLabel(HWND window, UINT message, WPARAM w, LPARAM l, UINT_PTR,
+                                 DWORD_PTR data);
+int textWidth(HWND window, HFONT font, const std::wstring& text);
+
+}  // namespace torvexa::win32
