@@ -17,13 +17,13 @@ FileError::FileError(int code) : Failure(messageFor(code)), code_(code) {}
 
 std::string FileError::messageFor(int code) {
     switch (code) {
-        case win32::fileNotFound:
+        case winerror::fileNotFound:
             return "File not found";
-        case win32::pathNotFound:
+        case winerror::pathNotFound:
             return "Invalid filename";
-        case win32::tooManyOpenFiles:
+        case winerror::tooManyOpenFiles:
             return "Too many open files";
-        case win32::accessDenied:
+        case winerror::accessDenied:
             return "File access denied";
         default:
             return "I/O error " + std::to_string(code);

@@ -48,7 +48,7 @@ class FileError : public Failure {
 };
 
 // Windows error codes the program distinguishes.
-namespace win32 {
+namespace winerror {
 inline constexpr int fileNotFound = 2;
 inline constexpr int pathNotFound = 3;
 inline constexpr int tooManyOpenFiles = 4;
@@ -62,6 +62,6 @@ inline constexpr int diskFull = 112;
 inline constexpr int filenameTooLong = 206;
 inline constexpr int ioDevice = 1117;
 inline constexpr int cantResolveFilename = 1921;
-}  // namespace win32
+}  // namespace winerror
 
 }  // namespace torvexa

@@ -30,15 +30,15 @@ GameMachine::~GameMachine() {
 }
 
 std::string GameMachine::windowsFolder(const std::string& name) const {
-    return win32text::ansi(folder(name).wstring());
+    return winsys::ansi(folder(name).wstring());
 }
 
 std::filesystem::path GameMachine::folder(const std::string& name) const {
-    return drive_.path() / win32text::wide(name);
+    return drive_.path() / winsys::wide(name);
 }
 
 void GameMachine::registerGame(std::string_view windowsDirectory) const {
-    const std::wstring text = win32text::wide(windowsDirectory);
+    const std::wstring text = winsys::wide(windowsDirectory);
     setDirectory(REG_SZ, text.c_str(), static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
 }
 

@@ -32,7 +32,7 @@ class WindowsFaults : public ::testing::Test {
   protected:
     WindowsFaults() { test::writeBytes(config(), kOld); }
     fs::path config() const { return dir / "f1graphics.cfg"; }
-    std::string configPath() const { return win32text::ansi(config().wstring()); }
+    std::string configPath() const { return winsys::ansi(config().wstring()); }
     std::string content() const {
         return fs::exists(config()) ? test::readBytes(config()) : "(missing)";
     }
@@ -45,19 +45,19 @@ class WindowsFaults : public ::testing::Test {
         std::sort(held.begin(), held.end());
         return held;
     }
-    int save(const win32::FileCalls& with) {
+    int save(const winsys::FileCalls& with) {
         WindowsSystem system(with);
         return errorCodeOf([&] { system.writeFile(configPath(), kNew); });
     }
 
     test::TempDir dir;
-    win32::FileCalls calls;
+    winsys::FileCalls calls;
 };
 
 TEST_F(WindowsFaults, EachCallOfASaveThatFailsLeavesTheOldFileAndNothingElse) {
     struct Case {
         const char* call;
-        std::function<void(win32::FileCalls&)> breakIt;
+        std::function<void(winsys::FileCalls&)> breakIt;
     };
     const std::vector<Case> cases = {
         {"CreateFileW",
@@ -93,7 +93,7 @@ TEST_F(WindowsFaults, EachCallOfASaveThatFailsLeavesTheOldFileAndNothingElse) {
     };
     for (const Case& c : cases) {
         test::writeBytes(config(), kOld);
-        win32::FileCalls broken;
+        winsys::FileCalls broken;
         c.breakIt(broken);
         EXPECT_NE(save(broken), 0) << c.call << ": the failure was not reported";
         EXPECT_EQ(content(), kOld) << c.call;
@@ -107,7 +107,7 @@ TEST_F(WindowsFaults, AReplaceThatFailsHalfWayPutsTheNewContentInPlace) {
     for (const DWORD code :
          {ERROR_UNABLE_TO_MOVE_REPLACEMENT_2, ERROR_UNABLE_TO_MOVE_REPLACEMENT}) {
         test::writeBytes(config(), kOld);
-        win32::FileCalls halfWay;
+        winsys::FileCalls halfWay;
         halfWay.replaceFile = [code](LPCWSTR target, LPCWSTR, LPCWSTR backup, DWORD, LPVOID,
                                      LPVOID) {
             if (code == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 && backup)
@@ -152,7 +152,7 @@ TEST_F(WindowsFaults, ACopyWhoseReadingFailsLeavesTheTargetAsItWas) {
     calls.readFile = [](auto...) { return failWith(ERROR_CRC); };
     WindowsSystem system(calls);
     EXPECT_EQ(errorCodeOf([&] {
-                  system.copyFile(win32text::ansi((dir / "f1graphics.cfg.backup").wstring()),
+                  system.copyFile(winsys::ansi((dir / "f1graphics.cfg.backup").wstring()),
                                   configPath());
               }),
               ERROR_CRC);

@@ -17,8 +17,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::errorCodeOf;
-using win32text::ansi;
-using win32text::wide;
+using winsys::ansi;
+using winsys::wide;
 
 constexpr const char* kKey = "SOFTWARE\\Torvexa Test\\Install Dir";
 

@@ -23,10 +23,10 @@ class GameUnderProgramFiles : public ::testing::Test {
         fs::create_directories(game);
         test::writeBytes(game / "f1graphics.cfg", "1 ; as installed\r\n");
     }
-    std::string name(const fs::path& path) const { return win32text::ansi(path.wstring()); }
+    std::string name(const fs::path& path) const { return winsys::ansi(path.wstring()); }
     // A standard user's system: Windows refuses to make files in the protected folder.
     WindowsSystem standardUser() {
-        win32::FileCalls calls;
+        winsys::FileCalls calls;
         const std::wstring refused = protectedFolder.wstring();
         calls.createFile = [refused](LPCWSTR path, DWORD access, DWORD share,
                                      LPSECURITY_ATTRIBUTES security, DWORD disposition, DWORD flags,
@@ -75,7 +75,7 @@ TEST_F(GameUnderProgramFiles, WithACopyTheCopyIsReadAndWritten) {
     fs::create_directories(copyOf("f1graphics.cfg").parent_path());
     test::writeBytes(copyOf("f1graphics.cfg"), "2 ; the game's copy\r\n");
     for (const bool standard : {true, false}) {
-        win32::FileCalls real;
+        winsys::FileCalls real;
         WindowsSystem system = standard ? standardUser() : WindowsSystem(real, store());
         EXPECT_EQ(system.readFile(config()), "2 ; the game's copy\r\n");
         system.writeFile(config(), "3 ; saved\r\n");
@@ -86,7 +86,7 @@ TEST_F(GameUnderProgramFiles, WithACopyTheCopyIsReadAndWritten) {
 }
 
 TEST_F(GameUnderProgramFiles, AWritableFolderIsWrittenInPlaceAndAProtectedFileStaysRefused) {
-    win32::FileCalls real;
+    winsys::FileCalls real;
     WindowsSystem administrator(real, store());
     administrator.writeFile(config(), "4 ; in place\r\n");
     EXPECT_EQ(test::readBytes(game / "f1graphics.cfg"), "4 ; in place\r\n");

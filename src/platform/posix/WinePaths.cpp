@@ -94,37 +94,37 @@ int windowsErrorFor(int error, const fs::path& path) {
             struct stat st {};
             const fs::path parent = path.parent_path().empty() ? fs::path(".") : path.parent_path();
             const bool folderExists = ::stat(parent.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-            return folderExists ? win32::fileNotFound : win32::pathNotFound;
+            return folderExists ? winerror::fileNotFound : winerror::pathNotFound;
         }
         case ENOTDIR:
-            return win32::pathNotFound;
+            return winerror::pathNotFound;
         case EMFILE:
         case ENFILE:
-            return win32::tooManyOpenFiles;
+            return winerror::tooManyOpenFiles;
         case EACCES:
         case EPERM:
         case EISDIR:
-            return win32::accessDenied;
+            return winerror::accessDenied;
         case EROFS:
-            return win32::writeProtect;
+            return winerror::writeProtect;
         case EBUSY:
         case ETXTBSY:
-            return win32::sharingViolation;
+            return winerror::sharingViolation;
         case EEXIST:
-            return win32::fileExists;
+            return winerror::fileExists;
         case EINVAL:
-            return win32::invalidParameter;
+            return winerror::invalidParameter;
         case ENOSPC:
         case EDQUOT:
-            return win32::diskFull;
+            return winerror::diskFull;
         case ENAMETOOLONG:
-            return win32::filenameTooLong;
+            return winerror::filenameTooLong;
         case EIO:
-            return win32::ioDevice;
+            return winerror::ioDevice;
         case ELOOP:
-            return win32::cantResolveFilename;
+            return winerror::cantResolveFilename;
         default:
-            return win32::generalFailure;
+            return winerror::generalFailure;
     }
 }
 

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-namespace torvexa::win32 {
+namespace torvexa::winsys {
 
 // The Windows file calls of a save, a backup and a restore, each replaceable, so that tests can
 // make any of them fail the way Windows documents it (Wine rarely does). The program uses the
@@ -22,4 +22,4 @@ struct FileCalls {
     std::function<BOOL(LPCWSTR)> deleteFile = ::DeleteFileW;
 };
 
-}  // namespace torvexa::win32
+}  // namespace torvexa::winsys

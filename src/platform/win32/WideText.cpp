@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-namespace torvexa::win32text {
+namespace torvexa::winsys {
 
 std::wstring wide(std::string_view ansi) {
     if (ansi.empty()) return {};
@@ -43,4 +43,4 @@ std::wstring wideFromUtf8(std::string_view utf8) {
     return out;
 }
 
-}  // namespace torvexa::win32text
+}  // namespace torvexa::winsys

@@ -12,16 +12,16 @@
 namespace torvexa::win32 {
 namespace {
 
-using win32text::wide;
+using winsys::wide;
 
 // A path of this machine on as many lines as the label's width needs.
 std::wstring pathText(HWND window, HFONT font, const std::string& utf8, int width) {
     std::wstring text;
     for (const std::string& line : pathLines(utf8, width, [window, font](std::string_view part) {
-             return textWidth(window, font, win32text::wideFromUtf8(part));
+             return textWidth(window, font, winsys::wideFromUtf8(part));
          })) {
         if (!text.empty()) text += L"\r\n";
-        text += win32text::wideFromUtf8(line);
+        text += winsys::wideFromUtf8(line);
     }
     return text;
 }

@@ -20,7 +20,7 @@ void paintFrame(HWND window, const GroupBox& group, GdiObjects& gdi) {
     GetClientRect(window, &frame);
     frame.top += metrics.tmHeight / 2;
     DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
-    const std::wstring caption = win32text::wide(group.caption());
+    const std::wstring caption = winsys::wide(group.caption());
     if (!caption.empty()) {
         SetBkColor(dc, toColorRef(backgroundOf(group)));
         SetTextColor(dc, toColorRef(group.look().textColour));

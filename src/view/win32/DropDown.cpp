@@ -10,7 +10,7 @@
 namespace torvexa::win32 {
 namespace {
 
-using win32text::wide;
+using winsys::wide;
 
 constexpr int kDropDownList = 200;  // how far a drop-down's list reaches below it
 

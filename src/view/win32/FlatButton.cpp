@@ -31,7 +31,7 @@ void paintFlatButton(HWND window, HDC dc, const Binding& binding) {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
     const HGDIOBJ old = SelectObject(dc, gdi.font(button.font()));
-    const std::wstring text = win32text::wide(button.caption());
+    const std::wstring text = winsys::wide(button.caption());
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     SelectObject(dc, old);

@@ -65,7 +65,7 @@ std::string windowText(HWND window) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(
         GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return win32text::ansi(text);
+    return winsys::ansi(text);
 }
 
 }  // namespace torvexa::win32

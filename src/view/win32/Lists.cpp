@@ -9,7 +9,7 @@
 namespace torvexa::win32 {
 namespace {
 
-using win32text::wide;
+using winsys::wide;
 
 // A person scrolled a list (bar, wheel or keys): its top row goes to the model, whose other
 // lists follow it. A list box sends no notice of scrolling, so its messages are watched.

@@ -6,7 +6,7 @@
 namespace torvexa::win32 {
 namespace {
 
-using win32text::wide;
+using winsys::wide;
 
 }  // namespace
 

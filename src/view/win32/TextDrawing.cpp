@@ -6,7 +6,7 @@
 namespace torvexa::win32 {
 namespace {
 
-using win32text::wide;
+using winsys::wide;
 
 // Where the ink of a text drawn in the DC's font ends: GDI's extent and its underline include
 // the last letter's advance past its ink, and ABC widths exist only for TrueType fonts

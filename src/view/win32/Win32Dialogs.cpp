@@ -10,8 +10,8 @@
 namespace torvexa::win32 {
 namespace {
 
-using win32text::ansi;
-using win32text::wide;
+using winsys::ansi;
+using winsys::wide;
 
 // The filters as the dialog takes them: name and pattern each ended by a NUL, one more at the
 // end (https://learn.microsoft.com/windows/win32/api/commdlg/ns-commdlg-openfilenamew).

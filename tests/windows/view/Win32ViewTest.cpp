@@ -95,7 +95,7 @@ class Mirror : public ControlVisitor {
             std::wstring joined = textOf(window);
             std::erase(joined, L'\r');
             std::erase(joined, L'\n');
-            same(label, "path", joined, win32text::wideFromUtf8(label.caption()));
+            same(label, "path", joined, winsys::wideFromUtf8(label.caption()));
         }
     }
     void visit(Shape& shape) override { common(shape); }
