@@ -32,6 +32,24 @@ const Setting& SettingTable::of(const Control& control) const {
     throw std::logic_error("no setting for " + control.name());
 }
 
+void SettingTable::connect() const {
+    for (const Setting& s : settings_) {
+        std::visit(Overloaded{[this](const setting::Flag& f) {
+                                  if (!f.box->OnClick)
+                                      f.box->OnClick = [this, &f] { write(*f.box); };
+                              },
+                              [this](const setting::Position& p) {
+                                  if (!p.slider->OnChange)
+                                      p.slider->OnChange = [this, &p] { write(*p.slider); };
+                              },
+                              [this](const auto& c) {
+                                  if (!c.box->OnChange)
+                                      c.box->OnChange = [this, &c] { write(*c.box); };
+                              }},
+                   s);
+    }
+}
+
 void SettingTable::write(const Control& control) const {
     ConfigDocument& doc = document_;
     std::visit(Overloaded{

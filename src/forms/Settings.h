@@ -59,6 +59,9 @@ class SettingTable {
     SettingTable(ConfigDocument& document, std::vector<Setting> settings)
         : document_(document), settings_(std::move(settings)) {}
 
+    // Connects every control of the table that has no handler of its own: a person's change
+    // writes its line(s). Controls with more to do have named handlers that call write().
+    void connect() const;
     // Writes the control's state into its lines.
     void write(const Control& control) const;
     // Sets the control from the first of its lines.

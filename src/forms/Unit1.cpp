@@ -28,7 +28,7 @@ TForm1::TForm1(Application& application, System& system, Dialogs& dialogs)
     Panel8.setTabOrder({&edit1, &edit2, &SpeedButton10});
     connectHandlers();
     connectSettingHandlers();
-    showDocument();
+    connectListsToDocument();
 }
 
 void TForm1::connectHandlers() {
@@ -55,45 +55,25 @@ void TForm1::connectHandlers() {
 }
 
 void TForm1::connectSettingHandlers() {
-    CheckBox3.OnClick = [this] { CheckBox3Click(); };
-    CheckBox1.OnClick = [this] { CheckBox1Click(); };
-    CheckBox2.OnClick = [this] { CheckBox2Click(); };
-    CheckBox8.OnClick = [this] { CheckBox8Click(); };
-    CheckBox12.OnClick = [this] { CheckBox12Click(); };
-    CheckBox18.OnClick = [this] { CheckBox18Click(); };
-    CheckBox19.OnClick = [this] { CheckBox19Click(); };
-    CheckBox15.OnClick = [this] { CheckBox15Click(); };
-    CheckBox16.OnClick = [this] { CheckBox16Click(); };
-    CheckBox17.OnClick = [this] { CheckBox17Click(); };
     CheckBox4.OnClick = [this] { CheckBox4Click(); };
-    CheckBox5.OnClick = [this] { CheckBox5Click(); };
     CheckBox6.OnClick = [this] { CheckBox6Click(); };
     CheckBox7.OnClick = [this] { CheckBox7Click(); };
-    CheckBox9.OnClick = [this] { CheckBox9Click(); };
-    CheckBox10.OnClick = [this] { CheckBox10Click(); };
-    CheckBox11.OnClick = [this] { CheckBox11Click(); };
-    CheckBox13.OnClick = [this] { CheckBox13Click(); };
-    CheckBox14.OnClick = [this] { CheckBox14Click(); };
     CheckBox20.OnClick = [this] { CheckBox20Click(); };
     Edit3.OnChange = [this] { Edit3Change(); };
     aufloesung.OnChange = [this] { aufloesungChange(); };
     aufloesung.OnExit = [this] { aufloesungExit(); };
     ComboBox1.OnExit = [this] { ComboBox1Exit(); };
     ComboBox3.OnExit = [this] { ComboBox3Exit(); };
-    ComboBox1.OnChange = [this] { ComboBox1Change(); };
-    ComboBox2.OnChange = [this] { ComboBox2Change(); };
     ComboBox3.OnChange = [this] { ComboBox3Change(); };
-    ComboBox4.OnChange = [this] { ComboBox4Change(); };
-    ComboBox5.OnChange = [this] { ComboBox5Change(); };
-    ComboBox6.OnChange = [this] { ComboBox6Change(); };
     TrackBar1.OnChange = [this] { TrackBar1Change(); };
     TrackBar2.OnChange = [this] { TrackBar2Change(); };
     TrackBar3.OnChange = [this] { TrackBar3Change(); };
     Button1.OnClick = [this] { Button1Click(); };
     Button2.OnClick = [this] { Button2Click(); };
+    settings_.connect();  // every other setting control writes its line(s) through the table
 }
 
-void TForm1::showDocument() {
+void TForm1::connectListsToDocument() {
     // The three lists show the document itself.
     ListBox5.showItems(&document_.lineNumbers());
     ListBox1.showItems(&document_.values());

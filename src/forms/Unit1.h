@@ -254,37 +254,18 @@ class TForm1 : public Form {
     void ListBox5Scroll();
     void SpeedButton10Click();
 
-    void CheckBox3Click();
-    void CheckBox1Click();
-    void CheckBox2Click();
-    void CheckBox8Click();
-    void CheckBox12Click();
-    void CheckBox18Click();
-    void CheckBox19Click();
-    void CheckBox15Click();
-    void CheckBox16Click();
-    void CheckBox17Click();
+    // The setting controls not named here (CheckBox1, ComboBox1 …) write their line(s) through
+    // the setting table, which connects them (Unit1Settings.cpp).
     void CheckBox4Click();
-    void CheckBox5Click();
     void CheckBox6Click();
     void CheckBox7Click();
-    void CheckBox9Click();
-    void CheckBox10Click();
-    void CheckBox11Click();
-    void CheckBox13Click();
-    void CheckBox14Click();
     void CheckBox20Click();
     void Edit3Change();
     void aufloesungChange();
     void aufloesungExit();
     void ComboBox1Exit();
     void ComboBox3Exit();
-    void ComboBox1Change();
-    void ComboBox2Change();
     void ComboBox3Change();
-    void ComboBox4Change();
-    void ComboBox5Change();
-    void ComboBox6Change();
     void TrackBar1Change();
     void TrackBar2Change();
     void TrackBar3Change();
@@ -298,10 +279,10 @@ class TForm1 : public Form {
     // whole).
     bool save();
 
-    // Unchecks CheckBox1 to CheckBox5, each running its handler.
-    void resetStep();
-    // Sets every bound control, and the tint dialog's sliders, from the document.
-    void applyStep();
+    // The load's steps around each read: unchecks CheckBox1 to CheckBox5, each running its
+    // handler; then sets every bound control, and the tint dialog's sliders, from the document.
+    void uncheckBeforeReading();
+    void showFileInControls();
 
     // A close request from the window manager ends the program like "Beenden".
     void closeRequest() override { Beenden1Click(); }
@@ -337,7 +318,8 @@ class TForm1 : public Form {
 
     void connectHandlers();
     void connectSettingHandlers();
-    void showDocument();
+    // The manual page's three lists show the document's lines and follow its changes.
+    void connectListsToDocument();
     void showPage(Panel& page, SpeedButton* button, const Font& currentStyle);
 
     // Looks the game up again and shows where its file is.

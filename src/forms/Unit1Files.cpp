@@ -32,18 +32,21 @@ void TForm1::Laden1Click() { load(); }
 
 void TForm1::load() {
     lookUpGame();
-    resetStep();
+    uncheckBeforeReading();
     readDocument();
-    applyStep();
-    // The first pass starts from whatever the controls showed before; the second starts from
-    // the first pass's states on a fresh copy of the file, which undoes the first pass's writes.
+    showFileInControls();
+    // Two passes, because a handler runs only when its control changes: the first pass starts
+    // from whatever the controls showed before, so what it writes back depends on the last
+    // load and on the person's edits; the second starts from the first pass's states on a fresh
+    // copy of the file, which undoes those writes. The pause between them is the program's own
+    // of old and is kept.
     system_.sleep(kPauseBetweenPasses);
-    resetStep();
+    uncheckBeforeReading();
     readDocument();
     for (SpeedButton* button : {&SpeedButton4, &SpeedButton5, &SpeedButton6, &SpeedButton9}) {
         button->setVisible(true);
     }
-    applyStep();
+    showFileInControls();
 }
 
 void TForm1::Sichern1Click() { save(); }

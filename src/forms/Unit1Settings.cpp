@@ -1,6 +1,7 @@
 // What each setting control of the main window stands for in f1graphics.cfg. The table says it
-// for every plain mapping; a handler with more to do (enabling other controls, a message, a
-// value label) says the rest next to it. The apply step shows a freshly read file.
+// for every plain mapping and connects those controls itself; a handler with more to do
+// (enabling other controls, a message, a value label) says the rest next to it.
+// showFileInControls shows a freshly read file.
 #include <algorithm>
 #include <optional>
 
@@ -92,29 +93,8 @@ std::vector<Setting> TForm1::settingTable() {
     };
 }
 
-// ---- Handlers: each writes its control's state into the document at once.
-
-void TForm1::CheckBox3Click() { settings_.write(CheckBox3); }
-void TForm1::CheckBox1Click() { settings_.write(CheckBox1); }
-void TForm1::CheckBox2Click() { settings_.write(CheckBox2); }
-void TForm1::CheckBox8Click() { settings_.write(CheckBox8); }
-void TForm1::CheckBox12Click() { settings_.write(CheckBox12); }
-void TForm1::CheckBox18Click() { settings_.write(CheckBox18); }
-void TForm1::CheckBox19Click() { settings_.write(CheckBox19); }
-void TForm1::CheckBox15Click() { settings_.write(CheckBox15); }
-void TForm1::CheckBox16Click() { settings_.write(CheckBox16); }
-void TForm1::CheckBox17Click() { settings_.write(CheckBox17); }
-void TForm1::CheckBox5Click() { settings_.write(CheckBox5); }
-void TForm1::CheckBox9Click() { settings_.write(CheckBox9); }
-void TForm1::CheckBox10Click() { settings_.write(CheckBox10); }
-void TForm1::CheckBox11Click() { settings_.write(CheckBox11); }
-void TForm1::CheckBox13Click() { settings_.write(CheckBox13); }
-void TForm1::CheckBox14Click() { settings_.write(CheckBox14); }
-void TForm1::ComboBox1Change() { settings_.write(ComboBox1); }
-void TForm1::ComboBox2Change() { settings_.write(ComboBox2); }
-void TForm1::ComboBox4Change() { settings_.write(ComboBox4); }
-void TForm1::ComboBox5Change() { settings_.write(ComboBox5); }
-void TForm1::ComboBox6Change() { settings_.write(ComboBox6); }
+// ---- Handlers of the controls that do more than write their line(s); the others are
+// connected by the table itself (SettingTable::connect).
 
 // The T-cam mirrors can be switched only while the mirrors are on.
 void TForm1::CheckBox4Click() {
@@ -219,12 +199,16 @@ void TForm1::Button2Click() { dialogs_.informationBox(catalogue_.entry(entries::
 
 // ---- Showing a freshly read file
 
-void TForm1::resetStep() {
+// Exactly these five, as the program always has: the T-cam box (CheckBox5) is only ever ticked
+// by showMirrors, never unticked, so each read must start with it clear, and the mirrors box
+// (CheckBox4) must change for its handler to enable the T-cam box again. What a load writes
+// back to the file depends on which boxes start clear, so the set is kept as it was.
+void TForm1::uncheckBeforeReading() {
     for (CheckBox* box : {&CheckBox1, &CheckBox2, &CheckBox3, &CheckBox4, &CheckBox5})
         box->setChecked(false);
 }
 
-void TForm1::applyStep() {
+void TForm1::showFileInControls() {
     // The order matters: handlers run as each control changes, and a later step reads what an
     // earlier handler wrote.
     showResolution();
@@ -281,7 +265,7 @@ void TForm1::showReflectionSource() {
         ComboBox3.setText(catalogue_.entry(entries::ReflectionsByProcessor));
 }
 
-// The T-cam box is only ticked here (the reset step has just cleared it), before the mirrors
+// The T-cam box is only ticked here (uncheckBeforeReading has just cleared it), before the mirrors
 // box decides whether it can be used.
 void TForm1::showMirrors() {
     if (value(lines::MirrorsTCam) == "1") CheckBox5.setChecked(true);

@@ -31,7 +31,7 @@ class Bindings : public ::testing::Test {
         doc().load(craftedConfig(values, lines));
     }
     void apply() {
-        s.user([this] { f().applyStep(); });
+        s.user([this] { f().showFileInControls(); });
     }
     void page(SpeedButton& button) {
         s.user([&] { button.click(); });
@@ -123,7 +123,7 @@ TEST_F(Bindings, EveryCheckBoxReadsAndWritesItsOwnLinesOnly) {
         values[43] = "1";
         values[60] = "1";
         values[c.lines.front()] = c.on;
-        f().resetStep();  // as a load does: before the file is read
+        f().uncheckBeforeReading();  // as a load does: before the file is read
         load(values, 170);
         apply();
         EXPECT_TRUE(c.box->checked());
@@ -265,7 +265,7 @@ TEST_F(Bindings, SlidersWriteTheirPositionAndShowIt) {
     EXPECT_EQ(f().Label39.caption(), entry(86));
 }
 
-TEST_F(Bindings, ApplyStepFollowsTheValuesAndTheirCascades) {
+TEST_F(Bindings, ShowingAFileFollowsTheValuesAndTheirCascades) {
     load({{43, "2"},
           {46, "0"},
           {51, "7"},
@@ -310,7 +310,7 @@ TEST_F(Bindings, ApplyStepFollowsTheValuesAndTheirCascades) {
           {2, "768"},
           {23, "8"},
           {101, ""}});
-    f().resetStep();
+    f().uncheckBeforeReading();
     apply();
     EXPECT_TRUE(f().CheckBox5.checked());
     EXPECT_FALSE(f().CheckBox5.enabled());
@@ -324,7 +324,7 @@ TEST_F(Bindings, ApplyStepFollowsTheValuesAndTheirCascades) {
     EXPECT_EQ(f().Edit3.text(), "0");
 }
 
-TEST_F(Bindings, ApplyStepUnchecksTheTintWithTheVisor) {
+TEST_F(Bindings, ShowingAFileUnchecksTheTintWithTheVisor) {
     load({});
     f().CheckBox6.setChecked(true);
     f().CheckBox7.setChecked(true);
@@ -337,13 +337,13 @@ TEST_F(Bindings, ApplyStepUnchecksTheTintWithTheVisor) {
     EXPECT_EQ(at(67) + at(77), "00");
 }
 
-TEST_F(Bindings, ApplyStepStopsAtItsFailuresAndKeepsWhatItReached) {
+TEST_F(Bindings, ShowingAFileStopsAtItsFailuresAndKeepsWhatItReached) {
     load({{46, "abc"}, {0, "1"}, {30, "5"}});
     apply();
     ASSERT_EQ(s.dialogs.messages.size(), 1u);
     EXPECT_EQ(s.dialogs.messages[0].text, "'abc' is not a valid integer value.");
-    EXPECT_TRUE(f().CheckBox3.checked());    // step 2 ran
-    EXPECT_EQ(f().TrackBar3.position(), 0);  // step 18 did not
+    EXPECT_TRUE(f().CheckBox3.checked());    // CheckBox3 is shown before the failure
+    EXPECT_EQ(f().TrackBar3.position(), 0);  // TrackBar3 comes after it
 
     s.dialogs.messages.clear();
     load({{1, "800"}, {2, "600"}, {23, "4"}}, 100);
@@ -361,10 +361,10 @@ TEST_F(Bindings, ApplyStepStopsAtItsFailuresAndKeepsWhatItReached) {
     shortLanguage.start();
     shortLanguage.form1().document().load(craftedConfig({{53, "2"}}));
     shortLanguage.dialogs.messages.clear();
-    shortLanguage.user([&] { shortLanguage.form1().applyStep(); });
+    shortLanguage.user([&] { shortLanguage.form1().showFileInControls(); });
     ASSERT_EQ(shortLanguage.dialogs.messages.size(), 1u);
     EXPECT_EQ(shortLanguage.dialogs.messages[0].text, "List index out of bounds (16)");
-    EXPECT_FALSE(shortLanguage.form1().CheckBox4.checked());  // step 10 did not run
+    EXPECT_FALSE(shortLanguage.form1().CheckBox4.checked());  // showMirrors did not run
 }
 
 TEST_F(Bindings, TintSlidersWriteTheirLinesAndMoveTogetherWhileLocked) {

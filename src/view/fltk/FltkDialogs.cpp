@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "ui/TextRules.h"
-#include "view/fltk/FlatButton.h"
 #include "view/fltk/LabelBox.h"
 #include "view/fltk/Modal.h"
 #include "view/fltk/OpenDialog.h"

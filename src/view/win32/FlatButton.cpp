@@ -1,4 +1,5 @@
-// The page buttons: a window class of its own that shows no frame until the pointer is over it.
+// The flat buttons (the page buttons, the manual page's apply button, the preset dialog's two
+// buttons): a window class of their own that shows no frame until the pointer is over one.
 #include "platform/win32/WideText.h"
 #include "view/win32/ViewState.h"
 
