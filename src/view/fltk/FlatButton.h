@@ -4,9 +4,8 @@
 
 namespace torvexa::fltk {
 
-// A flat button (the page buttons, the apply button, the preset dialog's two buttons): no frame
-// until the pointer is over it; disabled, only its greyed caption on
-// the colour behind it. It takes the keyboard's focus, shows it, and Space or Enter press it.
+// A flat button (the page buttons, the apply button, the preset dialog's two buttons): its look
+// is FlatButtonLook's. It takes the keyboard's focus, shows it, and Space or Enter press it.
 class FlatButton : public Fl_Button {
   public:
     FlatButton(int x, int y, int w, int h);
