@@ -424,7 +424,7 @@ TEST_F(Win32ViewMirrorsModel, EveryPickRunsItsHandlerOnce) {
     EXPECT_EQ(f().document().value(101), "250");
 }
 
-TEST_F(Win32ViewMirrorsModel, EveryTaskByKeyboard) {
+TEST_F(Win32ViewMirrorsModel, TheMainWindowByKeyboard) {
     step("load", [&] { menuChoice(0, 0); });
     SetForegroundWindow(hwnd(f()));
     SetFocus(nullptr);
@@ -467,8 +467,17 @@ TEST_F(Win32ViewMirrorsModel, EveryTaskByKeyboard) {
     keys("Tab after the switch", {VK_TAB});
     HWND focus = GetFocus();
     EXPECT_TRUE(focus && IsWindowVisible(focus)) << focused();
+}
 
-    // The preset dialog: arrows choose, Tab reaches the buttons, Enter presses.
+TEST_F(Win32ViewMirrorsModel, ThePresetDialogByKeyboard) {
+    step("load", [&] { menuChoice(0, 0); });
+    const auto keys = [&](const std::string& name, std::initializer_list<WPARAM> pressed) {
+        step(name, [&] {
+            for (const WPARAM key : pressed)
+                press(key);
+        });
+    };
+    // Arrows choose, Tab reaches the buttons, Enter presses.
     step("open the presets", [&] { menuChoice(1, 2); });
     TForm2& presets = s.program().form2();
     SetForegroundWindow(hwnd(presets));

@@ -4,8 +4,8 @@
 
 #include "support/Scenario.h"
 
-// Files no one wrote on purpose, met the way a person meets them: at start-up, by "Laden",
-// "Sichern", the backup commands and the language button.
+// The whole program meets files no one wrote on purpose, the way a person meets them: at
+// start-up, by "Laden", "Sichern", the backup commands and the language button.
 namespace torvexa {
 namespace {
 
@@ -13,11 +13,11 @@ using test::craftedConfig;
 using test::Scenario;
 namespace fs = std::filesystem;
 
-class HostileFiles : public ::testing::Test {
+class ProgramHostileFiles : public ::testing::Test {
   protected:
     // A regression must fail, not hang the run.
-    HostileFiles() { ::alarm(20); }
-    ~HostileFiles() override { ::alarm(0); }
+    ProgramHostileFiles() { ::alarm(20); }
+    ~ProgramHostileFiles() override { ::alarm(0); }
 
     TForm1& f() { return s.form1(); }
     void click(MenuItem& item) {
@@ -37,7 +37,7 @@ class HostileFiles : public ::testing::Test {
     Scenario s;
 };
 
-TEST_F(HostileFiles, AFifoOrDeviceForTheLanguageFailsAtOnceAndTheWindowOpens) {
+TEST_F(ProgramHostileFiles, AFifoOrDeviceForTheLanguageFailsAtOnceAndTheWindowOpens) {
     fifo(s.workingFolder / "langopt.zel");
     s.start();
     EXPECT_TRUE(f().visible());
@@ -59,7 +59,7 @@ TEST_F(HostileFiles, AFifoOrDeviceForTheLanguageFailsAtOnceAndTheWindowOpens) {
     EXPECT_EQ(zero.form1().catalogue().count(), 0);
 }
 
-TEST_F(HostileFiles, AFifoRegistryIsNoRegistryAndTheWindowOpens) {
+TEST_F(ProgramHostileFiles, AFifoRegistryIsNoRegistryAndTheWindowOpens) {
     s.rememberLanguage(Scenario::shippedLanguage("deutsch.zpr"));
     fifo(s.machine.prefix.root() / "system.reg");
     s.start();
@@ -68,7 +68,7 @@ TEST_F(HostileFiles, AFifoRegistryIsNoRegistryAndTheWindowOpens) {
     EXPECT_EQ(f().game().directory(), "");
 }
 
-TEST_F(HostileFiles, AConfigurationThatIsAFifoOrADeviceLinkIsNotLoaded) {
+TEST_F(ProgramHostileFiles, AConfigurationThatIsAFifoOrADeviceLinkIsNotLoaded) {
     s.rememberLanguage(Scenario::shippedLanguage("deutsch.zpr"));
     s.installGame(craftedConfig({}));
     fifo(s.configFile());
@@ -86,7 +86,7 @@ TEST_F(HostileFiles, AConfigurationThatIsAFifoOrADeviceLinkIsNotLoaded) {
 }
 
 // Load, save, load, save: the file comes back as it was, apart from its line ends.
-TEST_F(HostileFiles, NothingAfterTheEndMarkIsLost) {
+TEST_F(ProgramHostileFiles, NothingAfterTheEndMarkIsLost) {
     s.rememberLanguage(Scenario::shippedLanguage("deutsch.zpr"));
     std::string after = "\x1A";
     for (int i = 0; after.size() < (1 << 20); ++i)
@@ -102,7 +102,7 @@ TEST_F(HostileFiles, NothingAfterTheEndMarkIsLost) {
     EXPECT_EQ(s.configBytes(), original);
 }
 
-TEST_F(HostileFiles, ALineStartingWithALoneCarriageReturnSurvivesTwoSaves) {
+TEST_F(ProgramHostileFiles, ALineStartingWithALoneCarriageReturnSurvivesTwoSaves) {
     s.rememberLanguage(Scenario::shippedLanguage("deutsch.zpr"));
     const std::string sample = Scenario::sampleConfig();
     const std::string original = sample +
@@ -119,7 +119,7 @@ TEST_F(HostileFiles, ALineStartingWithALoneCarriageReturnSurvivesTwoSaves) {
 }
 
 // The registry names the folder; ".." never leaves the drive, and no drive means C:.
-TEST_F(HostileFiles, TheGameFolderNeverLiesOutsideTheDrive) {
+TEST_F(ProgramHostileFiles, TheGameFolderNeverLiesOutsideTheDrive) {
     s.rememberLanguage(Scenario::shippedLanguage("deutsch.zpr"));
     s.installGame(craftedConfig({{0, "1"}}), "game2");
     fs::create_directories(s.machine.prefix.root() / "game2");  // outside every drive
@@ -138,7 +138,7 @@ TEST_F(HostileFiles, TheGameFolderNeverLiesOutsideTheDrive) {
 }
 
 // A translation file that opens but cannot be read to its end leaves the catalogue whole.
-TEST_F(HostileFiles, ATranslationFileFailingPartWayChangesNoCaption) {
+TEST_F(ProgramHostileFiles, ATranslationFileFailingPartWayChangesNoCaption) {
     s.rememberLanguage(Scenario::shippedLanguage("deutsch.zpr"));
     s.start();
     const std::string laden = f().Laden1.caption();

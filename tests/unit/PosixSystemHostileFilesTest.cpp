@@ -14,19 +14,20 @@
 #include "support/TempDir.h"
 #include "ui/Application.h"
 
-// Files no one wrote on purpose: a FIFO, a device, a link to a device, temporary files left by
-// killed saves. Nothing may block, read without end or remove what is not ours.
+// The POSIX system layer meets files no one wrote on purpose: a FIFO, a device, a link to a
+// device, temporary files left by killed saves. Nothing may block, read without end or remove
+// what is not ours.
 namespace torvexa {
 namespace {
 
 namespace fs = std::filesystem;
 using test::errorCodeOf;
 
-class HostileFiles : public ::testing::Test {
+class PosixSystemHostileFiles : public ::testing::Test {
   protected:
     // A regression must fail, not hang the run.
-    HostileFiles() { ::alarm(20); }
-    ~HostileFiles() override { ::alarm(0); }
+    PosixSystemHostileFiles() { ::alarm(20); }
+    ~PosixSystemHostileFiles() override { ::alarm(0); }
 
     fs::path game() const { return prefix.driveC() / "GP4"; }
 
@@ -34,7 +35,7 @@ class HostileFiles : public ::testing::Test {
     PosixSystem system{prefix.root()};
 };
 
-TEST_F(HostileFiles, OnlyRegularFilesAreReadOrCopied) {
+TEST_F(PosixSystemHostileFiles, OnlyRegularFilesAreReadOrCopied) {
     fs::create_directories(game());
     ASSERT_EQ(::mkfifo((game() / "fifo").c_str(), 0644), 0);
     fs::create_symlink("/dev/zero", game() / "zero");
@@ -45,7 +46,7 @@ TEST_F(HostileFiles, OnlyRegularFilesAreReadOrCopied) {
     EXPECT_FALSE(fs::exists(game() / "copy"));
 }
 
-TEST_F(HostileFiles, ARegistryThatIsAFifoHoldsNoValue) {
+TEST_F(PosixSystemHostileFiles, ARegistryThatIsAFifoHoldsNoValue) {
     fs::remove(prefix.root() / "system.reg");
     ASSERT_EQ(::mkfifo((prefix.root() / "system.reg").c_str(), 0644), 0);
     EXPECT_EQ(system.readMachineValue("SOFTWARE\\Infogrames", "Directory").kind,
@@ -64,7 +65,7 @@ TEST(OutOfMemory, IsReportedInTheUsersWordsNotTheLibrarys) {
 
 // The temporary file of a save that was killed is removed by the next save in its folder, but
 // only when its writer no longer runs; nothing else is touched.
-TEST_F(HostileFiles, TemporaryFilesOfDeadWritersAreRemoved) {
+TEST_F(PosixSystemHostileFiles, TemporaryFilesOfDeadWritersAreRemoved) {
     fs::create_directories(game());
     const pid_t dead = ::fork();
     if (dead == 0) _exit(0);
