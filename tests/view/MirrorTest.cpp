@@ -31,11 +31,13 @@ namespace {
 using namespace fltk;
 using test::Scenario;
 
-// What each widget must be given, written from FLTK's rules and not from the view's text
-// functions: FLTK takes UTF-8 (converted here by iconv, not by the program's own table), draws
-// "@" in a label as a symbol unless doubled, and draws "&" as an access key in buttons, check
-// boxes and menus (which want it as it stands) but not in boxes or drop-down items.
-namespace expect {
+// What a person reads, worked out on both sides and compared: from the widget's label by
+// FLTK's rules (it takes UTF-8, draws "@x" as a symbol and "@@" as "@", and in buttons, check
+// boxes and menus draws "&x" as an underlined x and "&&" as "&"), and from the model's program
+// text by the rules the layout was made for (Windows-1252, converted here by iconv; "&x" an
+// underlined x and "&&" one "&" in captions, every "&" as it stands in items and fields).
+// Neither side uses the view's text functions.
+namespace reads {
 
 std::string utf8(std::string_view windows1252) {
     iconv_t convert = iconv_open("UTF-8", "CP1252");
@@ -51,28 +53,46 @@ std::string utf8(std::string_view windows1252) {
     return out;
 }
 
-std::string doubling(std::string_view text, std::string_view special) {
+// A caption's access-key marks read: "&&" is one "&", a lone "&" only underlines.
+std::string withoutAccessMarks(std::string_view text) {
     std::string out;
-    for (const char c : text)
-        out += special.find(c) == std::string_view::npos ? std::string(1, c) : std::string(2, c);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '&')
+            out += text[i];
+        else if (i + 1 < text.size() && text[i + 1] == '&')
+            out += text[++i];
+    }
     return out;
 }
 
-std::string display(std::string_view text) { return utf8(text); }
-std::string caption(std::string_view text) { return utf8(doubling(text, "@")); }
-std::string item(std::string_view text) { return utf8(doubling(text, "@&")); }
-std::string boxCaption(std::string_view text) {
-    std::string shown;  // "&&" shows one "&"; a lone "&" marks an access key a box has not
+enum class Ampersand { Literal, AccessKey };
+
+// What FLTK draws for a label; a symbol shows as "<symbol>", never as the person's text.
+std::string fromFltk(const char* label, Ampersand ampersand) {
+    const std::string_view text = label ? label : "";
+    std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '&')
-            shown += text[i];
-        else if (i + 1 < text.size() && text[i + 1] == '&')
-            shown += text[++i];
+        if (text[i] == '@') {
+            if (i + 1 < text.size() && text[i + 1] == '@') {
+                out += '@';
+                ++i;
+            } else {
+                return out + "<symbol>";
+            }
+        } else if (text[i] == '&' && ampersand == Ampersand::AccessKey) {
+            if (i + 1 < text.size() && text[i + 1] == '&') out += text[++i];
+        } else {
+            out += text[i];
+        }
     }
-    return caption(shown);
+    return out;
 }
 
-}  // namespace expect
+// What the model's text shows a person: a caption, or a text as it stands.
+std::string caption(std::string_view programText) { return utf8(withoutAccessMarks(programText)); }
+std::string asItStands(std::string_view programText) { return utf8(programText); }
+
+}  // namespace reads
 
 // Walks the controls and compares each with the widget that shows it.
 class Mirror : public ControlVisitor {
@@ -85,7 +105,7 @@ class Mirror : public ControlVisitor {
         auto* window = widget<Fl_Window>(form);
         if (!window) return;
         same(form, "shown", window->visible() != 0, form.visible());
-        same(form, "title", text(window->label()), expect::display(form.caption()));
+        same(form, "title", text(window->label()), reads::asItStands(form.caption()));
         children(form);
     }
     void visit(Panel& panel) override {
@@ -94,7 +114,8 @@ class Mirror : public ControlVisitor {
     }
     void visit(GroupBox& group) override {
         if (auto* w = common(group))
-            same(group, "caption", text(w->label()), expect::caption(group.caption()));
+            same(group, "caption", reads::fromFltk(w->label(), reads::Ampersand::Literal),
+                 reads::asItStands(group.caption()));
         children(group);
     }
     void visit(Label& label) override {
@@ -103,18 +124,21 @@ class Mirror : public ControlVisitor {
         if (label.look().path)
             same(label, "path", w->path(), label.caption());
         else
-            same(label, "caption", text(w->label()), expect::boxCaption(label.caption()));
+            same(label, "caption", reads::fromFltk(w->label(), reads::Ampersand::Literal),
+                 reads::caption(label.caption()));
     }
     void visit(Shape& shape) override { common(shape); }
     void visit(CheckBox& box) override {
         if (auto* w = common<Fl_Button>(box)) {
-            same(box, "caption", text(w->label()), expect::caption(box.caption()));
+            same(box, "caption", reads::fromFltk(w->label(), reads::Ampersand::AccessKey),
+                 reads::caption(box.caption()));
             same(box, "checked", w->value() != 0, box.checked());
         }
     }
     void visit(RadioButton& radio) override {
         if (auto* w = common<Fl_Button>(radio)) {
-            same(radio, "caption", text(w->label()), expect::caption(radio.caption()));
+            same(radio, "caption", reads::fromFltk(w->label(), reads::Ampersand::AccessKey),
+                 reads::caption(radio.caption()));
             same(radio, "checked", w->value() != 0, radio.checked());
         }
     }
@@ -122,14 +146,14 @@ class Mirror : public ControlVisitor {
     void visit(SpeedButton& button) override { buttonLike(button); }
     void visit(Edit& edit) override {
         if (auto* w = common<Fl_Input>(edit))
-            same(edit, "text", text(w->value()), expect::display(edit.text()));
+            same(edit, "text", text(w->value()), reads::asItStands(edit.text()));
     }
     void visit(UpDown& updown) override { common(updown); }
     void visit(ComboBox& combo) override {
         if (combo.style() == ComboBox::Style::Editable) {
             auto* w = common<EditableCombo>(combo);
             if (!w) return;
-            same(combo, "text", text(w->input().value()), expect::display(combo.text()));
+            same(combo, "text", text(w->input().value()), reads::asItStands(combo.text()));
             items(combo, w->menu());
         } else {
             auto* w = common<Fl_Choice>(combo);
@@ -149,7 +173,7 @@ class Mirror : public ControlVisitor {
         same(list, "row count", w->size(), static_cast<int>(rows.size()));
         for (int i = 0; i < std::min(w->size(), static_cast<int>(rows.size())); ++i)
             same(list, "row " + std::to_string(i), text(w->text(i + 1)),
-                 expect::display(rows[static_cast<std::size_t>(i)]));
+                 reads::asItStands(rows[static_cast<std::size_t>(i)]));
         same(list, "selected row", w->value() - 1, list.itemIndex());
         if (!rows.empty()) same(list, "first row shown", w->firstShownRow(), list.topIndex());
     }
@@ -160,7 +184,8 @@ class Mirror : public ControlVisitor {
     void visit(MenuItem& item) override {
         const Fl_Menu_Item* entry = view_.menuEntryOf(item);
         if (!entry) return missing(item);
-        same(item, "caption", text(entry->label()), expect::caption(item.caption()));
+        same(item, "caption", reads::fromFltk(entry->label(), reads::Ampersand::AccessKey),
+             reads::caption(item.caption()));
         same(item, "enabled", entry->active() != 0, item.enabled());
         children(item);
     }
@@ -189,15 +214,16 @@ class Mirror : public ControlVisitor {
     }
     void buttonLike(Button& button) {
         if (auto* w = common(button))
-            same(button, "caption", text(w->label()), expect::caption(button.caption()));
+            same(button, "caption", reads::fromFltk(w->label(), reads::Ampersand::AccessKey),
+                 reads::caption(button.caption()));
     }
     void items(const ComboBox& combo, const Fl_Menu_Item* menu) {
         std::vector<std::string> shown;
         for (const Fl_Menu_Item* m = menu; m && m->label(); ++m)
-            shown.push_back(m->label());
+            shown.push_back(reads::fromFltk(m->label(), reads::Ampersand::AccessKey));
         std::vector<std::string> expected;
         for (const std::string& item : combo.items())
-            expected.push_back(expect::item(item));
+            expected.push_back(reads::asItStands(item));
         same(combo, "items", shown, expected);
     }
     void missing(const Control& control) {
