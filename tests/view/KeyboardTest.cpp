@@ -64,7 +64,7 @@ class FltkKeyboard : public ::testing::Test {
         return Fl::focus() ? "(another widget)" : "(none)";
     }
     void find(Control& control, std::string& name) {
-        if (widget(control) == Fl::focus()) name = control.name();
+        if (widget(control) && widget(control) == Fl::focus()) name = control.name();
         for (Control* child : control.children())
             find(*child, name);
     }
@@ -118,6 +118,30 @@ TEST_F(FltkKeyboard, ArrowsChooseAlongThePresetsGroupAndStopAtItsEnds) {
     press(FL_Right);  // the last of the group: the choice stays
     EXPECT_TRUE(presets.RadioButton1.checked());
     EXPECT_EQ(focused(), "RadioButton4");
+}
+
+// The menu runs its own loop while it is open; a timer looks at it from inside and closes it.
+struct OpenMenu {
+    bool seen = false;
+    static void lookAndClose(void* data) {
+        auto* menu = static_cast<OpenMenu*>(data);
+        Fl_Window* grabbed = Fl::grab();
+        if (!grabbed) return;
+        menu->seen = true;
+        Fl::e_keysym = FL_Escape;
+        Fl::handle(FL_KEYBOARD, grabbed);
+    }
+};
+
+TEST_F(FltkKeyboard, F10OpensTheMenuAndEscClosesIt) {
+    widget(f().SpeedButton4)->take_focus();
+    OpenMenu menu;
+    Fl::add_timeout(0.2, OpenMenu::lookAndClose, &menu);
+    press(FL_F + 10);
+    Fl::remove_timeout(OpenMenu::lookAndClose, &menu);
+    EXPECT_TRUE(menu.seen);
+    EXPECT_EQ(Fl::grab(), nullptr) << "Esc closed it";
+    EXPECT_FALSE(f().Panel1.visible()) << "nothing was chosen";
 }
 
 }  // namespace
