@@ -11,7 +11,7 @@ namespace torvexa::fltk {
 
 FltkView::FltkView(Program& program) : parts_(std::make_unique<ViewParts>(program)) {
     for (Form* form : program.forms()) {
-        auto& window = *parts_->windows.emplace_back(std::make_unique<WindowParts>(*form));
+        auto& window = *parts_->windows.emplace_back(std::make_unique<WindowParts>(WindowParts{*form}));
         buildWindow(*parts_, window);
     }
     // The end of the program hides every window, whatever its form says.
