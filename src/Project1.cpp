@@ -16,6 +16,7 @@
 #include "platform/posix/PosixSystem.h"
 #include "view/fltk/FltkDialogs.h"
 #include "view/fltk/FltkView.h"
+#include "view/fltk/ScreenScale.h"
 #include "view/fltk/Toolkit.h"
 #endif
 
@@ -61,13 +62,14 @@ std::filesystem::path shippedLanguages() {
 
 int main(int argc, char** argv) {
     (void)argc;
-    torvexa::fltk::initialiseToolkit();
+    const double scale = torvexa::fltk::screenScale();
+    torvexa::fltk::initialiseToolkit(scale);
     torvexa::PosixSystem system(torvexa::PrefixSearch::fromEnvironment());
-    torvexa::fltk::FltkDialogs dialogs(shippedLanguages());
+    torvexa::fltk::FltkDialogs dialogs(shippedLanguages(), scale);
     torvexa::Program program(system, dialogs, argv[0]);
     std::cerr << "torvexa: Wine prefix " << system.prefix().string() << '\n';
     if (!program.running()) return 0;  // the end was requested during start-up
-    torvexa::fltk::FltkView view(program);
+    torvexa::fltk::FltkView view(program, scale);
     return view.run();
 }
 

@@ -5,8 +5,11 @@
 namespace torvexa {
 
 int shownWidth(const Label& label, int textWidth) {
-    const int layoutWidth = label.bounds().width;
-    return label.look().fixedSize ? layoutWidth : std::max(layoutWidth, textWidth);
+    return shownWidth(label, textWidth, label.bounds().width);
+}
+
+int shownWidth(const Label& label, int textWidth, int placedWidth) {
+    return label.look().fixedSize ? placedWidth : std::max(placedWidth, textWidth);
 }
 
 std::string messageText(std::string_view text, std::string_view lineBreak) {

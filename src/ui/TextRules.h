@@ -11,6 +11,8 @@ namespace torvexa {
 // How wide a label is shown with a caption `textWidth` wide: a label grows with its caption
 // (never shrinks below its layout width) unless it keeps a fixed size.
 int shownWidth(const Label& label, int textWidth);
+// The same on a screen where the label was placed `placedWidth` wide (text width in its pixels).
+int shownWidth(const Label& label, int textWidth, int placedWidth);
 
 // A message's text for a box that breaks lines at `lineBreak`: the program separates lines
 // with CR alone (CR LF counts as one break); a lone LF is left as it is.

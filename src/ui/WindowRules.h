@@ -10,6 +10,10 @@ namespace torvexa {
 // ends, every window is hidden, whatever its form says.
 bool shownOnScreen(const Form& form, const Application& application);
 
+// A window's rectangle moved into the work area of its screen (without the panels), so that it
+// never opens beyond an edge; one larger than the area keeps its top left corner inside.
+Rect keptInside(const Rect& window, const Rect& workArea);
+
 // What asks a window to close. The title bar's button (or the system menu, or the desktop)
 // goes to the form, which decides; Esc and Enter close no window of the program.
 enum class CloseRequest { TitleBar, EscapeKey, EnterKey };

@@ -1,6 +1,6 @@
 # The keyboard journey both platforms take, sourced by tests/gui/keyboard_test.sh and
 # tests/windows/gui/keyboard_test.sh after they start the program (WIN) with its file (CONFIG).
-# Each platform gives what differs: SHOT_PREFIX, MENU_Y (the menu bar's height), wait_for TITLE,
+# Each platform gives what differs: SHOT_PREFIX, MENU_Y (the menu bar's height on the screen), wait_for TITLE,
 # focus_new_window ID (what the desktop does for a new window), open_tint_keys and leave_tint
 # (how the tint dialog gets and gives back the focus), PRESET_FIRST_KEYS and PRESET_TABS (Tab
 # visits each radio button on Linux, the group once on Windows).
@@ -21,7 +21,7 @@ key() {
     sleep 0.4
     step=$((step + 1))
     mkdir -p "$SHOTS"
-    import -window root -crop 760x560+150+130 +repage \
+    import -window root -crop "$(px 760)x$(px 560)+$(px 150)+$(px 130)" +repage \
         "$SHOTS/$(printf '%skeyboard-%02d' "$SHOT_PREFIX" "$step")-$name.png"
 }
 
@@ -46,7 +46,8 @@ keyboard_journey() {
     # The page buttons appear with the load: "Allgemein" is ink on the navigation strip.
     geometry "$WIN"
     [ "$(ink "$SHOTS/${SHOT_PREFIX}keyboard-03-focus-allgemein.png" \
-        "100x20+$((GX - 150 + 8))+$((GY - 130 + MENU_Y + 10))")" -gt 20 ] ||
+        "$(px 100)x$(px 20)+$((GX - $(px 150) + $(px 8)))+$((GY - $(px 130) + MENU_Y + $(px 10)))")" \
+        -gt 20 ] ||
         fail "F10, Down and Enter did not load the file"
     key open-allgemein Return
     key focus-checkbox1 Tab Tab Tab Tab Tab

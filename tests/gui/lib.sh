@@ -22,9 +22,21 @@ fail() {
     exit 1
 }
 
+# JOURNEY_SCALE: the desktop's scale in per cent (100, 150, 200), set as desktops set it, as
+# Xft.dpi in the X resources, on a screen large enough; px N is N layout pixels at that scale.
+JOURNEY_SCALE=${JOURNEY_SCALE:-100}
+px() { echo $((($1 * JOURNEY_SCALE + 50) / 100)); }
+
 # Starts Xvfb on a free display and exports DISPLAY (see tests/xvfb.sh).
 start_display() {
+    [ "$JOURNEY_SCALE" = 100 ] || export XVFB_SCREEN=2560x1600x24
     start_xvfb || fail "no display: $XVFB_ERROR"
+    [ "$JOURNEY_SCALE" = 100 ] || set_xft_dpi $((96 * JOURNEY_SCALE / 100))
+}
+
+# The desktop's Xft.dpi, in the root window's X resources where GNOME, KDE and Xfce write it.
+set_xft_dpi() {
+    xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "$(printf 'Xft.dpi:\t%s\n' "$1")"
 }
 
 # The program first, then its display: a server killed but not yet gone still holds its display
@@ -127,7 +139,7 @@ find_tint_dialog() {
     for _ in $(seq 100); do
         for id in $(xdotool search --onlyvisible --name '^$' 2>/dev/null); do
             geometry "$id"
-            if [ "$GW" -eq 631 ] && [ "$GH" -eq 153 ]; then
+            if [ "$GW" -eq "$(px 631)" ] && [ "$GH" -eq "$(px 153)" ]; then
                 echo "$id"
                 return 0
             fi

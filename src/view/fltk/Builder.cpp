@@ -34,11 +34,18 @@ void buildWindow(ViewParts& parts, WindowParts& window) {
     window.form.accept(builder);
 }
 
+Rect Builder::placed(const Control& c) const {
+    const Rect& b = c.bounds();
+    Rect r = scaledRect({originX_ + b.left, originY_ + b.top, b.width, b.height}, view_.scale);
+    r.top += menuHeight_;
+    return r;
+}
+
 void Builder::children(Control& parent, Fl_Group& group) {
     const int savedX = originX_;
     const int savedY = originY_;
-    originX_ = x(parent);
-    originY_ = y(parent);
+    originX_ += parent.bounds().left;
+    originY_ += parent.bounds().top;
     for (Control* child : parent.tabOrder())  // the keyboard visits them in this order
         child->accept(*this);
     originX_ = savedX;
@@ -48,15 +55,21 @@ void Builder::children(Control& parent, Fl_Group& group) {
 
 void Builder::visit(Form& form) {
     const Rect& r = form.bounds();
-    const int menuHeight = form.mainMenu() ? kMenuHeight : 0;
-    auto* widget = new FormWindow(r.left, r.top, r.width, r.height + menuHeight);
+    menuHeight_ = form.mainMenu() ? px(kMenuHeight) : 0;
+    Rect onScreen = scaledRect(r, view_.scale);
+    onScreen.height += menuHeight_;
+    Rect workArea;
+    Fl::screen_work_area(workArea.left, workArea.top, workArea.width, workArea.height,
+                         onScreen.left, onScreen.top);
+    onScreen = keptInside(onScreen, workArea);
+    auto* widget = new FormWindow(onScreen.left, onScreen.top, onScreen.width, onScreen.height);
     window_.widget = widget;
     record(form, widget);
     widget->color(toFl(backgroundOf(form)));
-    widget->size_range(r.width, r.height + menuHeight, r.width, r.height + menuHeight);
+    widget->size_range(onScreen.width, onScreen.height, onScreen.width, onScreen.height);
     // The pages lie below the menu bar; the form's own bounds are its place on the screen.
     originX_ = -r.left;
-    originY_ = menuHeight - r.top;
+    originY_ = -r.top;
     children(form, *widget);
 
     // FLTK asks a window to close on Esc too.
@@ -83,15 +96,15 @@ void Builder::visit(Panel& panel) {
     auto* group = new Fl_Group(x(panel), y(panel), w(panel), h(panel));
     record(panel, group);
     group->box(FL_FLAT_BOX);
-    applyLook(*group, panel);
+    applyLook(*group, panel, view_.scale);
     children(panel, *group);
     follow(panel, [group, &panel](const Change&) { applyState(*group, panel); });
 }
 
 void Builder::visit(GroupBox& frame) {
-    auto* group = new GroupFrame(x(frame), y(frame), w(frame), h(frame));
+    auto* group = new GroupFrame(x(frame), y(frame), w(frame), h(frame), view_.scale);
     record(frame, group);
-    applyLook(*group, frame);
+    applyLook(*group, frame, view_.scale);
     children(frame, *group);
     follow(frame, [group, &frame](const Change&) {
         group->copy_label(captionText(frame.caption()).c_str());
@@ -103,13 +116,13 @@ void Builder::visit(GroupBox& frame) {
 void Builder::visit(Label& label) {
     auto* box = new LabelBox(x(label), y(label), w(label), h(label), label.font().underline);
     record(label, box);
-    applyLook(*box, label);
+    applyLook(*box, label, view_.scale);
     Fl_Align align =
         FL_ALIGN_INSIDE | FL_ALIGN_TOP | (label.look().align == Align::Centre ? 0 : FL_ALIGN_LEFT);
     if (label.look().wordWrap) align |= FL_ALIGN_WRAP;
     if (label.look().fixedSize) align |= FL_ALIGN_CLIP;
     box->align(align);
-    follow(label, [box, &label](const Change&) {
+    follow(label, [box, &label, placedWidth = w(label)](const Change&) {
         if (label.look().path) {
             box->path(label.caption());
             applyState(*box, label);
@@ -120,7 +133,7 @@ void Builder::visit(Label& label) {
         int textWidth = 0;
         int textHeight = 0;
         fl_measure(box->label(), textWidth, textHeight, 0);
-        box->size(shownWidth(label, textWidth), box->h());
+        box->size(shownWidth(label, textWidth, placedWidth), box->h());
         applyState(*box, label);
         if (box->parent()) box->parent()->redraw();
     });
@@ -134,11 +147,10 @@ void Builder::visit(Shape& shape) {
     follow(shape, [box, &shape](const Change&) { applyState(*box, shape); });
 }
 
-template <typename Widget, typename Model>
-void Builder::markedButton(Model& model) {
-    auto* widget = new Widget(x(model), y(model), w(model), h(model));
+template <typename Model>
+void Builder::markedButton(Model& model, Fl_Button* widget) {
     record(model, widget);
-    applyLook(*widget, model);
+    applyLook(*widget, model, view_.scale);
     onUser(*widget, [&model] { model.click(); });
     follow(model, [widget, &model](const Change&) {
         widget->copy_label(captionText(model.caption()).c_str());
@@ -148,10 +160,12 @@ void Builder::markedButton(Model& model) {
     });
 }
 
-void Builder::visit(CheckBox& box) { markedButton<Fl_Check_Button>(box); }
+void Builder::visit(CheckBox& box) {
+    markedButton(box, new Fl_Check_Button(x(box), y(box), w(box), h(box)));
+}
 
 void Builder::visit(RadioButton& radio) {
-    markedButton<RadioDot>(radio);
+    markedButton(radio, new RadioDot(x(radio), y(radio), w(radio), h(radio), view_.scale));
     // The arrow keys choose along the group, as the model groups them.
     auto* dot = static_cast<RadioDot*>(view_.widgets[&radio]);
     dot->whenArrow([view = &view_, &radio](int step) {
@@ -164,7 +178,7 @@ void Builder::visit(RadioButton& radio) {
 
 void Builder::button(Button& model, Fl_Button& widget) {
     record(model, &widget);
-    applyLook(widget, model);
+    applyLook(widget, model, view_.scale);
     onUser(widget, [&model] { model.click(); });
     follow(model, [&widget, &model](const Change&) {
         widget.copy_label(captionText(model.caption()).c_str());
@@ -192,7 +206,7 @@ void Builder::visit(Edit& edit) {
     if (multi) input->wrap(1);
     input->box(multi ? FL_THIN_UP_BOX : FL_DOWN_BOX);
     input->textfont(FL_HELVETICA);
-    input->textsize(edit.font().height);
+    input->textsize(px(edit.font().height));
     input->color(toFl(backgroundOf(edit)));
     input->when(FL_WHEN_CHANGED);
     onUser(*input, [&edit, input] { edit.type(typedText(input->value())); });
@@ -205,7 +219,7 @@ void Builder::visit(Edit& edit) {
 }
 
 void Builder::visit(UpDown& updown) {
-    auto* arrows = new UpDownArrows(x(updown), y(updown), w(updown), h(updown));
+    auto* arrows = new UpDownArrows(x(updown), y(updown), w(updown), h(updown), view_.scale);
     record(updown, arrows);
     onUser(arrows->up(), [&updown] { updown.up(); });
     onUser(arrows->down(), [&updown] { updown.down(); });
@@ -220,9 +234,9 @@ void Builder::visit(ComboBox& combo) {
 }
 
 void Builder::editableCombo(ComboBox& combo) {
-    auto* widget = new EditableCombo(x(combo), y(combo), w(combo), h(combo));
+    auto* widget = new EditableCombo(x(combo), y(combo), w(combo), h(combo), view_.scale);
     record(combo, widget);
-    widget->textsize(combo.font().height);
+    widget->textsize(px(combo.font().height));
     onUser(widget->input(), [&combo, widget] { combo.type(typedText(widget->input().value())); });
     // Picking the item already shown is a pick too.
     onUser(*widget, [&combo, widget] { combo.pick(widget->picked()); });
@@ -240,7 +254,7 @@ void Builder::editableCombo(ComboBox& combo) {
 void Builder::fixedCombo(ComboBox& combo) {
     auto* widget = new FixedCombo(x(combo), y(combo), w(combo), h(combo));
     record(combo, widget);
-    widget->textsize(combo.font().height);
+    widget->textsize(px(combo.font().height));
     widget->down_box(FL_BORDER_BOX);
     widget->when(FL_WHEN_RELEASE | FL_WHEN_NOT_CHANGED);
     onUser(*widget, [&combo, widget] { combo.pick(widget->value()); });
@@ -253,7 +267,8 @@ void Builder::fixedCombo(ComboBox& combo) {
 }
 
 void Builder::visit(TrackBar& track) {
-    auto* slider = new TickSlider(x(track), y(track), w(track), h(track), track.frequency());
+    auto* slider =
+        new TickSlider(x(track), y(track), w(track), h(track), track.frequency(), view_.scale);
     record(track, slider);
     slider->color(toFl(backgroundOf(track)));
     slider->bounds(track.min(), track.max());
@@ -267,11 +282,11 @@ void Builder::visit(TrackBar& track) {
 }
 
 void Builder::visit(ListBox& list) {
-    auto* browser = new RowBrowser(x(list), y(list), w(list), h(list), ListBox::kRowHeight);
+    auto* browser = new RowBrowser(x(list), y(list), w(list), h(list), px(ListBox::kRowHeight));
     record(list, browser);
     browser->box(list.look().frame == Frame::Flat ? FL_BORDER_BOX : FL_DOWN_BOX);
     browser->textfont(FL_HELVETICA);
-    browser->textsize(list.font().height);
+    browser->textsize(px(list.font().height));
     browser->color(toFl(textBackgroundOf(list)));
     browser->when(FL_WHEN_CHANGED);
     onUser(*browser, [&list, browser] {

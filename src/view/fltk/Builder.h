@@ -34,17 +34,20 @@ class Builder : public ControlVisitor {
     void visit(MenuItem& item) override;
 
   private:
-    // The control's rectangle in window coordinates.
-    int x(const Control& c) const { return originX_ + c.bounds().left; }
-    int y(const Control& c) const { return originY_ + c.bounds().top; }
-    static int w(const Control& c) { return c.bounds().width; }
-    static int h(const Control& c) { return c.bounds().height; }
+    // The control's rectangle in the window's pixels: its layout rectangle in the window,
+    // scaled edge by edge, below the menu bar.
+    Rect placed(const Control& c) const;
+    int x(const Control& c) const { return placed(c).left; }
+    int y(const Control& c) const { return placed(c).top; }
+    int w(const Control& c) const { return placed(c).width; }
+    int h(const Control& c) const { return placed(c).height; }
+    int px(int layout) const { return view_.px(layout); }
 
     void children(Control& parent, Fl_Group& group);
     void button(Button& model, Fl_Button& widget);
     // A check box or radio button: its mark shows the model's state.
-    template <typename Widget, typename Model>
-    void markedButton(Model& model);
+    template <typename Model>
+    void markedButton(Model& model, Fl_Button* widget);
     void editableCombo(ComboBox& combo);
     void fixedCombo(ComboBox& combo);
     void record(const Control& control, Fl_Widget* widget) { view_.widgets[&control] = widget; }
@@ -57,8 +60,9 @@ class Builder : public ControlVisitor {
 
     ViewParts& view_;
     WindowParts& window_;
-    int originX_ = 0;
+    int originX_ = 0;  // the parent's place in the window, in layout pixels
     int originY_ = 0;
+    int menuHeight_ = 0;  // in the window's pixels
     std::size_t nextMenuEntry_ = 0;
 };
 

@@ -1,20 +1,22 @@
 #include "view/fltk/EditableCombo.h"
 
+#include "ui/Scale.h"
+
 #include <FL/Fl.H>
 #include <FL/fl_draw.H>
 
 namespace torvexa::fltk {
 
 namespace {
-constexpr int kArrowWidth = 17;
+constexpr int kArrowWidth = 17;  // in layout pixels
 }
 
-EditableCombo::EditableCombo(int x, int y, int w, int h)
+EditableCombo::EditableCombo(int x, int y, int w, int h, double scale)
     : Fl_Group(x, y, w, h),
-      input_(x, y, w - kArrowWidth, h),
-      arrow_(x + w - kArrowWidth, y, kArrowWidth, h, "@-22>") {
+      input_(x, y, w - scaled(kArrowWidth, scale), h),
+      arrow_(x + w - scaled(kArrowWidth, scale), y, scaled(kArrowWidth, scale), h, "@-22>") {
     input_.when(FL_WHEN_CHANGED);
-    arrow_.labelsize(7);
+    arrow_.labelsize(scaled(7, scale));
     arrow_.visible_focus(0);
     arrow_.color(fl_rgb_color(240, 240, 240));
     arrow_.callback([](Fl_Widget* arrow, void*) {

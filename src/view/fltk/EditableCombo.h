@@ -22,7 +22,7 @@ class EditableCombo : public Fl_Group {
     };
 
   public:
-    EditableCombo(int x, int y, int w, int h);
+    EditableCombo(int x, int y, int w, int h, double scale = 1);
     // Calls `left` when the text field loses the keyboard's focus.
     void whenLeft(void (*left)(void*), void* data) {
         left_ = left;

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/Scale.h"
 #include "ui/TextRules.h"
 #include "view/fltk/LabelBox.h"
 #include "view/fltk/Modal.h"
@@ -19,12 +20,14 @@
 namespace torvexa::fltk {
 namespace {
 
-constexpr int kMargin = 16;
-constexpr int kIconSize = 32;
-constexpr int kMinTextWidth = 160;
-constexpr int kMaxTextWidth = 420;
-constexpr int kButtonWidth = 75;
-constexpr int kButtonHeight = 23;
+// In layout pixels.
+constexpr int kLayoutMargin = 16;
+constexpr int kLayoutIconSize = 32;
+constexpr int kLayoutMinTextWidth = 160;
+constexpr int kLayoutMaxTextWidth = 420;
+constexpr int kLayoutButtonWidth = 75;
+constexpr int kLayoutButtonHeight = 23;
+constexpr int kLayoutSymbolSize = 18;
 
 void placeCentred(Fl_Window& window) {
     int sx = 0;
@@ -37,7 +40,13 @@ void placeCentred(Fl_Window& window) {
 
 }  // namespace
 
-MessageLayout layoutMessage(const std::string& shownText) {
+MessageLayout layoutMessage(const std::string& shownText, double scale) {
+    const int kMargin = scaled(kLayoutMargin, scale);
+    const int kIconSize = scaled(kLayoutIconSize, scale);
+    const int kMinTextWidth = scaled(kLayoutMinTextWidth, scale);
+    const int kMaxTextWidth = scaled(kLayoutMaxTextWidth, scale);
+    const int kButtonWidth = scaled(kLayoutButtonWidth, scale);
+    const int kButtonHeight = scaled(kLayoutButtonHeight, scale);
     fl_font(FL_HELVETICA, FL_NORMAL_SIZE);
     int textW = 0;  // unwrapped: the widest line
     int textH = 0;
@@ -60,7 +69,7 @@ MessageLayout layoutMessage(const std::string& shownText) {
 
 void FltkDialogs::showMessage(MessageIcon icon, std::string_view title, std::string_view text) {
     const std::string shown = plainText(messageText(text, "\n"));  // FLTK breaks at LF
-    const MessageLayout layout = layoutMessage(shown);
+    const MessageLayout layout = layoutMessage(shown, scale_);
     const std::string windowTitle = displayText(title);
     Fl_Window window(layout.width, layout.height, windowTitle.c_str());
 
@@ -71,7 +80,7 @@ void FltkDialogs::showMessage(MessageIcon icon, std::string_view title, std::str
                                             : fl_rgb_color(30, 80, 200));
     symbol.labelcolor(FL_WHITE);
     symbol.labelfont(FL_HELVETICA_BOLD);
-    symbol.labelsize(18);
+    symbol.labelsize(scaled(kLayoutSymbolSize, scale_));
 
     // A label box draws its text at the full width it was measured for.
     const auto& t = layout.text;
@@ -94,7 +103,7 @@ std::optional<std::string> FltkDialogs::chooseFile(const FileDialogSettings& set
     std::vector<FileFilter> filters = settings.filters();
     for (FileFilter& filter : filters)
         filter = {displayText(filter.name), displayText(filter.pattern)};
-    return runOpenDialog(std::move(filters), openFolder_);
+    return runOpenDialog(std::move(filters), openFolder_, scale_);
 }
 
 }  // namespace torvexa::fltk

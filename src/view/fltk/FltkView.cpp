@@ -9,9 +9,11 @@
 
 namespace torvexa::fltk {
 
-FltkView::FltkView(Program& program) : parts_(std::make_unique<ViewParts>(program)) {
+FltkView::FltkView(Program& program, double scale)
+    : parts_(std::make_unique<ViewParts>(program, scale)) {
     for (Form* form : program.forms()) {
-        auto& window = *parts_->windows.emplace_back(std::make_unique<WindowParts>(WindowParts{*form}));
+        auto& window =
+            *parts_->windows.emplace_back(std::make_unique<WindowParts>(WindowParts{*form}));
         buildWindow(*parts_, window);
     }
     // The end of the program hides every window, whatever its form says.

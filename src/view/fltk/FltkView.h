@@ -21,7 +21,8 @@ struct ViewParts;
 // any callback.
 class FltkView {
   public:
-    explicit FltkView(Program& program);
+    // Draws the layout at `scale` screen pixels for each of its 96-dpi pixels.
+    explicit FltkView(Program& program, double scale = 1);
     // Detaches every observer, then destroys the windows.
     ~FltkView();
     FltkView(const FltkView&) = delete;

@@ -1,11 +1,14 @@
 #include "view/fltk/GroupFrame.h"
 
+#include "ui/Scale.h"
+
 #include <FL/Fl.H>
 #include <FL/fl_draw.H>
 
 namespace torvexa::fltk {
 
-GroupFrame::GroupFrame(int x, int y, int w, int h) : Fl_Group(x, y, w, h) {
+GroupFrame::GroupFrame(int x, int y, int w, int h, double scale)
+    : Fl_Group(x, y, w, h), scale_(scale) {
     box(FL_NO_BOX);
     align(FL_ALIGN_TOP_LEFT | FL_ALIGN_INSIDE);
 }
@@ -21,9 +24,11 @@ void GroupFrame::draw() {
             int th = 0;
             fl_measure(label(), tw, th, 1);
             fl_color(color());
-            fl_rectf(x() + 6, y(), tw + 4, th);
+            // The caption stands on the frame's top edge with a gap each side.
+            fl_rectf(x() + scaled(6, scale_), y(), tw + scaled(4, scale_), th);
             fl_color(labelcolor());
-            fl_draw(label(), x() + 8, y(), tw, th, FL_ALIGN_LEFT | FL_ALIGN_INSIDE, nullptr, 1);
+            fl_draw(label(), x() + scaled(8, scale_), y(), tw, th, FL_ALIGN_LEFT | FL_ALIGN_INSIDE,
+                    nullptr, 1);
         }
     }
     draw_children();

@@ -18,7 +18,7 @@ void Builder::visit(MainMenu& menu) {
     for (Control* title : menu.children())
         title->accept(*this);
 
-    auto* bar = new Fl_Menu_Bar(0, 0, window_.widget->w(), kMenuHeight);
+    auto* bar = new Fl_Menu_Bar(0, 0, window_.widget->w(), menuHeight_);
     record(menu, bar);
     bar->box(FL_FLAT_BOX);
     bar->color(toFl(Colour::ButtonFace));

@@ -16,6 +16,7 @@
 
 #include "view/fltk/FolderListing.h"
 #include "view/fltk/Text.h"
+#include "view/fltk/Toolkit.h"
 
 namespace torvexa::fltk {
 namespace {
@@ -24,7 +25,9 @@ namespace fs = std::filesystem;
 
 class OpenWindow : public Fl_Double_Window {
   public:
-    OpenWindow(const OpenDialogWords& words, std::vector<FileFilter> filters, fs::path folder)
+    // Laid out in layout pixels, drawn at `scale`.
+    OpenWindow(const OpenDialogWords& words, std::vector<FileFilter> filters, fs::path folder,
+               double scale)
         : Fl_Double_Window(460, 330, words.title),
           filters_(std::move(filters)),
           folder_(std::move(folder)),
@@ -45,6 +48,7 @@ class OpenWindow : public Fl_Double_Window {
                      this);
         cancel_.callback([](Fl_Widget* w, void*) { w->window()->hide(); }, nullptr);
         end();
+        scaleLayout(*this, scale);
         set_modal();
         list();
     }
@@ -100,9 +104,9 @@ class OpenWindow : public Fl_Double_Window {
 }  // namespace
 
 std::optional<std::string> runOpenDialog(std::vector<FileFilter> filters,
-                                         const std::filesystem::path& folder) {
+                                         const std::filesystem::path& folder, double scale) {
     OpenWindow window(openDialogWordsOfThisDesktop(), std::move(filters),
-                      folder.empty() ? fs::current_path() : folder);
+                      folder.empty() ? fs::current_path() : folder, scale);
     runModal(window);
     return window.chosen;
 }

@@ -1,11 +1,14 @@
 #include "view/fltk/RadioDot.h"
 
+#include "ui/Scale.h"
+
 #include <FL/Fl.H>
 #include <FL/fl_draw.H>
 
 namespace torvexa::fltk {
 
-RadioDot::RadioDot(int x, int y, int w, int h) : Fl_Round_Button(x, y, w, h) {
+RadioDot::RadioDot(int x, int y, int w, int h, double scale)
+    : Fl_Round_Button(x, y, w, h), scale_(scale) {
     type(FL_RADIO_BUTTON);
 }
 
@@ -21,8 +24,8 @@ int RadioDot::handle(int event) {
 }
 
 void RadioDot::draw() {
-    constexpr int kDiameter = 13;
-    constexpr int kDot = 5;
+    const int kDiameter = scaled(13, scale_);
+    const int kDot = scaled(5, scale_) | 1;  // odd, so that it sits in the ring's middle
     const int left = x() + 1;
     const int top = y() + (h() - kDiameter) / 2;
     fl_color(active_r() ? FL_WHITE : color());
@@ -34,7 +37,8 @@ void RadioDot::draw() {
         fl_color(active_r() ? FL_BLACK : fl_inactive(FL_BLACK));
         fl_pie(left + inset, top + inset, kDot, kDot, 0, 360);
     }
-    draw_label(left + kDiameter + 4, y(), w() - kDiameter - 5, h());
+    const int gap = scaled(4, scale_);
+    draw_label(left + kDiameter + gap, y(), w() - kDiameter - gap - 1, h());
     if (Fl::focus() == this) draw_focus();
 }
 

@@ -1,19 +1,22 @@
 #include "view/fltk/Toolkit.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_Group.H>
 #include <FL/Fl_Widget.H>
 
 #include "ui/Palette.h"
+#include "ui/Scale.h"
 #include "view/fltk/Modal.h"
 
 namespace torvexa::fltk {
 
-void initialiseToolkit() {
+void initialiseToolkit(double scale) {
     Fl::set_font(FL_HELVETICA, " Liberation Sans");
     Fl::set_font(FL_HELVETICA_BOLD, "BLiberation Sans");
     Fl::set_font(FL_HELVETICA_ITALIC, "ILiberation Sans");
     Fl::set_font(FL_HELVETICA_BOLD_ITALIC, "PLiberation Sans");
-    FL_NORMAL_SIZE = 11;
+    FL_NORMAL_SIZE = scaled(11, scale);
+    Fl::scrollbar_size(scaled(16, scale));
     Fl::scheme("none");
     Fl::visible_focus(1);
     Fl::event_dispatch(routeToModal);
@@ -32,11 +35,20 @@ Fl_Font toFl(const Font& font) {
     return FL_HELVETICA;
 }
 
-void applyLook(Fl_Widget& widget, const Control& control) {
+void applyLook(Fl_Widget& widget, const Control& control, double scale) {
     widget.labelfont(toFl(control.font()));
-    widget.labelsize(control.font().height);
+    widget.labelsize(scaled(control.font().height, scale));
     widget.labelcolor(toFl(control.look().textColour));
     widget.color(toFl(textBackgroundOf(control)));
+}
+
+void scaleLayout(Fl_Group& window, double scale) {
+    for (int i = 0; i < window.children(); ++i) {
+        Fl_Widget& child = *window.child(i);
+        const Rect r = scaledRect({child.x(), child.y(), child.w(), child.h()}, scale);
+        child.resize(r.left, r.top, r.width, r.height);
+    }
+    window.size(scaled(window.w(), scale), scaled(window.h(), scale));
 }
 
 void applyState(Fl_Widget& widget, const Control& control) {

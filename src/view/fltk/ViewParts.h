@@ -9,6 +9,7 @@
 
 #include "forms/Program.h"
 #include "ui/Following.h"
+#include "ui/Scale.h"
 #include "view/fltk/FormWindow.h"
 #include "view/fltk/UserActions.h"
 
@@ -24,10 +25,15 @@ struct WindowParts {
 
 // What the FLTK view made and follows; the builder fills it, the view owns it.
 struct ViewParts {
-    explicit ViewParts(Program& shown) : program(shown), actions(shown.application()) {}
+    ViewParts(Program& shown, double screenScale)
+        : program(shown), actions(shown.application()), scale(screenScale) {}
+
+    // A length of the layout (96-dpi pixels) on the screen.
+    int px(int layout) const { return scaled(layout, scale); }
 
     Program& program;
     UserActions actions;
+    double scale;  // the screen's pixels for one of the layout's
     Following following;
     std::vector<std::unique_ptr<WindowParts>> windows;
     // What shows each control, for the arrow keys between radio buttons and for tests.
