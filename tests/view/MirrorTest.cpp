@@ -18,6 +18,7 @@
 #include <sstream>
 
 #include "support/Scenario.h"
+#include "ui/Scale.h"
 #include "view/fltk/EditableCombo.h"
 #include "view/fltk/FixedCombo.h"
 #include "view/fltk/FltkView.h"
@@ -97,7 +98,8 @@ std::string asItStands(std::string_view programText) { return utf8(programText);
 // Walks the controls and compares each with the widget that shows it.
 class Mirror : public ControlVisitor {
   public:
-    Mirror(const FltkView& view, std::string step) : view_(view), step_(std::move(step)) {}
+    Mirror(const FltkView& view, std::string step, double scale)
+        : view_(view), step_(std::move(step)), scale_(scale) {}
 
     const std::vector<std::string>& mismatches() const { return mismatches_; }
 
@@ -206,7 +208,27 @@ class Mirror : public ControlVisitor {
         const Fl_Widget& shown = *w;
         same(control, "visible", shown.visible() != 0, control.visible());
         same(control, "enabled", shown.active() != 0, control.enabled());
+        placed(control, shown);
         return w;
+    }
+    // Where the layout puts it, at the view's scale: its rectangle in the window, each edge
+    // scaled, below the menu bar. A label that grows with its caption may be wider.
+    void placed(const Control& control, const Fl_Widget& shown) {
+        Rect layout = control.bounds();
+        const Control* top = &control;
+        for (const Control* up = control.parent(); up; up = up->parent()) {
+            top = up;
+            if (!up->parent()) break;  // the form's own bounds are its place on the screen
+            layout.left += up->bounds().left;
+            layout.top += up->bounds().top;
+        }
+        const auto* form = dynamic_cast<const Form*>(top);
+        Rect expected = scaledRect(layout, scale_);
+        expected.top += form && form->mainMenu() ? scaled(kMenuBar, scale_) : 0;
+        const auto* label = dynamic_cast<const Label*>(&control);
+        const bool grows = label && !label->look().fixedSize && !label->look().path;
+        const int width = grows ? std::min(shown.w(), expected.width) : shown.w();
+        same(control, "place", Rect{shown.x(), shown.y(), width, shown.h()}, expected);
     }
     void children(Control& parent) {
         for (Control* child : parent.children())
@@ -245,25 +267,31 @@ class Mirror : public ControlVisitor {
                 out << '[' << s << ']';
         } else if constexpr (std::is_same_v<T, std::string>) {
             out << '"' << value << '"';
+        } else if constexpr (std::is_same_v<T, Rect>) {
+            out << value.width << 'x' << value.height << '+' << value.left << '+' << value.top;
         } else {
             out << value;
         }
         return out.str();
     }
 
+    static constexpr int kMenuBar = 20;  // the menu bar's height in the layout
+
     const FltkView& view_;
     std::string step_;
+    double scale_;
     std::vector<std::string> mismatches_;
 };
 
-class ViewMirrorsModel : public ::testing::Test {
+// At the scales of today's screens: 100 %, 150 % and 200 %.
+class ViewMirrorsModel : public ::testing::TestWithParam<double> {
   protected:
     ViewMirrorsModel() {
-        initialiseToolkit();
+        initialiseToolkit(GetParam());
         s.rememberLanguage(Scenario::shippedLanguage("deutsch.zpr"));
         s.installGame(Scenario::sampleConfig());
         s.start();
-        view = std::make_unique<FltkView>(s.program());
+        view = std::make_unique<FltkView>(s.program(), GetParam());
         check("start");
     }
     ~ViewMirrorsModel() override { view.reset(); }
@@ -280,7 +308,7 @@ class ViewMirrorsModel : public ::testing::Test {
         for (Form* form :
              {static_cast<Form*>(&s.program().form1()), static_cast<Form*>(&s.program().form2()),
               static_cast<Form*>(&s.program().form3())}) {
-            Mirror mirror(*view, name);
+            Mirror mirror(*view, name, GetParam());
             form->accept(mirror);
             for (const std::string& m : mirror.mismatches())
                 ADD_FAILURE() << m;
@@ -291,7 +319,7 @@ class ViewMirrorsModel : public ::testing::Test {
     std::unique_ptr<FltkView> view;
 };
 
-TEST_F(ViewMirrorsModel, LoadingAndEditingByHand) {
+TEST_P(ViewMirrorsModel, LoadingAndEditingByHand) {
     step("load the sample", [&] { f().Laden1.click(); });
     step("show the manual page", [&] { f().SpeedButton9.click(); });
     step("select row 5", [&] { f().ListBox1.select(5); });
@@ -304,7 +332,7 @@ TEST_F(ViewMirrorsModel, LoadingAndEditingByHand) {
         step("show page " + page->name(), [page] { page->click(); });
 }
 
-TEST_F(ViewMirrorsModel, TheManualPagesListsMoveTogetherByBarWheelAndKeys) {
+TEST_P(ViewMirrorsModel, TheManualPagesListsMoveTogetherByBarWheelAndKeys) {
     step("load the sample", [&] { f().Laden1.click(); });
     step("show the manual page", [&] { f().SpeedButton9.click(); });
     const auto browser = [&](ListBox& list) { return dynamic_cast<RowBrowser*>(widget(list)); };
@@ -316,7 +344,7 @@ TEST_F(ViewMirrorsModel, TheManualPagesListsMoveTogetherByBarWheelAndKeys) {
     int row = 10;
     for (ListBox* list : {&f().ListBox4, &f().ListBox1, &f().ListBox5}) {
         RowBrowser& b = *browser(*list);
-        b.scrollbar.value(row * ListBox::kRowHeight + 5);  // a drag ends between two rows
+        b.scrollbar.value(row * scaled(ListBox::kRowHeight, GetParam()) + 5);  // between two rows
         b.scrollbar.do_callback();
         check("drag the bar of " + list->name());
         EXPECT_EQ(shownTops(), std::vector<int>(3, row)) << list->name();
@@ -338,7 +366,7 @@ TEST_F(ViewMirrorsModel, TheManualPagesListsMoveTogetherByBarWheelAndKeys) {
     EXPECT_EQ(shownTops(), std::vector<int>(3, comments.firstShownRow()));
 }
 
-TEST_F(ViewMirrorsModel, AFieldShowsWhatItHoldsAfterRefusedTypingAndWhenLeft) {
+TEST_P(ViewMirrorsModel, AFieldShowsWhatItHoldsAfterRefusedTypingAndWhenLeft) {
     step("load the sample", [&] { f().Laden1.click(); });
     step("show Allgemein", [&] { f().SpeedButton4.click(); });
     if (!f().CheckBox20.checked()) step("tick CheckBox20", [&] { f().CheckBox20.click(); });
@@ -361,7 +389,7 @@ TEST_F(ViewMirrorsModel, AFieldShowsWhatItHoldsAfterRefusedTypingAndWhenLeft) {
     EXPECT_EQ(resolution.input().value(), before);
 }
 
-TEST_F(ViewMirrorsModel, TextsWithMarkupCharactersShowLiterally) {
+TEST_P(ViewMirrorsModel, TextsWithMarkupCharactersShowLiterally) {
     // A translation whose captions and items hold what toolkits read as markup or formats.
     std::vector<std::string> entries;
     std::istringstream shipped(test::readBytes(Scenario::shippedLanguage("deutsch.zpr")));
@@ -386,7 +414,7 @@ TEST_F(ViewMirrorsModel, TextsWithMarkupCharactersShowLiterally) {
     step("show the manual page", [&] { f().SpeedButton9.click(); });
 }
 
-TEST_F(ViewMirrorsModel, ALoadWhoseSecondPassChangesNothing) {
+TEST_P(ViewMirrorsModel, ALoadWhoseSecondPassChangesNothing) {
     std::string sample = Scenario::sampleConfig();
     // Lines 1, 4, 6, 28, 44 and 51 at 0: the second pass finds every control as it left it.
     std::istringstream lines(sample);
@@ -403,7 +431,7 @@ TEST_F(ViewMirrorsModel, ALoadWhoseSecondPassChangesNothing) {
     step("select row 3", [&] { f().ListBox1.select(3); });
 }
 
-TEST_F(ViewMirrorsModel, LanguagePresetTintFailedLoadAndRestore) {
+TEST_P(ViewMirrorsModel, LanguagePresetTintFailedLoadAndRestore) {
     step("load", [&] { f().Laden1.click(); });
     s.dialogs.fileAnswers.push_back(Scenario::shippedLanguage("english.zpr"));
     step("switch to English", [&] { f().SpeedButton11.click(); });
@@ -427,6 +455,11 @@ TEST_F(ViewMirrorsModel, LanguagePresetTintFailedLoadAndRestore) {
     step("restore the backup", [&] { f().Backupladen1.click(); });
     step("show the manual page", [&] { f().SpeedButton9.click(); });
 }
+
+INSTANTIATE_TEST_SUITE_P(Scales, ViewMirrorsModel, ::testing::Values(1.0, 1.5, 2.0),
+                         [](const ::testing::TestParamInfo<double>& scale) {
+                             return "at" + std::to_string(static_cast<int>(scale.param * 100));
+                         });
 
 }  // namespace
 }  // namespace torvexa
