@@ -12,6 +12,12 @@ inline int scaled(int pixels, double scale) {
     return static_cast<int>(std::lround(pixels * scale));
 }
 
+// A font's pixel size at `scale`, rounded down: a text's width grows a little faster than its
+// size, so a font rounded up would outgrow room that the layout scaled exactly.
+inline int scaledFont(int pixels, double scale) {
+    return static_cast<int>(std::floor(pixels * scale + 0.01));
+}
+
 // A layout rectangle on the screen: its edges are scaled and rounded, never its size, so that
 // controls side by side neither gap nor overlap at any scale.
 inline Rect scaledRect(const Rect& layout, double scale) {

@@ -12,8 +12,10 @@
 #include <FL/fl_draw.H>
 
 #include <algorithm>
+#include <tuple>
 
 #include "support/Scenario.h"
+#include "ui/Scale.h"
 #include "view/fltk/FltkView.h"
 #include "view/fltk/Text.h"
 #include "view/fltk/Toolkit.h"
@@ -34,13 +36,14 @@ constexpr int kLabelGap = 2;
 
 class Fit : public ControlVisitor {
   public:
-    Fit(const fltk::FltkView& view, std::string language) : view_(view), language_(language) {}
+    Fit(const fltk::FltkView& view, std::string language, double scale)
+        : view_(view), language_(language + " at " + std::to_string(scale)), scale_(scale) {}
     const std::vector<std::string>& cut() const { return cut_; }
 
     void visit(Form& form) override { children(form); }
     void visit(Panel& panel) override { children(panel); }
     void visit(GroupBox& group) override {
-        fits(group, fltk::captionText(group.caption()), group.bounds().width - kGroupCaptionInset);
+        fits(group, fltk::captionText(group.caption()), room(group, kGroupCaptionInset));
         children(group);
     }
     void visit(Label& label) override {
@@ -48,50 +51,51 @@ class Fit : public ControlVisitor {
         if (label.look().wordWrap) {
             const Fl_Widget* w = view_.widgetOf(label);
             fl_font(w->labelfont(), w->labelsize());
-            int width = label.bounds().width;
+            int width = w->w();
             int height = 0;
             fl_measure(text.c_str(), width, height, 0);
-            if (height > label.bounds().height + 2)
-                report(label, "wrapped height", height, label.bounds().height);
+            if (height > w->h() + scaled(2, scale_))
+                report(label, "wrapped height", height, w->h());
             return;
         }
         if (label.look().fixedSize) {
-            fits(label, text, label.bounds().width);
+            fits(label, text, room(label, 0));
             return;
         }
         // A growing label must stop before the next control on its row.
-        const int right = label.bounds().left + width(label, text);
+        const Rect l = at(label);
+        const int right = l.left + width(label, text);
         for (const Control* other : label.parent()->children()) {
-            const Rect& r = other->bounds();
-            const Rect& l = label.bounds();
+            const Rect r = at(*other);
             // A control it overlaps by a pixel or two (a tick mark above it) is not on its row.
             const int shared =
                 std::min(r.top + r.height, l.top + l.height) - std::max(r.top, l.top);
             const bool sameRow = shared >= l.height / 2;
             if (other == &label || !other->visible() || !sameRow || r.left <= l.left) continue;
             // It keeps a few pixels from the control beside it, or its last letter touches it.
-            if (right + kLabelGap > r.left)
-                report(label, "runs into " + other->name(), right + kLabelGap, r.left);
+            if (right + scaled(kLabelGap, scale_) > r.left)
+                report(label, "runs into " + other->name(), right + scaled(kLabelGap, scale_),
+                       r.left);
         }
     }
     void visit(Shape&) override {}
     void visit(CheckBox& box) override {
-        fits(box, fltk::captionText(box.caption()), box.bounds().width - kCheckMark);
+        fits(box, fltk::captionText(box.caption()), room(box, kCheckMark));
     }
     void visit(RadioButton& radio) override {
-        fits(radio, fltk::captionText(radio.caption()), radio.bounds().width - kRadioMark);
+        fits(radio, fltk::captionText(radio.caption()), room(radio, kRadioMark));
     }
     void visit(Button& button) override {
-        fits(button, fltk::captionText(button.caption()), button.bounds().width - kButtonEdges);
+        fits(button, fltk::captionText(button.caption()), room(button, kButtonEdges));
     }
     void visit(SpeedButton& button) override {
-        fits(button, fltk::captionText(button.caption()), button.bounds().width - kButtonEdges);
+        fits(button, fltk::captionText(button.caption()), room(button, kButtonEdges));
     }
     void visit(Edit&) override {}
     void visit(UpDown&) override {}
     void visit(ComboBox& combo) override {
         for (const std::string& item : combo.items())
-            fits(combo, fltk::itemText(item), combo.bounds().width - kDropDownArrow);
+            fits(combo, fltk::itemText(item), room(combo, kDropDownArrow));
     }
     void visit(TrackBar&) override {}
     void visit(ListBox&) override {}
@@ -99,6 +103,15 @@ class Fit : public ControlVisitor {
     void visit(MenuItem&) override {}
 
   private:
+    // Where the control is on the screen, and the room its widget leaves for text when the
+    // control takes `taken` layout pixels for itself.
+    Rect at(const Control& control) const {
+        const Fl_Widget* w = view_.widgetOf(control);
+        return {w->x(), w->y(), w->w(), w->h()};
+    }
+    int room(const Control& control, int taken) const {
+        return at(control).width - scaled(taken, scale_);
+    }
     void children(Control& parent) {
         for (Control* child : parent.children())
             child->accept(*this);
@@ -122,22 +135,25 @@ class Fit : public ControlVisitor {
 
     const fltk::FltkView& view_;
     std::string language_;
+    double scale_;
     std::vector<std::string> cut_;
 };
 
-class CaptionsFit : public ::testing::TestWithParam<const char*> {};
+// Both languages at 96, 120, 144 and 192 dpi.
+class CaptionsFit : public ::testing::TestWithParam<std::tuple<const char*, double>> {};
 
 TEST_P(CaptionsFit, InEveryWindowAfterALoad) {
-    fltk::initialiseToolkit();
+    const auto [language, scale] = GetParam();
+    fltk::initialiseToolkit(scale);
     Scenario s;
-    s.rememberLanguage(Scenario::shippedLanguage(GetParam()));
+    s.rememberLanguage(Scenario::shippedLanguage(language));
     s.installGame(Scenario::sampleConfig());
     s.start();
-    fltk::FltkView view(s.program());
+    fltk::FltkView view(s.program(), scale);
     s.user([&] { s.form1().Laden1.click(); });
     Fl::check();
     for (Form* form : s.program().forms()) {
-        Fit fit(view, GetParam());
+        Fit fit(view, language, scale);
         form->accept(fit);
         for (const std::string& cut : fit.cut())
             ADD_FAILURE() << cut;
@@ -145,7 +161,8 @@ TEST_P(CaptionsFit, InEveryWindowAfterALoad) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ShippedLanguages, CaptionsFit,
-                         ::testing::Values("deutsch.zpr", "english.zpr"));
+                         ::testing::Combine(::testing::Values("deutsch.zpr", "english.zpr"),
+                                            ::testing::Values(1.0, 1.25, 1.5, 2.0)));
 
 }  // namespace
 }  // namespace torvexa

@@ -206,7 +206,7 @@ void Builder::visit(Edit& edit) {
     if (multi) input->wrap(1);
     input->box(multi ? FL_THIN_UP_BOX : FL_DOWN_BOX);
     input->textfont(FL_HELVETICA);
-    input->textsize(px(edit.font().height));
+    input->textsize(scaledFont(edit.font().height, view_.scale));
     input->color(toFl(backgroundOf(edit)));
     input->when(FL_WHEN_CHANGED);
     onUser(*input, [&edit, input] { edit.type(typedText(input->value())); });
@@ -236,7 +236,7 @@ void Builder::visit(ComboBox& combo) {
 void Builder::editableCombo(ComboBox& combo) {
     auto* widget = new EditableCombo(x(combo), y(combo), w(combo), h(combo), view_.scale);
     record(combo, widget);
-    widget->textsize(px(combo.font().height));
+    widget->textsize(scaledFont(combo.font().height, view_.scale));
     onUser(widget->input(), [&combo, widget] { combo.type(typedText(widget->input().value())); });
     // Picking the item already shown is a pick too.
     onUser(*widget, [&combo, widget] { combo.pick(widget->picked()); });
@@ -254,7 +254,7 @@ void Builder::editableCombo(ComboBox& combo) {
 void Builder::fixedCombo(ComboBox& combo) {
     auto* widget = new FixedCombo(x(combo), y(combo), w(combo), h(combo));
     record(combo, widget);
-    widget->textsize(px(combo.font().height));
+    widget->textsize(scaledFont(combo.font().height, view_.scale));
     widget->down_box(FL_BORDER_BOX);
     widget->when(FL_WHEN_RELEASE | FL_WHEN_NOT_CHANGED);
     onUser(*widget, [&combo, widget] { combo.pick(widget->value()); });
@@ -286,7 +286,7 @@ void Builder::visit(ListBox& list) {
     record(list, browser);
     browser->box(list.look().frame == Frame::Flat ? FL_BORDER_BOX : FL_DOWN_BOX);
     browser->textfont(FL_HELVETICA);
-    browser->textsize(px(list.font().height));
+    browser->textsize(scaledFont(list.font().height, view_.scale));
     browser->color(toFl(textBackgroundOf(list)));
     browser->when(FL_WHEN_CHANGED);
     onUser(*browser, [&list, browser] {

@@ -15,7 +15,7 @@ void initialiseToolkit(double scale) {
     Fl::set_font(FL_HELVETICA_BOLD, "BLiberation Sans");
     Fl::set_font(FL_HELVETICA_ITALIC, "ILiberation Sans");
     Fl::set_font(FL_HELVETICA_BOLD_ITALIC, "PLiberation Sans");
-    FL_NORMAL_SIZE = scaled(11, scale);
+    FL_NORMAL_SIZE = scaledFont(11, scale);
     Fl::scrollbar_size(scaled(16, scale));
     Fl::scheme("none");
     Fl::visible_focus(1);
@@ -37,7 +37,7 @@ Fl_Font toFl(const Font& font) {
 
 void applyLook(Fl_Widget& widget, const Control& control, double scale) {
     widget.labelfont(toFl(control.font()));
-    widget.labelsize(scaled(control.font().height, scale));
+    widget.labelsize(scaledFont(control.font().height, scale));
     widget.labelcolor(toFl(control.look().textColour));
     widget.color(toFl(textBackgroundOf(control)));
 }
