@@ -148,6 +148,17 @@ TEST(ViewRules, ScaledNeighboursNeitherGapNorOverlap) {
     EXPECT_EQ(scaledRect({7, 3, 21, 13}, 1.5), (Rect{11, 5, 31, 19}));  // 10.5 and 4.5 round up
 }
 
+TEST(ViewRules, AWindowIsMovedInsideItsScreensWorkArea) {
+    const Rect area{0, 0, 1280, 994};  // a 1280x1024 screen less a 30-pixel panel
+    EXPECT_EQ(keptInside({429, 256, 881, 418}, area), (Rect{399, 256, 881, 418}));
+    EXPECT_EQ(keptInside({100, 900, 300, 200}, area), (Rect{100, 794, 300, 200}));
+    EXPECT_EQ(keptInside({-50, -20, 300, 200}, area), (Rect{0, 0, 300, 200}));
+    EXPECT_EQ(keptInside({500, 10, 2000, 200}, area), (Rect{0, 10, 2000, 200}))
+        << "wider than the screen: its left edge on it";
+    const Rect second{1280, 0, 1920, 1080};  // a monitor to the right
+    EXPECT_EQ(keptInside({3000, 100, 587, 279}, second), (Rect{2613, 100, 587, 279}));
+}
+
 TEST(ViewRules, TheOpenDialogsFilterIsReadAsNameAndPatternPairs) {
     const FileDialogSettings settings{"ZEL Sprachdateien|*.zpr|ZEL Languagefiles|*.txt"};
     EXPECT_EQ(settings.filters(), (std::vector<FileFilter>{{"ZEL Sprachdateien", "*.zpr"},
