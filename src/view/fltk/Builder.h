@@ -26,7 +26,7 @@ class Builder : public ControlVisitor {
     void visit(SpeedButton& button) override;
     void visit(Edit& edit) override;
     void visit(UpDown& updown) override;
-    void visit(ComboBox& combo) override;
+    void visit(ComboBox& combo) override;  // DropDown.cpp
     void visit(TrackBar& track) override;
     void visit(ListBox& list) override;
     // Menus.cpp: a form's menu is one static FLTK table.
