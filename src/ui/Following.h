@@ -1,5 +1,6 @@
 #pragma once
 
+#include <utility>
 #include <vector>
 
 #include "ui/Control.h"
@@ -16,10 +17,13 @@ class Following {
     Following& operator=(const Following&) = delete;
 
     void follow(Control& control, Observer sync);
+    // Tells every observer again, as at once, so that each widget is made up to date anew (after
+    // the view has changed what they are drawn with, such as the screen's scale).
+    void tellAll() const;
     void detachAll();
 
   private:
-    std::vector<Control*> followed_;
+    std::vector<std::pair<Control*, Observer>> followed_;
 };
 
 }  // namespace torvexa

@@ -8,6 +8,7 @@
 #include "ui/PathLines.h"
 #include "ui/RadioGroups.h"
 #include "ui/WindowRules.h"
+#include "view/win32/Layout.h"
 
 namespace torvexa::win32 {
 namespace {
@@ -73,39 +74,48 @@ Binding& Builder::bind(HWND window, Control& control) {
 
 HWND Builder::child(Control& control, const wchar_t* kind, DWORD style, DWORD exStyle,
                     int extraHeight) {
-    GdiObjects& r = view_.gdi;
-    const Rect& b = control.bounds();
-    HWND window = made(
-        CreateWindowExW(exStyle, kind, L"", WS_CHILD | groupStyle(control) | style, r.scale(b.left),
-                        r.scale(b.top), r.scale(b.width), r.scale(b.height + extraHeight), parent_,
-                        nullptr, GetModuleHandleW(nullptr), nullptr),
-        "CreateWindowExW");
-    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(r.font(control.font())), FALSE);
+    const int dpi = view_.dpiOf(parent_);
+    const RECT r = placeOf(control, dpi);
+    HWND window =
+        made(CreateWindowExW(exStyle, kind, L"", WS_CHILD | groupStyle(control) | style, r.left,
+                             r.top, r.right - r.left, r.bottom - r.top + scaledTo(extraHeight, dpi),
+                             parent_, nullptr, GetModuleHandleW(nullptr), nullptr),
+             "CreateWindowExW");
+    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(view_.gdi.font(control.font(), dpi)),
+                 FALSE);
     return window;
 }
 
 void Builder::visit(Form& form) {
-    GdiObjects& r = view_.gdi;
     const bool closeButton = form.titleButtons() == Form::TitleButtons::SystemMenuAndClose;
     const DWORD style =
         WS_OVERLAPPED | WS_CAPTION | WS_CLIPCHILDREN | (closeButton ? WS_SYSMENU : 0);
     const DWORD exStyle = WS_EX_CONTROLPARENT;
     menu_ = form.mainMenu() ? buildMenu(*form.mainMenu()) : nullptr;
-    const Rect& b = form.bounds();
-    RECT frame{0, 0, r.scale(b.width), r.scale(b.height)};
-    AdjustWindowRectEx(&frame, style, menu_ != nullptr, exStyle);
-
+    // Made at the system's dpi, then told its monitor's; a window on another monitor's dpi is
+    // laid out again at once (per-monitor awareness: Windows does not stretch it).
+    const int systemWide = systemDpi();
+    const RECT frame = formWindowRect(form, style, exStyle, menu_ != nullptr, systemWide);
     auto& container =
         *view_.containers.emplace_back(std::make_unique<Container>(&view_, &form, &form, nullptr));
-    HWND window =
-        made(CreateWindowExW(exStyle, kContainerClass, L"", style, r.scale(b.left), r.scale(b.top),
-                             frame.right - frame.left, frame.bottom - frame.top, nullptr, menu_,
-                             GetModuleHandleW(nullptr), &container),
-             "CreateWindowExW");
+    HWND window = made(CreateWindowExW(exStyle, kContainerClass, L"", style, frame.left, frame.top,
+                                       frame.right - frame.left, frame.bottom - frame.top, nullptr,
+                                       menu_, GetModuleHandleW(nullptr), &container),
+                       "CreateWindowExW");
     view_.windows[&form] = window;
     view_.topLevel.push_back(window);
-    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(r.font(form.font())), FALSE);
+    view_.dpis[window] = systemWide;
+    SendMessageW(window, WM_SETFONT,
+                 reinterpret_cast<WPARAM>(view_.gdi.font(form.font(), systemWide)), FALSE);
     children(form, window);
+    const int monitorDpi = dpiOfWindow(window);
+    if (monitorDpi != systemWide) {  // the window is on a monitor of another scale
+        view_.dpis[window] = monitorDpi;
+        const RECT r = formWindowRect(form, style, exStyle, menu_ != nullptr, monitorDpi);
+        SetWindowPos(window, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        layOutAgain(view_, form, monitorDpi);
+    }
 
     const Application& application = view_.program.application();
     int fronted = form.frontRequests();
@@ -122,16 +132,14 @@ void Builder::visit(Form& form) {
 }
 
 HWND Builder::container(Control& control, GroupBox* frame) {
-    GdiObjects& r = view_.gdi;
-    const Rect& b = control.bounds();
+    const RECT r = placeOf(control, view_.dpiOf(parent_));
     auto& data = *view_.containers.emplace_back(
         std::make_unique<Container>(&view_, &control, nullptr, frame));
-    HWND window =
-        made(CreateWindowExW(WS_EX_CONTROLPARENT, kContainerClass, L"",
-                             WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, r.scale(b.left),
-                             r.scale(b.top), r.scale(b.width), r.scale(b.height), parent_, nullptr,
-                             GetModuleHandleW(nullptr), &data),
-             "CreateWindowExW");
+    HWND window = made(CreateWindowExW(WS_EX_CONTROLPARENT, kContainerClass, L"",
+                                       WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, r.left, r.top,
+                                       r.right - r.left, r.bottom - r.top, parent_, nullptr,
+                                       GetModuleHandleW(nullptr), &data),
+                       "CreateWindowExW");
     view_.windows[&control] = window;
     children(control, window);
     return window;
@@ -163,21 +171,26 @@ void Builder::visit(Label& label) {
     if (label.font().underline)
         made(SetWindowSubclass(window, underlinedLabel, 0, reinterpret_cast<DWORD_PTR>(&binding)),
              "SetWindowSubclass");
-    GdiObjects& gdi = view_.gdi;
-    view_.following.follow(label, [window, &label, &gdi](const Change&) {
+    ViewState& view = view_;
+    view_.following.follow(label, [window, &label, &view](const Change&) {
+        const int dpi = view.dpiOf(window);
+        const HFONT font = view.gdi.font(label.font(), dpi);
         if (label.look().path) {
-            const std::wstring lines = pathText(window, gdi.font(label.font()), label.caption(),
-                                                gdi.scale(label.bounds().width));
+            const RECT place = placeOf(label, dpi);
+            const std::wstring lines =
+                pathText(window, font, label.caption(), place.right - place.left);
             SetWindowTextW(window, lines.c_str());
             applyState(window, label);
             return;
         }
         const std::wstring text = wide(label.caption());
         SetWindowTextW(window, text.c_str());
-        const int width = shownWidth(label, textWidth(window, gdi.font(label.font()), text));
+        const RECT place = placeOf(label, dpi);
+        const int width =
+            shownWidth(label, textWidth(window, font, text), place.right - place.left);
         RECT now{};
         GetClientRect(window, &now);
-        SetWindowPos(window, nullptr, 0, 0, gdi.scale(width), now.bottom,
+        SetWindowPos(window, nullptr, 0, 0, width, now.bottom,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         applyState(window, label);
     });
@@ -196,11 +209,13 @@ HWND Builder::captionedButton(Control& control, DWORD style, std::function<void(
     binding.command = [view = &view_, click = std::move(click)](int code) {
         if (code == BN_CLICKED) view->perform(click);
     };
-    GdiObjects& r = view_.gdi;
-    view_.following.follow(control, [window, &control, &r, mark = std::move(mark),
+    ViewState& view = view_;
+    view_.following.follow(control, [window, &control, &view, mark = std::move(mark),
                                      synced = std::move(synced)](const Change&) {
         SetWindowTextW(window, wide(control.caption()).c_str());
-        SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(r.font(control.font())), TRUE);
+        SendMessageW(window, WM_SETFONT,
+                     reinterpret_cast<WPARAM>(view.gdi.font(control.font(), view.dpiOf(window))),
+                     TRUE);
         if (mark) SendMessageW(window, BM_SETCHECK, mark() ? BST_CHECKED : BST_UNCHECKED, 0);
         applyState(window, control);
         if (synced) synced();
@@ -277,11 +292,15 @@ void Builder::visit(TrackBar& track) {
     // 25 pixels high (https://learn.microsoft.com/windows/win32/controls/tbm-setthumblength).
     HWND window = child(track, TRACKBAR_CLASSW,
                         WS_TABSTOP | TBS_HORZ | TBS_AUTOTICKS | TBS_BOTTOM | TBS_FIXEDLENGTH);
-    SendMessageW(window, TBM_SETTHUMBLENGTH, static_cast<WPARAM>(view_.gdi.scale(kThumbLength)), 0);
+    Binding& binding = bind(window, track);
+    binding.rescale = [window](int dpi) {
+        SendMessageW(window, TBM_SETTHUMBLENGTH, static_cast<WPARAM>(scaledTo(kThumbLength, dpi)),
+                     0);
+    };
+    binding.rescale(view_.dpiOf(window));
     SendMessageW(window, TBM_SETRANGEMIN, FALSE, track.min());
     SendMessageW(window, TBM_SETRANGEMAX, FALSE, track.max());
     SendMessageW(window, TBM_SETTICFREQ, static_cast<WPARAM>(track.frequency()), 0);
-    Binding& binding = bind(window, track);
     binding.scroll = [view = &view_, window, &track] {
         const int position = static_cast<int>(SendMessageW(window, TBM_GETPOS, 0, 0));
         view->perform([&track, position] { track.scroll(position); });

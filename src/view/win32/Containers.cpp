@@ -5,15 +5,16 @@
 #include "view/win32/ViewState.h"
 
 #include "ui/WindowRules.h"
+#include "view/win32/Layout.h"
 
 namespace torvexa::win32 {
 namespace {
 
-void paintFrame(HWND window, const GroupBox& group, GdiObjects& gdi) {
+void paintFrame(HWND window, const GroupBox& group, GdiObjects& gdi, int dpi) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
     if (!dc) return;
-    const HGDIOBJ old = SelectObject(dc, gdi.font(group.font()));
+    const HGDIOBJ old = SelectObject(dc, gdi.font(group.font(), dpi));
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
     RECT frame{};
@@ -24,7 +25,7 @@ void paintFrame(HWND window, const GroupBox& group, GdiObjects& gdi) {
     if (!caption.empty()) {
         SetBkColor(dc, toColorRef(backgroundOf(group)));
         SetTextColor(dc, toColorRef(group.look().textColour));
-        RECT text{gdi.scale(8), 0, frame.right, metrics.tmHeight};
+        RECT text{scaledTo(8, dpi), 0, frame.right, metrics.tmHeight};
         DrawTextW(dc, (L" " + caption + L" ").c_str(), -1, &text, DT_LEFT | DT_SINGLELINE);
     }
     SelectObject(dc, old);
@@ -97,7 +98,7 @@ LRESULT CALLBACK containerProc(HWND window, UINT message, WPARAM w, LPARAM l) {
         }
         case WM_PAINT:
             if (self->frame) {
-                paintFrame(window, *self->frame, gdi);
+                paintFrame(window, *self->frame, gdi, self->view->dpiOf(window));
                 return 0;
             }
             break;
@@ -113,6 +114,21 @@ LRESULT CALLBACK containerProc(HWND window, UINT message, WPARAM w, LPARAM l) {
                     SetFocus(self->focus);
                     return 0;
                 }
+            }
+            break;
+        case WM_DPICHANGED:
+            // Per monitor: the window takes the rectangle Windows suggests and lays itself out
+            // again (https://learn.microsoft.com/windows/win32/hidpi/wm-dpichanged).
+            if (Form* form = self->form) {
+                const int dpi = HIWORD(w);
+                self->view->dpis[window] = dpi;
+                const auto* suggested = reinterpret_cast<const RECT*>(l);
+                SetWindowPos(window, nullptr, suggested->left, suggested->top,
+                             suggested->right - suggested->left, suggested->bottom - suggested->top,
+                             SWP_NOZORDER | SWP_NOACTIVATE);
+                layOutAgain(*self->view, *form, dpi);
+                InvalidateRect(window, nullptr, TRUE);
+                return 0;
             }
             break;
         case WM_CLOSE:

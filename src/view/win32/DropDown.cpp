@@ -48,6 +48,7 @@ void Builder::visit(ComboBox& combo) {
         WS_TABSTOP | WS_VSCROLL | (editable ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST), 0,
         kDropDownList);
     Binding& binding = bind(window, combo);
+    binding.extraHeight = kDropDownList;
     // Brings the native drop-down to the model's selection and text.
     auto show = [window, &combo, editable] {
         const int selected = combo.itemIndex();

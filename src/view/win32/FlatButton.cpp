@@ -31,7 +31,7 @@ void paintFlatButton(HWND window, HDC dc, const Binding& binding) {
         DrawEdge(dc, &area, BDR_RAISEDINNER, BF_RECT);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
-    const HGDIOBJ old = SelectObject(dc, gdi.font(button.font()));
+    const HGDIOBJ old = SelectObject(dc, gdi.font(button.font(), binding.view->dpiOf(window)));
     const std::wstring text = winsys::wide(button.caption());
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE);
@@ -102,7 +102,8 @@ LRESULT CALLBACK flatButtonProc(HWND window, UINT message, WPARAM w, LPARAM l) {
             InvalidateRect(window, nullptr, TRUE);
             return DefWindowProcW(window, message, w, l);
         case WM_GETFONT:  // the font it paints its caption in
-            return reinterpret_cast<LRESULT>(binding->view->gdi.font(binding->control->font()));
+            return reinterpret_cast<LRESULT>(
+                binding->view->gdi.font(binding->control->font(), binding->view->dpiOf(window)));
         case WM_ERASEBKGND:
             return 1;
         case WM_PAINT: {

@@ -14,11 +14,23 @@ COLORREF toColorRef(Colour colour) {
     return RGB(rgb.red, rgb.green, rgb.blue);
 }
 
-GdiObjects::GdiObjects() {
+int systemDpi() {
+    int dpi = kLayoutDpi;
     if (HDC screen = GetDC(nullptr)) {
-        dpi_ = GetDeviceCaps(screen, LOGPIXELSY);
+        dpi = GetDeviceCaps(screen, LOGPIXELSY);
         ReleaseDC(nullptr, screen);
     }
+    return dpi > 0 ? dpi : kLayoutDpi;
+}
+
+int dpiOfWindow(HWND window) {
+    // https://learn.microsoft.com/windows/win32/api/winuser/nf-winuser-getdpiforwindow
+    using GetDpiForWindowCall = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow =
+        reinterpret_cast<GetDpiForWindowCall>(reinterpret_cast<void*>(
+            GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    const UINT dpi = getDpiForWindow && window ? getDpiForWindow(window) : 0;
+    return dpi > 0 ? static_cast<int>(dpi) : systemDpi();
 }
 
 GdiObjects::~GdiObjects() {
@@ -28,12 +40,12 @@ GdiObjects::~GdiObjects() {
         DeleteObject(brush);
 }
 
-HFONT GdiObjects::font(const Font& font) {
+HFONT GdiObjects::font(const Font& font, int dpi) {
     const auto key =
-        std::make_tuple(font.face, font.height, font.bold, font.italic, font.underline);
+        std::make_tuple(font.face, font.height, font.bold, font.italic, font.underline, dpi);
     HFONT& made = fonts_[key];
     if (!made) {
-        made = CreateFontW(-scale(font.height), 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL,
+        made = CreateFontW(-scaledTo(font.height, dpi), 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL,
                            font.italic, font.underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
                            font.face == Typeface::Arial ? L"Arial" : L"MS Sans Serif");

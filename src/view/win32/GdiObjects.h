@@ -18,22 +18,30 @@ namespace torvexa::win32 {
 
 COLORREF toColorRef(Colour colour);
 
-// Fonts and brushes, made once each and freed with it, and the screen's scale (layouts are
-// at 96 dpi).
+// The layout is at 96 dpi; a window is drawn at its monitor's.
+inline constexpr int kLayoutDpi = 96;
+
+// The system's dpi: what a window has where the system tells no monitor's.
+int systemDpi();
+// A window's dpi: its monitor's, where the system tells it (GetDpiForWindow, Windows 10 1607
+// and later, looked up at run time), else the system's.
+int dpiOfWindow(HWND window);
+// A length of the layout at `dpi`.
+inline int scaledTo(int pixels, int dpi) { return MulDiv(pixels, dpi, kLayoutDpi); }
+
+// Fonts (one for each dpi a window has been at) and brushes, made once each and freed with it.
 class GdiObjects {
   public:
-    GdiObjects();
+    GdiObjects() = default;
     ~GdiObjects();
     GdiObjects(const GdiObjects&) = delete;
     GdiObjects& operator=(const GdiObjects&) = delete;
 
-    int scale(int pixels) const { return MulDiv(pixels, dpi_, 96); }
-    HFONT font(const Font& font);
+    HFONT font(const Font& font, int dpi);
     HBRUSH brush(Colour colour);
 
   private:
-    int dpi_ = 96;
-    std::map<std::tuple<Typeface, int, bool, bool, bool>, HFONT> fonts_;
+    std::map<std::tuple<Typeface, int, bool, bool, bool, int>, HFONT> fonts_;
     std::map<Colour, HBRUSH> brushes_;
 };
 

@@ -55,8 +55,11 @@ void Builder::visit(ListBox& list) {
     HWND window =
         child(list, L"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | frame,
               list.look().frame == Frame::Flat ? 0 : WS_EX_CLIENTEDGE);
-    SendMessageW(window, LB_SETITEMHEIGHT, 0, view_.gdi.scale(ListBox::kRowHeight));
     Binding& binding = bind(window, list);
+    binding.rescale = [window](int dpi) {
+        SendMessageW(window, LB_SETITEMHEIGHT, 0, scaledTo(ListBox::kRowHeight, dpi));
+    };
+    binding.rescale(view_.dpiOf(window));
     made(SetWindowSubclass(window, scrolledList, 0, reinterpret_cast<DWORD_PTR>(&binding)),
          "SetWindowSubclass");
     binding.command = [view = &view_, window, &list](int code) {

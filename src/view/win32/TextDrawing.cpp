@@ -58,7 +58,7 @@ LRESULT CALLBACK underlinedLabel(HWND window, UINT message, WPARAM w, LPARAM l, 
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
     if (!dc) return 0;
-    const HGDIOBJ old = SelectObject(dc, gdi.font(plain));
+    const HGDIOBJ old = SelectObject(dc, gdi.font(plain, binding.view->dpiOf(window)));
     SIZE size{};
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
     if (size.cx > area.right) {  // on more than one line: as the system draws it
@@ -89,7 +89,7 @@ LRESULT CALLBACK underlinedLabel(HWND window, UINT message, WPARAM w, LPARAM l, 
     return 0;
 }
 
-// How wide `text` is in `font`, in layout pixels (96 dpi), measured by GDI
+// How wide `text` is in `font`, in the window's pixels, measured by GDI
 // (https://learn.microsoft.com/windows/win32/api/wingdi/nf-wingdi-gettextextentpoint32w).
 int textWidth(HWND window, HFONT font, const std::wstring& text) {
     HDC dc = GetDC(window);
@@ -97,10 +97,9 @@ int textWidth(HWND window, HFONT font, const std::wstring& text) {
     const HGDIOBJ old = SelectObject(dc, font);
     SIZE size{};
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    const int dpi = GetDeviceCaps(dc, LOGPIXELSX);
     SelectObject(dc, old);
     ReleaseDC(window, dc);
-    return dpi > 0 ? (size.cx * 96 + dpi - 1) / dpi : size.cx;  // rounded up: never cut
+    return size.cx;
 }
 
 }  // namespace torvexa::win32

@@ -14,7 +14,7 @@
 namespace torvexa::win32 {
 
 // An underlined label's painting (a window subclass whose data is its
-// Binding), and how wide a text is in a font, in layout pixels (96 dpi).
+// Binding), and how wide a text is in a font, in the window's pixels.
 LRESULT CALLBACK underlinedLabel(HWND window, UINT message, WPARAM w, LPARAM l, UINT_PTR,
                                  DWORD_PTR data);
 int textWidth(HWND window, HFONT font, const std::wstring& text);

@@ -34,8 +34,15 @@ struct ViewState {
     // Runs a person's action under the top level.
     void perform(const std::function<void()>& action) { program.application().perform(action); }
 
+    // The dpi a window is drawn at: the one of the form window it belongs to.
+    int dpiOf(HWND window) const {
+        const auto found = dpis.find(GetAncestor(window, GA_ROOT));
+        return found == dpis.end() ? systemDpi() : found->second;
+    }
+
     Program& program;
     GdiObjects gdi;
+    std::map<HWND, int> dpis;  // each form window's
     std::vector<std::unique_ptr<Binding>> bindings;
     std::vector<std::unique_ptr<Container>> containers;
     std::map<const Control*, HWND> windows;

@@ -28,6 +28,8 @@ struct Binding : WindowData {
     std::function<void(int code)> command;  // WM_COMMAND notification code
     std::function<void()> scroll;           // WM_HSCROLL of a slider
     std::function<bool(int delta)> upDown;  // UDN_DELTAPOS; true: the native change is refused
+    std::function<void(int dpi)> rescale;   // what else a new dpi changes (row heights …)
+    int extraHeight = 0;                    // layout pixels below its place (a drop-down's list)
     Control* control = nullptr;             // whose colours it takes
     ViewState* view = nullptr;
     bool hovered = false;  // a flat button: the pointer is over it

@@ -11,6 +11,8 @@
 // after windows.h, which it needs
 #include <commctrl.h>
 
+#include <cmath>
+#include <functional>
 #include <future>
 #include <sstream>
 #include <thread>
@@ -624,6 +626,92 @@ TEST_F(Win32ViewMirrorsModel, AMessageBoxDisablesTheProgramsWindowUntilItCloses)
     EXPECT_TRUE(IsWindowEnabled(boxOwner));
 }
 
+RECT inParent(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+// Where a control lies at a dpi, worked out here as a person would from the layout: its
+// place in the form, each edge scaled by dpi/96 and rounded, less where its parent's edges went.
+struct LaidOut {
+    int dpi;
+    static long edge(int layout, int dpi) { return std::lround(layout * dpi / 96.0); }
+    static Rect inForm(const Control& c) {
+        Rect r = c.bounds();
+        for (const Control* up = c.parent(); up && up->parent(); up = up->parent()) {
+            r.left += up->bounds().left;
+            r.top += up->bounds().top;
+        }
+        return r;
+    }
+    RECT of(const Control& c) const {
+        const Rect r = inForm(c);
+        const bool nested = c.parent() && c.parent()->parent();
+        const Rect p = nested ? inForm(*c.parent()) : Rect{};
+        const long left = edge(r.left, dpi) - edge(p.left, dpi);
+        const long top = edge(r.top, dpi) - edge(p.top, dpi);
+        return {left, top, left + edge(r.left + r.width, dpi) - edge(r.left, dpi),
+                top + edge(r.top + r.height, dpi) - edge(r.top, dpi)};
+    }
+};
+
+TEST_F(Win32ViewMirrorsModel, AWindowIsLaidOutAgainWhenItsDpiChanges) {
+    step("load", [&] { menuChoice(0, 0); });
+    HWND main = hwnd(f());
+    int before = 96;
+    for (const int dpi : {144, 96}) {
+        RECT suggested{};
+        GetWindowRect(main, &suggested);
+        suggested.right = suggested.left + MulDiv(suggested.right - suggested.left, dpi, before);
+        suggested.bottom = suggested.top + MulDiv(suggested.bottom - suggested.top, dpi, before);
+        step("WM_DPICHANGED to " + std::to_string(dpi), [&] {
+            SendMessageW(main, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                         reinterpret_cast<LPARAM>(&suggested));
+        });
+        before = dpi;
+        RECT now{};
+        GetWindowRect(main, &now);
+        EXPECT_EQ(now.right - now.left, suggested.right - suggested.left) << dpi;
+        std::vector<const Control*> all;
+        const std::function<void(const Control&)> collect = [&](const Control& c) {
+            for (const Control* child : c.children()) {
+                all.push_back(child);
+                collect(*child);
+            }
+        };
+        collect(f());
+        const LaidOut layout{dpi};
+        for (const Control* c : all) {
+            HWND w = hwnd(*c);
+            if (!w || dynamic_cast<const MenuItem*>(c) || dynamic_cast<const MainMenu*>(c))
+                continue;
+            const RECT got = inParent(w);
+            const RECT want = layout.of(*c);
+            const auto* label = dynamic_cast<const Label*>(c);
+            const bool grows = label && !label->look().fixedSize && !label->look().path;
+            const bool dropDown = dynamic_cast<const ComboBox*>(c) != nullptr;  // its own height
+            EXPECT_EQ(got.left, want.left) << c->name() << " at " << dpi;
+            EXPECT_EQ(got.top, want.top) << c->name() << " at " << dpi;
+            if (!grows) {
+                EXPECT_EQ(got.right, want.right) << c->name() << " at " << dpi;
+            }
+            if (!dropDown) {
+                EXPECT_EQ(got.bottom, want.bottom) << c->name() << " at " << dpi;
+            }
+            const auto held = reinterpret_cast<HGDIOBJ>(SendMessageW(w, WM_GETFONT, 0, 0));
+            if (!held) continue;  // panels and sliders keep no font
+            LOGFONTW font{};
+            GetObjectW(held, sizeof font, &font);
+            EXPECT_EQ(font.lfHeight, -MulDiv(c->font().height, dpi, 96))
+                << c->name() << " at " << dpi;
+        }
+        EXPECT_EQ(SendMessageW(hwnd(f().ListBox1), LB_GETITEMHEIGHT, 0, 0),
+                  MulDiv(ListBox::kRowHeight, dpi, 96));
+    }
+}
+
 // How wide a text is drawn in a window's font, in the window's pixels; `prefix`: "&" marks an
 // access key, as buttons and labels draw it.
 int drawnWidth(HWND window, const std::string& text, bool prefix) {
@@ -637,13 +725,6 @@ int drawnWidth(HWND window, const std::string& text, bool prefix) {
     SelectObject(dc, old);
     ReleaseDC(window, dc);
     return r.right - r.left;
-}
-
-RECT inParent(HWND window) {
-    RECT r{};
-    GetWindowRect(window, &r);
-    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
-    return r;
 }
 
 // Every caption and drop-down item fits its control, measured with the control's own font
