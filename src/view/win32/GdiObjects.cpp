@@ -1,6 +1,8 @@
 #include "platform/win32/WideText.h"
 #include "view/win32/ViewState.h"
 
+#include "ui/Scale.h"
+
 namespace torvexa::win32 {
 
 COLORREF toColorRef(Colour colour) {
@@ -45,10 +47,12 @@ HFONT GdiObjects::font(const Font& font, int dpi) {
         std::make_tuple(font.face, font.height, font.bold, font.italic, font.underline, dpi);
     HFONT& made = fonts_[key];
     if (!made) {
-        made = CreateFontW(-scaledTo(font.height, dpi), 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL,
-                           font.italic, font.underline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
-                           font.face == Typeface::Arial ? L"Arial" : L"MS Sans Serif");
+        // Rounded down, as on Linux: a text's width grows faster than its size.
+        made =
+            CreateFontW(-scaledFont(font.height, static_cast<double>(dpi) / kLayoutDpi), 0, 0, 0,
+                        font.bold ? FW_BOLD : FW_NORMAL, font.italic, font.underline, FALSE,
+                        DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                        DEFAULT_PITCH, font.face == Typeface::Arial ? L"Arial" : L"MS Sans Serif");
     }
     // A font that could not be made draws with the system's (WM_SETFONT with no font).
     return made;

@@ -16,6 +16,7 @@
 #include <future>
 #include <sstream>
 #include <thread>
+#include <tuple>
 
 #include "platform/win32/WideText.h"
 #include "support/Scenario.h"
@@ -704,8 +705,8 @@ TEST_F(Win32ViewMirrorsModel, AWindowIsLaidOutAgainWhenItsDpiChanges) {
             if (!held) continue;  // panels and sliders keep no font
             LOGFONTW font{};
             GetObjectW(held, sizeof font, &font);
-            EXPECT_EQ(font.lfHeight, -MulDiv(c->font().height, dpi, 96))
-                << c->name() << " at " << dpi;
+            // Whole pixels, rounded down.
+            EXPECT_EQ(font.lfHeight, -(c->font().height * dpi / 96)) << c->name() << " at " << dpi;
         }
         EXPECT_EQ(SendMessageW(hwnd(f().ListBox1), LB_GETITEMHEIGHT, 0, 0),
                   MulDiv(ListBox::kRowHeight, dpi, 96));
@@ -733,8 +734,8 @@ int drawnWidth(HWND window, const std::string& text, bool prefix) {
 // drop-down's text has its field (GetComboBoxInfo) less the field's margins.
 class Win32Fit : public ControlVisitor {
   public:
-    Win32Fit(const win32::Win32View& view, std::string language)
-        : view_(view), language_(std::move(language)) {}
+    Win32Fit(const win32::Win32View& view, std::string language, int dpi)
+        : view_(view), language_(std::move(language)), dpi_(dpi) {}
     const std::vector<std::string>& cut() const { return cut_; }
 
     void visit(Form& form) override { children(form); }
@@ -791,12 +792,7 @@ class Win32Fit : public ControlVisitor {
     void visit(MenuItem&) override {}
 
   private:
-    static int scaled(int pixels) {
-        HDC screen = GetDC(nullptr);
-        const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-        ReleaseDC(nullptr, screen);
-        return MulDiv(pixels, dpi, 96);
-    }
+    int scaled(int pixels) const { return MulDiv(pixels, dpi_, 96); }
     HWND window(const Control& control) const { return static_cast<HWND>(view_.windowOf(control)); }
     void children(Control& parent) {
         for (Control* child : parent.children())
@@ -817,20 +813,30 @@ class Win32Fit : public ControlVisitor {
 
     const win32::Win32View& view_;
     std::string language_;
+    int dpi_;
     std::vector<std::string> cut_;
 };
 
-class Win32CaptionsFit : public ::testing::TestWithParam<const char*> {};
+// Both languages at 96, 120, 144 and 192 dpi: each window is told its dpi as Windows tells a
+// window moved to a monitor of that scale.
+class Win32CaptionsFit : public ::testing::TestWithParam<std::tuple<const char*, int>> {};
 
 TEST_P(Win32CaptionsFit, InEveryWindowAfterALoad) {
+    const auto [language, dpi] = GetParam();
     Scenario s;
-    s.rememberLanguage(Scenario::shippedLanguage(GetParam()));
+    s.rememberLanguage(Scenario::shippedLanguage(language));
     s.installGame(Scenario::sampleConfig());
     s.start();
     win32::Win32View view(s.program());
     s.user([&] { s.form1().Laden1.click(); });
     for (Form* form : s.program().forms()) {
-        Win32Fit fit(view, GetParam());
+        HWND window = static_cast<HWND>(view.windowOf(*form));
+        RECT r{};
+        GetWindowRect(window, &r);
+        SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&r));
+    }
+    for (Form* form : s.program().forms()) {
+        Win32Fit fit(view, std::string(language) + " at " + std::to_string(dpi) + " dpi", dpi);
         form->accept(fit);
         for (const std::string& cut : fit.cut())
             ADD_FAILURE() << cut;
@@ -838,7 +844,8 @@ TEST_P(Win32CaptionsFit, InEveryWindowAfterALoad) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ShippedLanguages, Win32CaptionsFit,
-                         ::testing::Values("deutsch.zpr", "english.zpr"));
+                         ::testing::Combine(::testing::Values("deutsch.zpr", "english.zpr"),
+                                            ::testing::Values(96, 120, 144, 192)));
 
 }  // namespace
 }  // namespace torvexa
