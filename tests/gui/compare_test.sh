@@ -20,10 +20,10 @@ for language in "de deutsch.zpr f1graphics.cfg optimieren" "en english.zpr Optim
     wait_window Information >/dev/null || fail "no information box ($code)"
     shot box
     press_ok Information
-    click_in "$WIN" $DATEI_X 10
+    open_menu $DATEI_X
     shot menu-datei
     xdotool key Escape
-    click_in "$WIN" $EXTRAS_X 10
+    open_menu $EXTRAS_X
     shot menu-extras
     xdotool key Escape
     menu_item $EXTRAS_X 2  # the preset dialog

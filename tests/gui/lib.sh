@@ -82,10 +82,10 @@ geometry() {
     eval "$(xdotool getwindowgeometry --shell "$1" | sed 's/^X=/GX=/; s/^Y=/GY=/; s/^WIDTH=/GW=/; s/^HEIGHT=/GH=/')"
 }
 
-# Clicks at a point relative to a window's top-left corner.
+# Clicks at a point relative to a window's top-left corner, given in layout pixels.
 click_in() {
     geometry "$1"
-    xdotool mousemove $((GX + $2)) $((GY + $3)) click 1
+    xdotool mousemove $((GX + $(px "$2"))) $((GY + $(px "$3"))) click 1
     sleep 0.3
 }
 
@@ -98,7 +98,7 @@ screenshot() {
 screen_area() {
     mkdir -p "$SHOTS"
     sleep 0.3
-    import -window root -crop 900x700+100+100 +repage "$SHOTS/$1.png"
+    import -window root -crop "$(px 900)x$(px 700)+$(px 100)+$(px 100)" +repage "$SHOTS/$1.png"
 }
 
 # Waits for the program to end by itself.
@@ -115,10 +115,28 @@ readonly MENU_H=20 NAV_X=60 PAGE_X=129 DATEI_X=20 EXTRAS_X=66
 
 # Opens a menu of the main window and chooses item n (from 0).
 menu_item() {
-    click_in "$WIN" "$1" 10
-    click_in "$WIN" $(($1 + 10)) $((29 + 17 * $2))
+    if [ "$JOURNEY_SCALE" = 100 ]; then
+        click_in "$WIN" "$1" 10
+        click_in "$WIN" $(($1 + 10)) $((29 + 17 * $2))
+    else  # FLTK's menu bar keeps fixed gaps and rows, so they do not scale with the window
+        open_menu "$1"
+        xdotool key --delay 80 $(printf 'Down %.0s' $(seq 0 "$2")) Return
+        sleep 0.3
+    fi
 }
 
+# Opens the menu whose title is at x (DATEI_X or EXTRAS_X): a click, or on a scaled desktop
+# F10 and Right, where the titles' places do not scale.
+open_menu() {
+    if [ "$JOURNEY_SCALE" = 100 ]; then
+        click_in "$WIN" "$1" 10
+        return
+    fi
+    local rights=""
+    [ "$1" = "$DATEI_X" ] || rights="Right"
+    xdotool key --delay 80 F10 $rights
+    sleep 0.3
+}
 # Shows a page with its button on the navigation strip (0 Allgemein, 1 Grafikqualität,
 # 2 Objekte, 3 Manuell bearbeiten).
 show_page() {
@@ -131,7 +149,7 @@ press_ok() {
     box=$(wait_window "$1") || fail "no message box titled '$1'"
     [ -n "${2:-}" ] && screenshot "$box" "$2"
     geometry "$box"
-    click_in "$box" $((GW / 2)) $((GH - 16 - 11))
+    click_in "$box" $((GW * 100 / JOURNEY_SCALE / 2)) $((GH * 100 / JOURNEY_SCALE - 16 - 11))
 }
 
 # The tint dialog has no title: it is the visible window of its size.
