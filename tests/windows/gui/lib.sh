@@ -46,6 +46,7 @@ start_exe() {
         german) printf '%s\r\n' "$(windows_path "$LANGUAGES/deutsch.zpr")" >"$WORK/langopt.zel" ;;
         english) printf '%s\r\n' "$(windows_path "$LANGUAGES/english.zpr")" >"$WORK/langopt.zel" ;;
     esac
+    set_wine_dpi
     (cd "$WORK" && exec wine "$BINARY") >/dev/null 2>&1 &
     APP_PID=$!
     [ "$language" != none ] || return 0
@@ -92,8 +93,22 @@ w_press_ok() {
 # processes (explorer.exe among them) hold a connection to this journey's display, which must
 # not outlive it. The next journey starts them afresh on its own display.
 stop_wine() {
+    if [ "${WINE_DPI_SET:-}" = yes ]; then  # the prefix is shared: back to 96 dpi
+        wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
+        WINE_DPI_SET=
+    fi
     wineserver -k 2>/dev/null || true
     wineserver -w 2>/dev/null || true
+}
+
+# On a scaled desktop (JOURNEY_SCALE), Windows' own setting: LogPixels, read when Wine starts.
+set_wine_dpi() {
+    [ "$JOURNEY_SCALE" != 100 ] && [ "${WINE_DPI_SET:-}" != yes ] || return 0
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
+        /d $((96 * JOURNEY_SCALE / 100)) /f >/dev/null 2>&1
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
+    WINE_DPI_SET=yes
 }
 
 stop_exe() {
