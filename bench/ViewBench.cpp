@@ -9,6 +9,7 @@
 #include <FL/fl_draw.H>
 
 #include "support/Scenario.h"
+#include "ui/Scale.h"
 #include "view/fltk/FltkView.h"
 #include "view/fltk/Toolkit.h"
 
@@ -43,12 +44,15 @@ void waitUntilShown(Fl_Window& window) {
 }
 
 // The floor: a bare window of the main window's size that sets its font and measures one
-// caption before it is shown.
+// caption before it is shown; the argument is the desktop's scale in per cent.
 void BM_StartupFloor(benchmark::State& state) {
+    const double scale = static_cast<double>(state.range(0)) / 100;
+    fltk::initialiseToolkit(scale);
     for (auto _ : state) {
-        Fl_Double_Window window(286, 171, 587, 279, "ZEL Torvexa");
+        Fl_Double_Window window(scaled(286, scale), scaled(171, scale), scaled(587, scale),
+                                scaled(279, scale), "ZEL Torvexa");
         window.end();
-        fl_font(FL_HELVETICA, 11);
+        fl_font(FL_HELVETICA, scaledFont(11, scale));
         int w = 0;
         int h = 0;
         fl_measure("f1graphics.cfg kontrolliert ALLE Grafikeinstellungen", w, h, 0);
@@ -56,17 +60,19 @@ void BM_StartupFloor(benchmark::State& state) {
         waitUntilShown(window);
     }
 }
-BENCHMARK(BM_StartupFloor)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartupFloor)->Arg(100)->Arg(200)->Unit(benchmark::kMillisecond);
 
 // Torvexa's start: the three windows built headless, the language read, the view built and
 // the main window shown.
 void BM_Startup(benchmark::State& state) {
+    const double scale = static_cast<double>(state.range(0)) / 100;
+    fltk::initialiseToolkit(scale);
     Scenario s;
     s.rememberLanguage(Scenario::shippedLanguage("deutsch.zpr"));
     s.installGame(Scenario::sampleConfig());
     for (auto _ : state) {
         Program program(s.system, s.dialogs, "/usr/bin/torvexa");
-        fltk::FltkView view(program);
+        fltk::FltkView view(program, scale);
         Fl_Window* main = Fl::first_window();
         while (main && main->label() && std::string(main->label()) != "ZEL Torvexa")
             main = Fl::next_window(main);
@@ -77,13 +83,12 @@ void BM_Startup(benchmark::State& state) {
         waitUntilShown(*main);
     }
 }
-BENCHMARK(BM_Startup)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Startup)->Arg(100)->Arg(200)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace torvexa::bench
 
 int main(int argc, char** argv) {
-    torvexa::fltk::initialiseToolkit();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
