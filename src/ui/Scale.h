@@ -18,6 +18,9 @@ inline int scaledFont(int pixels, double scale) {
     return static_cast<int>(std::floor(pixels * scale + 0.01));
 }
 
+// A line of one layout pixel at `scale`: one pixel up to 2, two from 2 on, and so on.
+inline int lineWidth(double scale) { return scale < 2 ? 1 : static_cast<int>(scale); }
+
 // A layout rectangle on the screen: its edges are scaled and rounded, never its size, so that
 // controls side by side neither gap nor overlap at any scale.
 inline Rect scaledRect(const Rect& layout, double scale) {

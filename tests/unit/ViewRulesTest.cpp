@@ -146,6 +146,10 @@ TEST(ViewRules, ScaledNeighboursNeitherGapNorOverlap) {
         EXPECT_EQ(scaledRect({0, 0, 21, 13}, scale).width, scaled(21, scale)) << scale;
     }
     EXPECT_EQ(scaledRect({7, 3, 21, 13}, 1.5), (Rect{11, 5, 31, 19}));  // 10.5 and 4.5 round up
+    EXPECT_EQ(scaledFont(11, 1.25), 13);  // 13.75: rounded down, the text never outgrows
+    EXPECT_EQ(scaledFont(11, 2), 22);
+    EXPECT_EQ(lineWidth(1.5), 1);
+    EXPECT_EQ(lineWidth(2), 2);
 }
 
 TEST(ViewRules, AWindowIsMovedInsideItsScreensWorkArea) {

@@ -112,7 +112,8 @@ void Builder::visit(GroupBox& frame) {
 }
 
 void Builder::visit(Label& label) {
-    auto* box = new LabelBox(x(label), y(label), w(label), h(label), label.font().underline);
+    auto* box =
+        new LabelBox(x(label), y(label), w(label), h(label), label.font().underline, view_.scale);
     record(label, box);
     applyLook(*box, label, view_.scale);
     Fl_Align align =

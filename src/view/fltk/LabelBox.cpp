@@ -1,5 +1,7 @@
 #include "view/fltk/LabelBox.h"
 
+#include "ui/Scale.h"
+
 #include "ui/PathLines.h"
 
 #include <FL/Fl.H>
@@ -7,8 +9,8 @@
 
 namespace torvexa::fltk {
 
-LabelBox::LabelBox(int x, int y, int w, int h, bool underline)
-    : Fl_Box(x, y, w, h), underline_(underline) {
+LabelBox::LabelBox(int x, int y, int w, int h, bool underline, double scale)
+    : Fl_Box(x, y, w, h), underline_(underline), scale_(scale) {
     box(FL_NO_BOX);
 }
 
@@ -41,7 +43,9 @@ void LabelBox::draw() {
     fl_measure(label(), tw, th, 0);
     const int left = (align() & FL_ALIGN_LEFT) ? x() : x() + (w() - tw) / 2;
     fl_color(labelcolor());
-    fl_xyline(left, y() + fl_height() - fl_descent() + 1, left + tw - 1);
+    fl_line_style(FL_SOLID, lineWidth(scale_));
+    fl_xyline(left, y() + fl_height() - fl_descent() + lineWidth(scale_), left + tw - 1);
+    fl_line_style(0);
 }
 
 }  // namespace torvexa::fltk

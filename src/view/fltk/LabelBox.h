@@ -10,7 +10,7 @@ namespace torvexa::fltk {
 // underlined font is drawn as a line under the text, which FLTK fonts lack.
 class LabelBox : public Fl_Box {
   public:
-    LabelBox(int x, int y, int w, int h, bool underline);
+    LabelBox(int x, int y, int w, int h, bool underline, double scale = 1);
     // Shows a path of this machine instead of a caption: as it stands, on as many lines as it
     // needs, broken after its separators.
     void path(std::string utf8);
@@ -21,6 +21,7 @@ class LabelBox : public Fl_Box {
 
   private:
     bool underline_;
+    double scale_;
     std::string path_;
 };
 

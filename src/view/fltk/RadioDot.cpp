@@ -31,7 +31,9 @@ void RadioDot::draw() {
     fl_color(active_r() ? FL_WHITE : color());
     fl_pie(left, top, kDiameter, kDiameter, 0, 360);
     fl_color(active_r() ? fl_rgb_color(96, 96, 96) : fl_inactive(fl_rgb_color(96, 96, 96)));
+    fl_line_style(FL_SOLID, lineWidth(scale_));
     fl_arc(left, top, kDiameter, kDiameter, 0, 360);
+    fl_line_style(0);
     if (value()) {
         const int inset = (kDiameter - kDot) / 2;
         fl_color(active_r() ? FL_BLACK : fl_inactive(FL_BLACK));

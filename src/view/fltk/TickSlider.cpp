@@ -29,7 +29,9 @@ void TickSlider::draw() {
     for (double v = minimum(); v <= maximum() + 1e-9; v += frequency_) {
         const double at = range > 0 ? (v - minimum()) / range : 0;
         const int tx = x() + Fl::box_dx(box()) + knob / 2 + static_cast<int>(at * usable + 0.5);
+        fl_line_style(FL_SOLID, lineWidth(scale_));
         fl_yxline(tx, y() + sliderHeight + 1, y() + sliderHeight + scaled(4, scale_));
+        fl_line_style(0);
     }
 }
 
