@@ -4,6 +4,9 @@
 # dependencies resolved by a simulated install. Usage: deb_test.sh BUILD_DIR SCREENSHOT_DIR
 source "$(dirname "$0")/gui/lib.sh" /nonexistent "$2"
 build=$1
+for tool in lintian apt-get dpkg-deb; do
+    command -v "$tool" >/dev/null || { echo "skipped: the Debian package's test needs $tool"; exit 77; }
+done
 
 (cd "$build" && cpack -G DEB >/dev/null) || fail "cpack failed"
 deb=$(ls "$build"/torvexa_*_*.deb | head -n1)
@@ -13,6 +16,14 @@ deb=$(ls "$build"/torvexa_*_*.deb | head -n1)
 findings=$(lintian --fail-on error,warning "$deb" 2>"$TMPDIR/lintian.err") ||
     fail "lintian: $findings $(cat "$TMPDIR/lintian.err")"
 [ -z "$findings" ] || fail "lintian: $findings"
+# Hardened as Debian builds its packages: no hardening tag among the informational ones either,
+# relocations bound at start, and every source compiled with the hardening flags.
+informational=$(lintian -I "$deb" 2>/dev/null) || true
+! grep 'hardening-' <<<"$informational" || fail "lintian finds the program not hardened"
+readelf -d "$build/src/torvexa" | grep -q 'BIND_NOW' || fail "the program is not linked with -z now"
+unhardened=$(awk '/"command".*\/src\// && !(/-D_FORTIFY_SOURCE=2/ && /-fstack-protector-strong/)' \
+    "$build/compile_commands.json" | head -n1)
+[ -z "$unhardened" ] || fail "compiled without the hardening flags: $unhardened"
 
 # The description as the project writes it: no list separator joined into it.
 expected=$(sed -n '/^string(CONCAT CPACK_PACKAGE_DESCRIPTION/,/)$/p' "$(dirname "$0")/../CMakeLists.txt" |
