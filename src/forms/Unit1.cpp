@@ -29,6 +29,7 @@ TForm1::TForm1(Application& application, System& system, Dialogs& dialogs)
     connectHandlers();
     connectSettingHandlers();
     connectListsToDocument();
+    nameFieldsForReaders();
 }
 
 void TForm1::connectHandlers() {

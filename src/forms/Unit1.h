@@ -320,6 +320,8 @@ class TForm1 : public Form {
     void connectSettingHandlers();
     // The manual page's three lists show the document's lines and follow its changes.
     void connectListsToDocument();
+    // Unit1Captions.cpp: which caption names each field for screen readers.
+    void nameFieldsForReaders();
     void showPage(Panel& page, SpeedButton* button, const Font& currentStyle);
 
     // Looks the game up again and shows where its file is.

@@ -159,4 +159,39 @@ bool TForm1::applyCaptions() {
     return true;
 }
 
+void TForm1::nameFieldsForReaders() {
+    // A screen reader names an edit, a drop-down, a list, a slider or an up-down by the label
+    // before it, never by its own text: each field and the control whose caption names it, so
+    // that the name follows the language. Where no label of its own stands beside a field, the
+    // caption nearest in meaning names it (the view shows that name on no screen).
+    const std::pair<Control*, Control*> names[] = {
+        // Allgemein: the number for line 27 and its arrows by the check box beside them,
+        // "Zeile 27 setzen auf:".
+        {&Edit3, &CheckBox20},
+        {&UpDown1, &CheckBox20},
+        {&ComboBox3, &Label6},  // "Reflektionen werden erzeugt von:"
+        // Grafikqualität
+        {&aufloesung, &Label1},  // "Auflösung:"
+        {&ComboBox1, &Label4},   // "Texturqualität:"
+        {&ComboBox2, &Label5},   // "Entfernung fuer geringere Grafikqualität:"
+        {&TrackBar3, &Label38},  // "Weichzeichnung:"
+        // Objekte
+        {&ComboBox4, &Label19},  // "Streckenkarte:"
+        {&ComboBox5, &Label20},  // "Lenkrad anzeigen:"
+        {&ComboBox6, &Label21},  // "Regentropfeneffekt:"
+        {&TrackBar1, &Label14},  // "Spiegel/Spiegelfunktion:"
+        {&TrackBar2, &Label35},  // "Zeile 49 (Prozent):"
+        // The manual page. Its three columns have no captions: the line numbers take the
+        // page's, "Manuell bearbeiten"; the values the value box's, "Neuer Wert:"; the comments
+        // the description's, "Beschreibung:", which shows the selected line's comment.
+        {&ListBox5, &SpeedButton9},
+        {&ListBox1, &Label29},
+        {&ListBox4, &Label32},
+        {&edit1, &Label29},  // "Neuer Wert:"
+        {&edit2, &Label32},  // "Beschreibung:"
+    };
+    for (const auto& [field, caption] : names)
+        field->setNamedBy(*caption);
+}
+
 }  // namespace torvexa

@@ -14,6 +14,10 @@ TForm3::TForm3(TForm1& form1)
     TrackBar1.OnChange = [this] { TrackBar1Change(); };
     TrackBar2.OnChange = [this] { TrackBar2Change(); };
     TrackBar3.OnChange = [this] { TrackBar3Change(); };
+    // Each slider is named for screen readers by the colour's label before it.
+    TrackBar1.setNamedBy(Label1);  // "Rot:"
+    TrackBar2.setNamedBy(Label2);  // "Grün:"
+    TrackBar3.setNamedBy(Label3);  // "Blau:"
 }
 
 void TForm3::FormCreate() {

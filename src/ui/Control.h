@@ -104,6 +104,10 @@ class Control {
     // Whether a person can use it: it and every parent enabled and visible.
     bool reachable() const;
 
+    // The control whose caption names this one for screen readers (see ui/ReaderNames.h).
+    Control* namedBy() const noexcept { return namedBy_; }
+    void setNamedBy(Control& caption) noexcept { namedBy_ = &caption; }
+
     // One observer; an empty one detaches it.
     void setObserver(Observer observer) { observer_ = std::move(observer); }
 
@@ -121,6 +125,7 @@ class Control {
     bool visible_ = true;
     std::vector<Control*> children_;
     std::vector<Control*> tabOrder_;
+    Control* namedBy_ = nullptr;
     Observer observer_;
 };
 

@@ -4,17 +4,22 @@ namespace torvexa {
 
 void Following::follow(Control& control, Observer sync) {
     sync({.what = Change::What::Rows});
-    control.setObserver(sync);
-    followed_.emplace_back(&control, std::move(sync));
+    std::vector<Observer>& syncs = followed_[&control];  // a map's elements stay where they are
+    syncs.push_back(std::move(sync));
+    control.setObserver([&syncs](const Change& change) {
+        for (const Observer& each : syncs)
+            each(change);
+    });
 }
 
 void Following::tellAll() const {
-    for (const auto& [control, sync] : followed_)
-        sync({.what = Change::What::Rows});
+    for (const auto& [control, syncs] : followed_)
+        for (const Observer& sync : syncs)
+            sync({.what = Change::What::Rows});
 }
 
 void Following::detachAll() {
-    for (const auto& [control, sync] : followed_)
+    for (const auto& [control, syncs] : followed_)
         control->setObserver({});
     followed_.clear();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <utility>
+#include <map>
 #include <vector>
 
 #include "ui/Control.h"
@@ -8,7 +8,8 @@
 namespace torvexa {
 
 // The observers a view attached: each is told once at once, so the widget starts up to date,
-// and all are detached when the view goes, before its widgets.
+// and all are detached when the view goes, before its widgets. A control may have several
+// (a native label that carries another control's caption follows that control too).
 class Following {
   public:
     Following() = default;
@@ -23,7 +24,7 @@ class Following {
     void detachAll();
 
   private:
-    std::vector<std::pair<Control*, Observer>> followed_;
+    std::map<Control*, std::vector<Observer>> followed_;
 };
 
 }  // namespace torvexa

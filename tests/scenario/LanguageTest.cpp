@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <set>
 
@@ -191,6 +192,52 @@ TEST(Language, SwitchingAtRunTimeChangesTheMainWindowAtOnceButNotTheDialogs) {
     EXPECT_EQ(f.Laden1.caption(), "Load");
     EXPECT_EQ(s.langopt(), "(none)");
     EXPECT_TRUE(s.dialogs.messages.empty());
+}
+
+// Each field a person can reach (edit, drop-down, list, slider, up-down) by the caption that
+// names it for screen readers, in every window.
+std::map<std::string, std::string> fieldNames(Program& program) {
+    std::map<std::string, std::string> names;  // by window and field: "Form1.Edit3"
+    std::string window;
+    const std::function<void(const Control&)> walk = [&](const Control& c) {
+        const bool field = dynamic_cast<const Edit*>(&c) || dynamic_cast<const ComboBox*>(&c) ||
+                           dynamic_cast<const ListBox*>(&c) || dynamic_cast<const TrackBar*>(&c) ||
+                           dynamic_cast<const UpDown*>(&c);
+        if (field && c.visible())  // the catalogue's and the tail's lists are never shown
+            names[window + "." + c.name()] = c.namedBy() ? c.namedBy()->caption() : "(unnamed)";
+        for (const Control* child : c.children())
+            walk(*child);
+    };
+    for (Form* form : program.forms()) {
+        window = form->name();
+        walk(*form);
+    }
+    return names;
+}
+
+TEST(Language, EveryFieldIsNamedForScreenReadersAndTheNamesFollowTheLanguage) {
+    Scenario s;
+    s.rememberLanguage(Scenario::shippedLanguage("deutsch.zpr"));
+    Program& program = s.start();
+    const auto german = fieldNames(program);
+    EXPECT_EQ(german.size(), 20u);
+    for (const auto& [field, name] : german) {
+        EXPECT_FALSE(name.empty() || name == "(unnamed)" || name[0] == '#' ||
+                     name.starts_with("Label") || name.starts_with("CheckBox"))
+            << field << " is named [" << name << "]";
+    }
+    EXPECT_EQ(german.at("Form1.Edit3"), "Zeile 27 setzen auf:");
+    EXPECT_EQ(german.at("Form1.edit1"), "Neuer Wert:");
+    EXPECT_EQ(german.at("Form1.ListBox5"), "Manuell bearbeiten");
+    EXPECT_EQ(german.at("Form3.TrackBar2"), "Gr\xFCn:");
+
+    s.dialogs.fileAnswers = {Scenario::shippedLanguage("english.zpr")};
+    s.user([&] { program.form1().SpeedButton11.click(); });
+    const auto english = fieldNames(program);
+    EXPECT_EQ(english.at("Form1.Edit3"), "Set line 27 to:");
+    EXPECT_EQ(english.at("Form1.ComboBox3"), "Reflections are made by:");
+    EXPECT_EQ(english.at("Form1.ListBox4"), "Description:");
+    EXPECT_EQ(english.at("Form1.TrackBar2"), "Line 49 (percent):");
 }
 
 TEST(Language, TheGermanFileShowsTheLayoutsOwnTexts) {

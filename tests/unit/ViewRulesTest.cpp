@@ -12,6 +12,7 @@
 #include "ui/ListRules.h"
 #include "ui/Palette.h"
 #include "ui/RadioGroups.h"
+#include "ui/ReaderNames.h"
 #include "ui/Scale.h"
 #include "ui/TextRules.h"
 #include "ui/WindowRules.h"
@@ -61,6 +62,54 @@ TEST(ViewRules, FollowingTellsAtOnceAndLetsGoWhenItEnds) {
     }
     box.setChecked(false);  // the observer's owner is gone: nothing may call it
     EXPECT_EQ(told, 2);
+}
+
+TEST(ViewRules, EveryWidgetFollowingOneControlIsTold) {
+    Form form{"Form", {0, 0, 400, 300}, "", {}};
+    CheckBox box(&form, "CheckBox20", {}, "Zeile 27 setzen auf:");
+    Following following;
+    std::string ownCaption;
+    std::string borrowedCaption;
+    following.follow(box, [&](const Change&) { ownCaption = box.caption(); });
+    following.follow(box, [&](const Change&) { borrowedCaption = box.caption(); });
+    box.setCaption("Set line 27 to:");
+    EXPECT_EQ(ownCaption, "Set line 27 to:");
+    EXPECT_EQ(borrowedCaption, "Set line 27 to:");
+}
+
+TEST(ViewRules, AFieldsOwnLabelStandsRightBeforeItElseAHiddenOneCarriesItsName) {
+    Form form{"Form", {0, 0, 400, 300}, "", {}};
+    Panel values(&form, "Panel8", {});
+    Edit edit1(&values, "edit1", {}, "");
+    Edit edit2(&values, "edit2", {}, "");
+    Label label29(&values, "Label29", {}, "Neuer Wert:");
+    Label label32(&values, "Label32", {}, "Beschreibung:");
+    Panel lists(&form, "Panel7", {});
+    ListBox listBox1(&lists, "ListBox1", {});
+    ListBox listBox4(&lists, "ListBox4", {});
+    CheckBox box(&form, "CheckBox20", {}, "Zeile 27 setzen auf:");
+    Edit edit3(&form, "Edit3", {}, "1");
+    Label unused(&form, "Label37", {}, "");
+    edit1.setNamedBy(label29);
+    edit2.setNamedBy(label32);
+    listBox1.setNamedBy(label29);  // a label of another panel
+    listBox4.setNamedBy(label32);
+    edit3.setNamedBy(box);  // a check box beside it
+    EXPECT_EQ(ownLabelOf(edit1), &label29);
+    EXPECT_EQ(ownLabelOf(edit2), &label32);
+    EXPECT_EQ(ownLabelOf(listBox1), nullptr);
+    EXPECT_EQ(ownLabelOf(edit3), nullptr);
+    EXPECT_EQ(ownLabelOf(unused), nullptr);
+    EXPECT_TRUE(placedBeforeItsField(label29));
+    EXPECT_TRUE(placedBeforeItsField(label32));
+    EXPECT_FALSE(placedBeforeItsField(unused));
+    EXPECT_FALSE(placedBeforeItsField(box));
+
+    // One label naming two fields beside it stands before the first; the second gets a
+    // hidden one.
+    edit2.setNamedBy(label29);
+    EXPECT_EQ(ownLabelOf(edit1), &label29);
+    EXPECT_EQ(ownLabelOf(edit2), nullptr);
 }
 
 TEST(ViewRules, RadioButtonsFollowingEachOtherInTabOrderChooseTogether) {
