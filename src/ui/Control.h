@@ -17,7 +17,9 @@ struct Rect {
 };
 
 // The colours the layouts use; the system colours are resolved by the view.
-enum class Colour { ButtonFace, WindowText, Window, SkyBlue, MoneyGreen, Navy };
+// The system's colours (button face, window text, window, and links: hot light) and the
+// layout's own.
+enum class Colour { ButtonFace, WindowText, Window, HotLight, SkyBlue, MoneyGreen, Navy };
 
 enum class Typeface { Arial, MsSansSerif };
 

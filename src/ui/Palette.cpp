@@ -12,6 +12,8 @@ Rgb rgbOf(Colour colour) {
             return {0, 0, 0};
         case Colour::Window:
             return {255, 255, 255};
+        case Colour::HotLight:
+            return {0, 102, 204};
         case Colour::SkyBlue:
             return {166, 202, 240};
         case Colour::MoneyGreen:
@@ -23,7 +25,20 @@ Rgb rgbOf(Colour colour) {
 }
 
 bool isSystemColour(Colour colour) {
-    return colour == Colour::ButtonFace || colour == Colour::WindowText || colour == Colour::Window;
+    return colour == Colour::ButtonFace || colour == Colour::WindowText ||
+           colour == Colour::Window || colour == Colour::HotLight;
+}
+
+Colour highContrastOf(Colour colour) {
+    switch (colour) {
+        case Colour::SkyBlue:
+        case Colour::MoneyGreen:
+            return Colour::ButtonFace;
+        case Colour::Navy:
+            return Colour::HotLight;
+        default:
+            return colour;
+    }
 }
 
 Colour backgroundOf(const Control& control) {

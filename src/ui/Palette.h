@@ -14,10 +14,14 @@ struct Rgb {
     bool operator==(const Rgb&) const = default;
 };
 
-// The system colours (button face, window, window text) are the system's own where the
-// toolkit has them (isSystemColour); rgbOf gives their usual values for the others.
+// The system colours (button face, window, window text, hot light) are the system's own where
+// the toolkit has them (isSystemColour); rgbOf gives their usual values for the others.
 Rgb rgbOf(Colour colour);
 bool isSystemColour(Colour colour);
+
+// In a high-contrast theme every colour is the system's: the layout's backgrounds become the
+// button face (as a dialog's), its navy links the colour of links (hot light).
+Colour highContrastOf(Colour colour);
 
 // The colour a control shows behind it: its own, else the nearest parent's.
 Colour backgroundOf(const Control& control);

@@ -151,6 +151,17 @@ TEST(ViewRules, ListsAndDropDownFieldsAreWhiteWhateverLiesBehindThem) {
     EXPECT_FALSE(isSystemColour(Colour::MoneyGreen));
 }
 
+TEST(ViewRules, InHighContrastEveryColourIsTheSystemsAndLinksStayLinks) {
+    for (const Colour colour :
+         {Colour::ButtonFace, Colour::WindowText, Colour::Window, Colour::HotLight, Colour::SkyBlue,
+          Colour::MoneyGreen, Colour::Navy}) {
+        EXPECT_TRUE(isSystemColour(highContrastOf(colour))) << static_cast<int>(colour);
+    }
+    EXPECT_EQ(highContrastOf(Colour::SkyBlue), Colour::ButtonFace);
+    EXPECT_EQ(highContrastOf(Colour::Navy), Colour::HotLight);  // not the plain text's colour
+    EXPECT_EQ(highContrastOf(Colour::Window), Colour::Window);  // fields stay fields
+}
+
 TEST(ViewRules, ADropDownAnnouncesNewItemsSoThatViewsRebuildOnlyThen) {
     Form form{"Form", {0, 0, 400, 300}, "", {}};
     ComboBox combo(&form, "ComboBox1", {}, ComboBox::Style::Editable, {"a", "b"});

@@ -6,6 +6,7 @@
 
 #include "platform/win32/WideText.h"
 #include "ui/RadioGroups.h"
+#include "ui/ReaderNames.h"
 #include "ui/WindowRules.h"
 #include "view/win32/Layout.h"
 
@@ -45,9 +46,30 @@ void buildWindows(ViewState& view, Form& form) {
 void Builder::children(Control& parent, HWND container) {
     const HWND saved = parent_;
     parent_ = container;
-    for (Control* control : parent.tabOrder())  // the keyboard visits them in this order
+    // The keyboard visits them in this order. A screen reader names a field by the label right
+    // before it in this order, which labels, no tab stops, join without changing the keyboard's.
+    for (Control* control : parent.tabOrder()) {
+        if (placedBeforeItsField(*control)) continue;
+        if (Label* own = ownLabelOf(*control))
+            own->accept(*this);
+        else if (Control* caption = control->namedBy())
+            nameOnlyLabel(*control, *caption);
         control->accept(*this);
+    }
     parent_ = saved;
+}
+
+void Builder::nameOnlyLabel(const Control& field, Control& caption) {
+    // Hidden: a screen reader reads it, no one sees it
+    // (https://learn.microsoft.com/windows/win32/winauto/ensure-that-ui-elements-are-named-correctly).
+    const RECT r = placeOf(field, view_.dpiOf(parent_));
+    HWND window = made(CreateWindowExW(0, L"STATIC", L"", WS_CHILD | SS_LEFTNOWORDWRAP, r.left,
+                                       r.top, r.right - r.left, r.bottom - r.top, parent_, nullptr,
+                                       GetModuleHandleW(nullptr), nullptr),
+                       "CreateWindowExW");
+    view_.following.follow(caption, [window, &caption](const Change&) {
+        SetWindowTextW(window, wide(caption.caption()).c_str());
+    });
 }
 
 Binding& Builder::bind(HWND window, Control& control) {
@@ -201,7 +223,10 @@ void Builder::visit(SpeedButton& button) {
     binding.command = [view = &view_, &button](int) {
         view->perform([&button] { button.click(); });
     };
+    // It paints its caption itself; as its window text, with the & convention of every button,
+    // it is what a screen reader reads.
     view_.following.follow(button, [window, &button](const Change&) {
+        SetWindowTextW(window, wide(button.caption()).c_str());
         applyState(window, button);
         InvalidateRect(window, nullptr, TRUE);
     });

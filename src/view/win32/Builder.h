@@ -36,6 +36,8 @@ class Builder : public ControlVisitor {
                int extraHeight = 0);
     Binding& bind(HWND window, Control& control);
     void children(Control& parent, HWND container);
+    // A hidden label right before `field` that carries the caption naming it for screen readers.
+    void nameOnlyLabel(const Control& field, Control& caption);
     // A window of the container class for a panel or a group box, with its controls inside.
     HWND container(Control& control, GroupBox* frame);
     // A BUTTON window with the control's caption; `mark` shows a check box's or radio

@@ -23,8 +23,8 @@ void paintFrame(HWND window, const GroupBox& group, GdiObjects& gdi, int dpi) {
     DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
     const std::wstring caption = winsys::wide(group.caption());
     if (!caption.empty()) {
-        SetBkColor(dc, toColorRef(backgroundOf(group)));
-        SetTextColor(dc, toColorRef(group.look().textColour));
+        SetBkColor(dc, gdi.colour(backgroundOf(group)));
+        SetTextColor(dc, gdi.colour(group.look().textColour));
         RECT text{scaledTo(8, dpi), 0, frame.right, metrics.tmHeight};
         DrawTextW(dc, (L" " + caption + L" ").c_str(), -1, &text, DT_LEFT | DT_SINGLELINE);
     }
@@ -49,12 +49,17 @@ LRESULT command(const Container& self, WPARAM w, LPARAM l) {
 // The colours of a control's text and background: WM_CTLCOLOR* returns the brush to paint
 // with (https://learn.microsoft.com/windows/win32/controls/wm-ctlcolorstatic).
 LRESULT controlColours(GdiObjects& gdi, UINT message, HDC dc, const Control& control) {
-    SetTextColor(dc, toColorRef(control.look().textColour));
+    SetTextColor(dc, gdi.colour(control.look().textColour));
     // A drop-down's open list is a list of its own.
     const Colour back = message == WM_CTLCOLORLISTBOX ? Colour::Window : textBackgroundOf(control);
-    SetBkColor(dc, toColorRef(back));
+    SetBkColor(dc, gdi.colour(back));
     if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN) SetBkMode(dc, TRANSPARENT);
     return reinterpret_cast<LRESULT>(gdi.brush(back));
+}
+
+BOOL CALLBACK tellColoursChanged(HWND child, LPARAM) {
+    if (bindingOf(child)) SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
+    return TRUE;
 }
 
 }  // namespace
@@ -129,6 +134,19 @@ LRESULT CALLBACK containerProc(HWND window, UINT message, WPARAM w, LPARAM l) {
                 layOutAgain(*self->view, *form, dpi);
                 InvalidateRect(window, nullptr, TRUE);
                 return 0;
+            }
+            break;
+        case WM_SETTINGCHANGE:
+            // The high-contrast theme switched on or off
+            // (https://learn.microsoft.com/windows/win32/winmsg/wm-settingchange).
+            if (self->form && w == SPI_SETHIGHCONTRAST) self->view->recolour();
+            break;
+        case WM_SYSCOLORCHANGE:
+            // Sent to top-level windows only: the common controls among their children are
+            // told too (https://learn.microsoft.com/windows/win32/gdi/wm-syscolorchange).
+            if (self->form) {
+                self->view->recolour();
+                EnumChildWindows(window, tellColoursChanged, 0);
             }
             break;
         case WM_CLOSE:

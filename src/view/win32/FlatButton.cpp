@@ -94,6 +94,9 @@ LRESULT CALLBACK flatButtonProc(HWND window, UINT message, WPARAM w, LPARAM l) {
             if (pressesButton(buttonKey(message, w)) && binding->command)
                 binding->command(BN_CLICKED);
             return 0;
+        case BM_CLICK:  // as a push button: pressed by a program, a screen reader's among them
+            if (binding->command) binding->command(BN_CLICKED);
+            return 0;
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
             InvalidateRect(window, nullptr, TRUE);

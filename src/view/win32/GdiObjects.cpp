@@ -5,17 +5,6 @@
 
 namespace torvexa::win32 {
 
-COLORREF toColorRef(Colour colour) {
-    if (isSystemColour(colour)) {
-        const int index = colour == Colour::ButtonFace   ? COLOR_BTNFACE
-                          : colour == Colour::WindowText ? COLOR_WINDOWTEXT
-                                                         : COLOR_WINDOW;
-        return GetSysColor(index);
-    }
-    const Rgb rgb = rgbOf(colour);
-    return RGB(rgb.red, rgb.green, rgb.blue);
-}
-
 int systemDpi() {
     int dpi = kLayoutDpi;
     if (HDC screen = GetDC(nullptr)) {
@@ -33,6 +22,14 @@ int dpiOfWindow(HWND window) {
             GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
     const UINT dpi = getDpiForWindow && window ? getDpiForWindow(window) : 0;
     return dpi > 0 ? static_cast<int>(dpi) : systemDpi();
+}
+
+bool systemHighContrast() {
+    // https://learn.microsoft.com/windows/win32/api/winuser/ns-winuser-highcontrastw
+    HIGHCONTRASTW contrast{};
+    contrast.cbSize = sizeof contrast;
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+           (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
 }
 
 GdiObjects::~GdiObjects() {
@@ -60,8 +57,34 @@ HFONT GdiObjects::font(const Font& font, int dpi) {
 
 HBRUSH GdiObjects::brush(Colour colour) {
     HBRUSH& made = brushes_[colour];
-    if (!made) made = win32::made(CreateSolidBrush(toColorRef(colour)), "CreateSolidBrush");
+    if (!made) made = win32::made(CreateSolidBrush(this->colour(colour)), "CreateSolidBrush");
     return made;
+}
+
+COLORREF GdiObjects::colour(Colour colour) const {
+    if (highContrast_) colour = highContrastOf(colour);
+    switch (colour) {
+        case Colour::ButtonFace:
+            return GetSysColor(COLOR_BTNFACE);
+        case Colour::WindowText:
+            return GetSysColor(COLOR_WINDOWTEXT);
+        case Colour::Window:
+            return GetSysColor(COLOR_WINDOW);
+        case Colour::HotLight:
+            return GetSysColor(COLOR_HOTLIGHT);
+        default: {
+            const Rgb rgb = rgbOf(colour);
+            return RGB(rgb.red, rgb.green, rgb.blue);
+        }
+    }
+}
+
+void GdiObjects::useHighContrast(bool on) {
+    highContrast_ = on;
+    // Also without a change of theme: the system's colours themselves may have changed.
+    for (auto& [colour, brush] : brushes_)
+        DeleteObject(brush);
+    brushes_.clear();
 }
 
 Binding* bindingOf(HWND window) {

@@ -16,8 +16,6 @@
 
 namespace torvexa::win32 {
 
-COLORREF toColorRef(Colour colour);
-
 // The layout is at 96 dpi; a window is drawn at its monitor's.
 inline constexpr int kLayoutDpi = 96;
 
@@ -26,6 +24,9 @@ int systemDpi();
 // A window's dpi: its monitor's, where the system tells it (GetDpiForWindow, Windows 10 1607
 // and later, looked up at run time), else the system's.
 int dpiOfWindow(HWND window);
+// Whether Windows' high-contrast theme is on (SPI_GETHIGHCONTRAST).
+bool systemHighContrast();
+
 // A length of the layout at `dpi`.
 inline int scaledTo(int pixels, int dpi) { return MulDiv(pixels, dpi, kLayoutDpi); }
 
@@ -39,10 +40,17 @@ class GdiObjects {
 
     HFONT font(const Font& font, int dpi);
     HBRUSH brush(Colour colour);
+    // A colour as Windows takes it: the system's own for the system colours, and in a
+    // high-contrast theme for every colour.
+    COLORREF colour(Colour colour) const;
+    // Whether Windows' high-contrast theme is on; a change makes every brush anew.
+    void useHighContrast(bool on);
+    bool highContrast() const noexcept { return highContrast_; }
 
   private:
     std::map<std::tuple<Typeface, int, bool, bool, bool, int>, HFONT> fonts_;
     std::map<Colour, HBRUSH> brushes_;
+    bool highContrast_ = false;
 };
 
 }  // namespace torvexa::win32

@@ -34,6 +34,15 @@ struct ViewState {
     // Runs a person's action under the top level.
     void perform(const std::function<void()>& action) { program.application().perform(action); }
 
+    // Asks again whether the high-contrast theme is on, makes the brushes anew and paints every
+    // window again: after a change of the theme or of the system's colours.
+    void recolour() {
+        gdi.useHighContrast(highContrast());
+        for (HWND window : topLevel)
+            RedrawWindow(window, nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    }
+
     // The dpi a window is drawn at: the one of the form window it belongs to.
     int dpiOf(HWND window) const {
         const auto found = dpis.find(GetAncestor(window, GA_ROOT));
@@ -48,6 +57,7 @@ struct ViewState {
     std::map<const Control*, HWND> windows;
     std::vector<HWND> topLevel;
     std::vector<std::function<void()>> menuCommands;
+    std::function<bool()> highContrast = systemHighContrast;
     Following following;
 };
 

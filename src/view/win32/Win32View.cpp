@@ -34,7 +34,10 @@ void registerWindowClasses() {
 
 }  // namespace
 
-Win32View::Win32View(Program& program) : state_(std::make_unique<ViewState>(program)) {
+Win32View::Win32View(Program& program, std::function<bool()> highContrast)
+    : state_(std::make_unique<ViewState>(program)) {
+    if (highContrast) state_->highContrast = std::move(highContrast);
+    state_->gdi.useHighContrast(state_->highContrast());
     registerWindowClasses();
     for (Form* form : program.forms())
         buildWindows(*state_, *form);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 namespace torvexa {
@@ -17,7 +18,9 @@ struct ViewState;
 // to date, and a change made that way never counts as a person's action.
 class Win32View {
   public:
-    explicit Win32View(Program& program);
+    // `highContrast` tells whether Windows' high-contrast theme is on (asked again whenever
+    // Windows says a setting or the system's colours changed); by default Windows' own answer.
+    explicit Win32View(Program& program, std::function<bool()> highContrast = {});
     // Detaches every observer, then destroys the windows.
     ~Win32View();
     Win32View(const Win32View&) = delete;
