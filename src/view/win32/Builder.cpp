@@ -164,7 +164,9 @@ void Builder::visit(Panel& panel) {
 
 void Builder::visit(GroupBox& group) {
     HWND window = container(group, &group);
+    // It paints its caption itself; as its window text it is what a screen reader reads.
     view_.following.follow(group, [window, &group](const Change&) {
+        SetWindowTextW(window, wide(group.caption()).c_str());
         InvalidateRect(window, nullptr, TRUE);
         applyState(window, group);
     });

@@ -1,7 +1,7 @@
 // What a screen reader reads for every control of every window, from the real native windows
-// under Wine, in German and after a switch to English. Buttons, check boxes, radio buttons and
-// edit fields are asked through Windows' accessibility layer (oleacc); drop-downs, lists,
-// sliders and up-downs, for which Wine's oleacc has no label lookup, by Windows' documented
+// under Wine, in German and after a switch to English. Buttons, check boxes, radio buttons,
+// group boxes and edit fields are asked through Windows' accessibility layer (oleacc); drop-downs,
+// lists, sliders and up-downs, for which Wine's oleacc has no label lookup, by Windows' documented
 // rule itself: the window right before the field is a static text, and its text is the name.
 
 // The program first: Windows' macros must not reach its headers.
@@ -176,7 +176,8 @@ class ScreenReaderNames : public ::testing::Test {
     }
     static bool isCaptioned(const Control& c) {
         return dynamic_cast<const CheckBox*>(&c) || dynamic_cast<const RadioButton*>(&c) ||
-               dynamic_cast<const Button*>(&c) || dynamic_cast<const SpeedButton*>(&c);
+               dynamic_cast<const Button*>(&c) || dynamic_cast<const SpeedButton*>(&c) ||
+               dynamic_cast<const GroupBox*>(&c);
     }
     static bool isField(const Control& c) {
         return dynamic_cast<const Edit*>(&c) || dynamic_cast<const ComboBox*>(&c) ||
