@@ -18,10 +18,12 @@
 
 #include "support/Scenario.h"
 #include "view/win32/Win32View.h"
+#include "windows/view/NativeWindows.h"
 
 namespace torvexa {
 namespace {
 
+using test::pump;
 using test::Scenario;
 
 constexpr COLORREF kSkyBlue = RGB(166, 202, 240);
@@ -90,14 +92,6 @@ Picture pictureOf(HWND window) {
     DeleteDC(copy);
     ReleaseDC(window, screen);
     return picture;
-}
-
-void pump() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
 }
 
 // A high-contrast theme's colours: black behind, white text, yellow links.

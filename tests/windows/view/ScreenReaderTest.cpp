@@ -20,11 +20,13 @@
 
 #include "support/Scenario.h"
 #include "view/win32/Win32View.h"
+#include "windows/view/NativeWindows.h"
 
 namespace torvexa {
 namespace {
 
 using test::Scenario;
+using test::textOf;
 
 // Each field and the name a person hears for it: what its label says, in each language. The
 // preset and tint dialogs take their captions at start only, so after a switch at run time
@@ -57,17 +59,9 @@ const std::map<std::string, Names> kFieldNames = {
     {"Form3.TrackBar3", {L"Blau:", L"Blau:"}},
 };
 
-std::wstring fromCp1252(const std::string& text) {
-    std::wstring out;
-    for (const unsigned char c : text)
-        out += static_cast<wchar_t>(c);  // every caption here is Latin-1 alike
-    return out;
-}
-
 // A caption as a person reads it: "&&" is one "&", a single "&" only marks the access key.
-std::wstring readAloud(const std::string& caption) {
+std::wstring withoutAccessMark(const std::wstring& text) {
     std::wstring out;
-    const std::wstring text = fromCp1252(caption);
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == L'&' && i + 1 < text.size()) ++i;
         out += text[i];
@@ -75,18 +69,12 @@ std::wstring readAloud(const std::string& caption) {
     return out;
 }
 
-std::wstring textOf(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-std::string narrow(const std::wstring& text) {
-    std::string out;
-    for (const wchar_t c : text)
-        out += c < 0x80 ? static_cast<char>(c) : '?';
-    return out;
+// A caption of the program (Windows-1252, here all of it Latin-1 alike), as it is read aloud.
+std::wstring readAloud(const std::string& caption) {
+    std::wstring wide;
+    for (const unsigned char c : caption)
+        wide += static_cast<wchar_t>(c);
+    return withoutAccessMark(wide);
 }
 
 // The name the accessibility layer gives the window's client object.
@@ -114,13 +102,7 @@ std::wstring labelBefore(HWND window) {
     wchar_t kind[64] = {};
     if (!before || !GetClassNameW(before, kind, 64)) return L"(nothing before it)";
     if (lstrcmpiW(kind, L"Static") != 0) return L"(a " + std::wstring(kind) + L" before it)";
-    const std::wstring text = textOf(before);
-    std::wstring out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == L'&' && i + 1 < text.size()) ++i;
-        out += text[i];
-    }
-    return out;
+    return withoutAccessMark(textOf(before));
 }
 
 class ScreenReaderNames : public ::testing::Test {
@@ -149,7 +131,7 @@ class ScreenReaderNames : public ::testing::Test {
                 HWND window = hwnd(control);
                 if (!control.visible() || !window) return;  // the catalogue's and tail's lists
                 if (isCaptioned(control)) {
-                    EXPECT_EQ(narrow(accessibleName(window)), narrow(readAloud(control.caption())))
+                    EXPECT_EQ(accessibleName(window), readAloud(control.caption()))
                         << language << ": " << name;
                     return;
                 }
@@ -159,9 +141,9 @@ class ScreenReaderNames : public ::testing::Test {
                 ASSERT_NE(expected, kFieldNames.end()) << name << " has no name to expect";
                 const std::wstring heard =
                     german ? expected->second.german : expected->second.english;
-                EXPECT_EQ(narrow(labelBefore(window)), narrow(heard)) << language << ": " << name;
+                EXPECT_EQ(labelBefore(window), heard) << language << ": " << name;
                 if (dynamic_cast<Edit*>(&control)) {
-                    EXPECT_EQ(narrow(accessibleName(window)), narrow(heard))
+                    EXPECT_EQ(accessibleName(window), heard)
                         << language << ": " << name << " through oleacc";
                 }
             });

@@ -23,11 +23,15 @@
 #include "view/win32/GdiObjects.h"
 #include "view/win32/Win32Dialogs.h"
 #include "view/win32/Win32View.h"
+#include "windows/view/NativeWindows.h"
 
 namespace torvexa {
 namespace {
 
+using test::pump;
 using test::Scenario;
+using test::shown;
+using test::textOf;
 
 // Program text as the native controls must hold it: Windows-1252, converted by the system.
 std::wstring expected(std::string_view text) {
@@ -37,20 +41,6 @@ std::wstring expected(std::string_view text) {
     std::wstring out(static_cast<std::size_t>(length), L'\0');
     MultiByteToWideChar(1252, 0, text.data(), static_cast<int>(text.size()), out.data(), length);
     return out;
-}
-
-std::string shown(const std::wstring& text) {
-    std::string out;
-    for (const wchar_t c : text)
-        out += c < 0x80 ? static_cast<char>(c) : '?';
-    return out;
-}
-
-std::wstring textOf(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
 }
 
 std::wstring comboItem(HWND combo, int i) {
@@ -226,13 +216,6 @@ class Win32ViewMirrorsModel : public ::testing::Test {
     TForm1& f() { return s.form1(); }
     HWND hwnd(const Control& control) const { return static_cast<HWND>(view->windowOf(control)); }
 
-    static void pump() {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
     // A person's action as Windows delivers it, then a look at every window.
     void step(const std::string& name, const std::function<void()>& action) {
         action();
