@@ -46,6 +46,10 @@ said=$(PATH=$(path_without lintian) "$root/scripts/setup" 2>&1) || fail "setup s
 grep -qF "  - lintian (the Debian package's test) (optional)" <<<"$said" ||
     fail "setup without lintian said: $said"
 
+# A machine without fontconfig's tools still has its fonts, found in the font folders.
+said=$(PATH=$(path_without fc-list) "$root/scripts/setup" run 2>&1) ||
+    fail "setup without fc-list did not find the fonts: $said"
+
 # Running the program needs neither xdotool nor lintian; scripts/run stops before cmake.
 said=$(PATH=$(path_without xdotool lintian) "$root/scripts/setup" run 2>&1) ||
     fail "setup run asked for test tools: $said"
