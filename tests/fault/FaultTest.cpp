@@ -60,12 +60,10 @@ class Faults : public ::testing::Test {
 };
 
 const Fault kSaveFaults[] = {
-    {"torvexa/mkstemp", ENOSPC},        {"torvexa/mkstemp", EIO},
-    {"torvexa/fchmod", ENOSPC},         {"torvexa/fchmod", EIO},
-    {"posix/io/rw/write", ENOSPC},      {"posix/io/rw/write", EIO},
-    {"posix/io/sync/fsync", ENOSPC},    {"posix/io/sync/fsync", EIO},
-    {"posix/io/oc/close", ENOSPC},      {"posix/io/oc/close", EIO},
-    {"posix/io/dir/rename", ENOSPC},    {"posix/io/dir/rename", EIO},
+    {"torvexa/mkstemp", ENOSPC},     {"torvexa/mkstemp", EIO},        {"torvexa/fchmod", ENOSPC},
+    {"torvexa/fchmod", EIO},         {"posix/io/rw/write", ENOSPC},   {"posix/io/rw/write", EIO},
+    {"posix/io/sync/fsync", ENOSPC}, {"posix/io/sync/fsync", EIO},    {"posix/io/oc/close", ENOSPC},
+    {"posix/io/oc/close", EIO},      {"posix/io/dir/rename", ENOSPC}, {"posix/io/dir/rename", EIO},
 };
 
 std::string messageFor(int error) { return error == ENOSPC ? "I/O error 112." : "I/O error 1117."; }
@@ -88,7 +86,8 @@ TEST_F(Faults, ASaveThatFailsAtAnyCallLeavesTheOldFileAndSaysWhy) {
 
 TEST_F(Faults, ShortWritesStillSaveTheWholeFile) {
     s.form1().CheckBox2.setChecked(false);
-    underFault({"posix/io/rw/write/reduce", 0}, [&] { s.user([&] { s.form1().Sichern1.click(); }); });
+    underFault({"posix/io/rw/write/reduce", 0},
+               [&] { s.user([&] { s.form1().Sichern1.click(); }); });
     EXPECT_TRUE(s.dialogs.messages.empty());
     EXPECT_EQ(s.configBytes(), s.form1().document().serialize());
 }
@@ -110,7 +109,8 @@ TEST_F(Faults, ABackupOrRestoreThatFailsIsReportedAndLosesNothing) {
         test::writeBytes(s.configFile(), original);
     }
     // Reading the file to copy fails: nothing is written at all.
-    underFault({"posix/io/rw/read", EIO}, [&] { s.user([&] { s.form1().Backupsichern1.click(); }); });
+    underFault({"posix/io/rw/read", EIO},
+               [&] { s.user([&] { s.form1().Backupsichern1.click(); }); });
     EXPECT_EQ(message(), "I/O error 1117.");
     EXPECT_EQ(test::readBytes(backup), original);
 }

@@ -60,8 +60,9 @@ int main(int argc, char** argv) {
     const std::size_t left = temporaryFiles(dir.path());
     writeFileAtomically(target, before);  // the next save cleans up after the killed ones
     const std::size_t afterSave = temporaryFiles(dir.path());
-    std::printf("%d kills during saves of a %zu-byte file: %d files neither old nor new; "
-                "%zu temporary files left by killed saves, %zu after the next save\n",
-                kills, before.size(), wrong, left, afterSave);
+    std::printf(
+        "%d kills during saves of a %zu-byte file: %d files neither old nor new; "
+        "%zu temporary files left by killed saves, %zu after the next save\n",
+        kills, before.size(), wrong, left, afterSave);
     return wrong == 0 && afterSave == 0 ? 0 : 1;
 }
