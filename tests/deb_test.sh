@@ -56,13 +56,7 @@ mkdir "$WORK/home"
 (cd "$WORK/home" && HOME="$WORK/home" WINEPREFIX="$WORK/home/.wine" LC_ALL=C \
     exec "$root/usr/bin/torvexa") 2>/dev/null &
 APP_PID=$!
-CHOOSER=$(wait_window "Open") || fail "the packaged torvexa showed no open dialog"
-sleep 0.3
-screenshot "$CHOOSER" deb-open-dialog
-click_in "$CHOOSER" 200 256  # the file name
-xdotool type --delay 5 "deutsch.zpr"
-xdotool key Return
-WIN=$(wait_window "ZEL Torvexa") || fail "the packaged torvexa did not take its German file"
+pick_language_at_first_start "packaged torvexa" deutsch.zpr deb-open-dialog
 screenshot "$WIN" deb-main-window
 [ "$(cat "$WORK/home/langopt.zel")" = "$root/usr/share/torvexa/lang/deutsch.zpr"$'\r' ] ||
     fail "langopt.zel does not name the shipped German file"

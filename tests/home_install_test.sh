@@ -40,7 +40,7 @@ installed_files() {  # BIN_AND_LANG_PREFIX DESKTOP_DATA_FOLDER
     desktop-file-validate "$2/applications/torvexa.desktop" || fail "the installed desktop entry"
     appstreamcli validate --no-net "$2/metainfo/org.example.torvexa.metainfo.xml" >/dev/null ||
         fail "the installed AppStream metadata"
-    # The entry starts the installed launcher, its path quoted as the specification asks.
+    # The entry starts the installed launcher, its path quoted as desktop entries want it.
     local exec
     exec=$(sed -n 's/^Exec=//p' "$2/applications/torvexa.desktop")
     [ "$exec" = "\"$1/libexec/torvexa/torvexa-start\"" ] || fail "the menu entry starts $exec"
@@ -62,12 +62,7 @@ config="$HOME_DIR/.config"
 WINEPREFIX=$("$ROOT/scripts/demo-prefix" "$TMPDIR/demo" | tail -n1)
 env HOME="$HOME_DIR" WINEPREFIX="$WINEPREFIX" "$start" 2>/dev/null &
 APP_PID=$!
-CHOOSER=$(wait_window "Open") || fail "the installed torvexa showed no open dialog"
-sleep 0.3
-click_in "$CHOOSER" 200 256  # the file name
-xdotool type --delay 5 "deutsch.zpr"
-xdotool key Return
-WIN=$(wait_window "ZEL Torvexa") || fail "the installed torvexa did not take deutsch.zpr"
+pick_language_at_first_start "installed torvexa" deutsch.zpr
 screenshot "$WIN" installed-in-home
 [ "$(cat "$config/torvexa/langopt.zel")" = "$HOME_DIR/.local/share/torvexa/lang/deutsch.zpr"$'\r' ] ||
     fail "langopt.zel does not name the installed German file"

@@ -52,13 +52,7 @@ WINEPREFIX=$("$ROOT/scripts/demo-prefix" "$WORK" | tail -n1)
 rm "$WORK/work/langopt.zel"
 (cd "$WORK/work" && exec "$program") 2>/dev/null &
 APP_PID=$!
-CHOOSER=$(wait_window "Open") || fail "the unpacked torvexa showed no open dialog"
-sleep 0.3
-screenshot "$CHOOSER" portable-open-dialog
-click_in "$CHOOSER" 200 256  # the file name
-xdotool type --delay 5 "english.zpr"
-xdotool key Return
-WIN=$(wait_window "ZEL Torvexa") || fail "the unpacked torvexa did not take english.zpr"
+pick_language_at_first_start "unpacked torvexa" english.zpr portable-open-dialog
 sleep 0.5
 [ "$(cat "$WORK/work/langopt.zel")" = "$home/share/torvexa/lang/english.zpr"$'\r' ] ||
     fail "langopt.zel does not name the archive's English file: $(cat "$WORK/work/langopt.zel")"

@@ -64,8 +64,8 @@ place() {  # place SOURCE TARGET MODE
     echo "  $2"
 }
 
-# An Exec value for the desktop entry: the path quoted as the Desktop Entry Specification
-# asks (\ " ` $ escaped inside quotes, then \ escaped again as a string, % doubled).
+# An Exec value for the desktop entry: the path quoted as freedesktop.org's desktop entry
+# format wants it (\ " ` $ escaped inside quotes, then \ escaped again as a string, % doubled).
 desktop_exec() {
     local s=$1
     s=${s//\\/\\\\}; s=${s//\"/\\\"}; s=${s//\`/\\\`}; s=${s//\$/\\\$}

@@ -77,6 +77,20 @@ wait_window() {
     return 1
 }
 
+# The first start of a program without a chosen language: its open dialog, where `file` is typed
+# by name alone (so it must lie in the folder the dialog opened in); sets WIN to the main window.
+# WHAT names the program in failures; SHOT, when given, keeps a picture of the dialog.
+pick_language_at_first_start() {  # WHAT FILE [SHOT]
+    local chooser
+    chooser=$(wait_window "Open") || fail "the $1 showed no open dialog"
+    sleep 0.3
+    [ -z "${3:-}" ] || screenshot "$chooser" "$3"
+    click_in "$chooser" 200 256  # the file name
+    xdotool type --delay 5 "$2"
+    xdotool key Return
+    WIN=$(wait_window "ZEL Torvexa") || fail "the $1 did not take $2"
+}
+
 # Window geometry: sets GX GY GW GH.
 geometry() {
     eval "$(xdotool getwindowgeometry --shell "$1" | sed 's/^X=/GX=/; s/^Y=/GY=/; s/^WIDTH=/GW=/; s/^HEIGHT=/GH=/')"
