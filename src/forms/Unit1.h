@@ -346,6 +346,8 @@ class TForm1 : public Form {
     void showHelmetVisor();
     void showNumber27();
 
+    // Asks for a translation file, reads it, and remembers it once it is read.
+    void chooseTranslationFile();
     // Whether the file was there and was read (a missing one ends the program).
     bool loadTranslationFile(const std::string& path);
     // Puts the catalogue's entries on this window; false when it stopped at a missing entry.

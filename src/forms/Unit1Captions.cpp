@@ -31,7 +31,13 @@ void TForm1::initialiseLanguage() {
         loadTranslationFile(lines.empty() ? std::string() : lines.front());
         return;
     }
-    // On the dialog path every failure ends the choice silently.
+    chooseTranslationFile();
+}
+
+void TForm1::chooseTranslationFile() {
+    // On the dialog path every failure ends the choice silently. The remembered file is
+    // replaced only by one that was loaded, so a cancelled or unreadable choice keeps the
+    // language in use at the next start too.
     try {
         const std::optional<std::string> chosen = dialogs_.chooseFile(OpenDialog1);
         if (!chosen || !loadTranslationFile(*chosen)) return;
@@ -40,10 +46,7 @@ void TForm1::initialiseLanguage() {
     }
 }
 
-void TForm1::SpeedButton11Click() {
-    system_.deleteFile(kLanguageChoice);
-    initialiseLanguage();
-}
+void TForm1::SpeedButton11Click() { chooseTranslationFile(); }
 
 bool TForm1::loadTranslationFile(const std::string& path) {
     if (path.empty() || !system_.isFile(path)) {

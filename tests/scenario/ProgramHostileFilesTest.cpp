@@ -148,6 +148,8 @@ TEST_F(ProgramHostileFiles, ATranslationFileFailingPartWayChangesNoCaption) {
     EXPECT_EQ(f().catalogue().count(), entries);
     EXPECT_EQ(f().Laden1.caption(), laden);
     EXPECT_TRUE(texts().empty());  // silent on the dialog path
+    // and the remembered choice is replaced only by a file that was loaded whole
+    EXPECT_EQ(s.langopt(), Scenario::shippedLanguage("deutsch.zpr") + "\r\n");
 
     s.rememberLanguage("/proc/self/mem");
     s.user([&] { f().initialiseLanguage(); });
