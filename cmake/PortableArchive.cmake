@@ -1,6 +1,6 @@
 # Makes the portable Linux archive: the installed tree of the portable program, with its own
 # README and install scripts, packed as NAME.tar.gz. Run by the build (cmake -P) with
-#   PROGRAM STRIP LAUNCHER MANPAGE SOURCE_DIR NAME STAGE_DIR OUTPUT_DIR
+#   PROGRAM STRIP LAUNCHER MANPAGE SOURCE_DIR NAME STAGE_DIR OUTPUT_DIR FONT_DIR FONT_LICENCE GPL_2_TEXT
 set(stage ${STAGE_DIR}/${NAME})
 file(REMOVE_RECURSE ${stage})
 file(MAKE_DIRECTORY ${stage}/bin ${stage}/libexec/torvexa ${stage}/share/man/man1)
@@ -11,6 +11,13 @@ file(COPY ${LAUNCHER} DESTINATION ${stage}/libexec/torvexa
                       WORLD_READ WORLD_EXECUTE)
 file(COPY ${SOURCE_DIR}/lang/deutsch.zpr ${SOURCE_DIR}/lang/english.zpr
      DESTINATION ${stage}/share/torvexa/lang)
+# Liberation Sans, which the program registers as its own font: it looks the same on any
+# distribution, with or without the font installed. Its licence is the GPL 2 with exceptions.
+foreach(face Regular Bold Italic BoldItalic)
+    file(COPY ${FONT_DIR}/LiberationSans-${face}.ttf DESTINATION ${stage}/share/torvexa/fonts)
+endforeach()
+file(COPY_FILE ${FONT_LICENCE} ${stage}/share/torvexa/fonts/LICENCE)
+file(COPY_FILE ${GPL_2_TEXT} ${stage}/share/torvexa/fonts/GPL-2)
 file(COPY ${SOURCE_DIR}/data/torvexa.svg DESTINATION ${stage}/share/icons/hicolor/scalable/apps)
 file(COPY ${SOURCE_DIR}/data/org.example.torvexa.metainfo.xml DESTINATION ${stage}/share/metainfo)
 file(COPY ${MANPAGE} DESTINATION ${stage}/share/man/man1)

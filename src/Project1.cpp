@@ -14,8 +14,10 @@
 #include <system_error>
 
 #include "platform/posix/PosixSystem.h"
+#include "view/fltk/CommandLine.h"
 #include "view/fltk/FltkDialogs.h"
 #include "view/fltk/FltkView.h"
+#include "view/fltk/Fonts.h"
 #include "view/fltk/ScreenScale.h"
 #include "view/fltk/Toolkit.h"
 #endif
@@ -44,24 +46,35 @@ int main(int argc, char** argv) {
 
 namespace {
 
+// A folder of what comes with Torvexa, `fromProgram` relative to the program's own folder.
+std::filesystem::path besideProgram(const char* fromProgram) {
+    std::error_code error;
+    const auto program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) return {};
+    const auto folder = program.parent_path() / fromProgram;
+    return std::filesystem::is_directory(folder, error) ? folder.lexically_normal()
+                                                        : std::filesystem::path();
+}
+
 // The translation files that come with Torvexa, where the open dialog starts: installed beside
 // the program, else in the source tree it was built from.
 std::filesystem::path shippedLanguages() {
     std::error_code error;
-    const auto program = std::filesystem::read_symlink("/proc/self/exe", error);
-    for (const std::filesystem::path& folder : {program.parent_path() / TORVEXA_LANG_FROM_BIN,
-                                                std::filesystem::path(TORVEXA_SOURCE_LANG)}) {
-        if (!error && std::filesystem::is_directory(folder, error))
-            return folder.lexically_normal();
-        error.clear();
-    }
-    return {};
+    if (auto installed = besideProgram(TORVEXA_LANG_FROM_BIN); !installed.empty()) return installed;
+    const std::filesystem::path source(TORVEXA_SOURCE_LANG);
+    return !source.empty() && std::filesystem::is_directory(source, error)
+               ? source
+               : std::filesystem::path();
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    (void)argc;
+    if (const auto status = torvexa::fltk::answerCommandLine(argc, argv, std::cout, std::cerr))
+        return *status;
+    if (!torvexa::fltk::openDisplay(std::cerr)) return 1;
+    torvexa::fltk::useOwnFonts(besideProgram(TORVEXA_FONTS_FROM_BIN));
+    torvexa::fltk::checkLayoutFont(std::cerr);
     const double scale = torvexa::fltk::screenScale();
     torvexa::fltk::initialiseToolkit(scale);
     torvexa::PosixSystem system(torvexa::PrefixSearch::fromEnvironment());

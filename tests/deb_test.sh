@@ -60,4 +60,7 @@ pick_language_at_first_start "packaged torvexa" deutsch.zpr deb-open-dialog
 screenshot "$WIN" deb-main-window
 [ "$(cat "$WORK/home/langopt.zel")" = "$root/usr/share/torvexa/lang/deutsch.zpr"$'\r' ] ||
     fail "langopt.zel does not name the shipped German file"
+end_process "$APP_PID"
+[ "$(ls -A "$WORK/home")" = langopt.zel ] ||
+    fail "the program wrote into the home folder: $(ls -A "$WORK/home")"
 echo "deb package passed"

@@ -17,11 +17,10 @@ new_home() {
     mkdir -p "$HOME_DIR/.local/share" "$HOME_DIR/.local/bin" "$HOME_DIR/.config"
     printf '#!/bin/sh\n' >"$HOME_DIR/.local/bin/their-tool"
 }
-# What lies in a home folder, but the program's own: the choice of language Torvexa keeps in
-# ~/.config/torvexa and the options FLTK keeps in ~/.fltk, as every FLTK program does.
+# What lies in a home folder, but the one folder Torvexa writes in: ~/.config/torvexa, where it
+# keeps the choice of language.
 listing() {
-    (cd "$1" && find . -path ./.config/torvexa -prune -o -path ./.fltk -prune -o \
-        -printf '%p %y %m\n' | LC_ALL=C sort)
+    (cd "$1" && find . -path ./.config/torvexa -prune -o -printf '%p %y %m\n' | LC_ALL=C sort)
 }
 as_player() {  # runs a command with only the player's environment
     env -i HOME="$HOME_DIR" PATH=/usr/bin:/bin ${XDG_DATA_HOME:+XDG_DATA_HOME="$XDG_DATA_HOME"} "$@"

@@ -15,6 +15,7 @@ export TMPDIR
 export LANG=C.UTF-8
 unset LC_ALL LC_MESSAGES
 source "$ROOT/tests/xvfb.sh"
+source "$ROOT/tests/fontconfig.sh"
 trap stop_all EXIT
 
 fail() {

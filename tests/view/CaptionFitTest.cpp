@@ -12,11 +12,13 @@
 #include <FL/fl_draw.H>
 
 #include <algorithm>
+#include <cstdlib>
 #include <tuple>
 
 #include "support/Scenario.h"
 #include "ui/Scale.h"
 #include "view/fltk/FltkView.h"
+#include "view/fltk/Fonts.h"
 #include "view/fltk/Text.h"
 #include "view/fltk/Toolkit.h"
 
@@ -144,6 +146,13 @@ class CaptionsFit : public ::testing::TestWithParam<std::tuple<const char*, doub
 
 TEST_P(CaptionsFit, InEveryWindowAfterALoad) {
     const auto [language, scale] = GetParam();
+    // The fonts a program brings itself (the portable archive's), as it registers them.
+    static const bool ownFonts = [] {
+        const char* folder = std::getenv("TORVEXA_TEST_OWN_FONTS");
+        if (folder) fltk::useOwnFonts(folder);
+        return folder != nullptr;
+    }();
+    (void)ownFonts;
     fltk::initialiseToolkit(scale);
     Scenario s;
     s.rememberLanguage(Scenario::shippedLanguage(language));

@@ -1,0 +1,64 @@
+#include "view/fltk/CommandLine.h"
+
+#include <FL/Fl.H>
+#include <FL/x.H>
+
+#include <cstdlib>
+#include <ostream>
+#include <string_view>
+
+namespace torvexa::fltk {
+namespace {
+
+constexpr const char* kHelp =
+    "Usage: torvexa [--help | --version]\n"
+    "Edits f1graphics.cfg, the graphics settings of Grand Prix 4, in its Wine prefix.\n"
+    "Started without options, it opens its window; it needs a graphical display.\n"
+    "\n"
+    "  --help     print this help and exit\n"
+    "  --version  print the version and exit\n"
+    "\n"
+    "Environment:\n"
+    "  WINEPREFIX     the Wine prefix that holds the game (else ~/.wine, then the prefixes\n"
+    "                 of Lutris, Bottles, PlayOnLinux and Steam Play)\n"
+    "  TORVEXA_SCALE  the window's scale, 1 to 4, where the desktop sets no Xft.dpi\n"
+    "\n"
+    "The chosen translation file is remembered in langopt.zel, in the folder Torvexa is\n"
+    "started from. See torvexa(1).\n";
+
+}  // namespace
+
+std::optional<int> answerCommandLine(int argc, const char* const* argv, std::ostream& out,
+                                     std::ostream& errors) {
+    if (argc < 2) return std::nullopt;
+    const std::string_view option = argv[1];
+    if (argc == 2 && option == "--help") {
+        out << kHelp;
+        return 0;
+    }
+    if (argc == 2 && option == "--version") {
+        out << "torvexa " << TORVEXA_VERSION << '\n';
+        return 0;
+    }
+    const std::string_view unknown = option == "--help" || option == "--version" ? argv[2] : option;
+    errors << "torvexa: unknown option '" << unknown << "'\n"
+           << "Try 'torvexa --help' for what it takes.\n";
+    return 2;
+}
+
+bool openDisplay(std::ostream& errors) {
+    const char* name = std::getenv("DISPLAY");
+    if (!name || !*name) {
+        errors << "Torvexa needs a graphical display: DISPLAY is not set\n";
+        return false;
+    }
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) {
+        errors << "Torvexa needs a graphical display: cannot open display " << name << '\n';
+        return false;
+    }
+    fl_open_display(display);  // FLTK takes it as its own
+    return true;
+}
+
+}  // namespace torvexa::fltk

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <iosfwd>
+#include <optional>
+
+namespace torvexa::fltk {
+
+// What the command line asks for before any window opens: --help and --version answer on
+// standard output; anything else is refused on standard error. Returns the exit status when
+// the program should end now, nothing when it should open its window.
+std::optional<int> answerCommandLine(int argc, const char* const* argv, std::ostream& out,
+                                     std::ostream& errors);
+
+// Opens the X display for the toolkit; when there is none, says so in one line on `errors`
+// and returns false.
+bool openDisplay(std::ostream& errors);
+
+}  // namespace torvexa::fltk

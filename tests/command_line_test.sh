@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# The command line, without any display: --help and --version answer and exit 0, an unknown
+# option is refused with status 2, and without a display the program says so in one line.
+# Usage: command_line_test.sh PROGRAM
+set -euo pipefail
+program=$1
+fail() {
+    echo "FAILED at: $*" >&2
+    exit 1
+}
+out=$(mktemp)
+err=$(mktemp)
+trap 'rm -f "$out" "$err"' EXIT
+run() {  # STATUS ARGS...: runs the program without a display, expects that exit status
+    local expected=$1 status=0
+    shift
+    env -u DISPLAY -u WAYLAND_DISPLAY "$@" >"$out" 2>"$err" || status=$?
+    [ "$status" = "$expected" ] || fail "'$*' exited with $status, not $expected: $(cat "$err")"
+}
+
+run 0 "$program" --version
+[ "$(cat "$out")" = "torvexa 0.5" ] || fail "--version printed: $(cat "$out")"
+[ ! -s "$err" ] || fail "--version wrote to standard error: $(cat "$err")"
+
+run 0 "$program" --help
+grep -q '^Usage: torvexa \[--help | --version\]$' "$out" || fail "--help printed: $(cat "$out")"
+grep -q 'WINEPREFIX' "$out" || fail "--help does not name WINEPREFIX"
+
+run 2 "$program" --frobnicate
+[ ! -s "$out" ] || fail "an unknown option printed on standard output"
+[ "$(head -n1 "$err")" = "torvexa: unknown option '--frobnicate'" ] ||
+    fail "an unknown option said: $(cat "$err")"
+run 2 "$program" --version extra
+grep -q "unknown option 'extra'" "$err" || fail "a second argument said: $(cat "$err")"
+
+run 1 "$program"
+[ "$(cat "$err")" = "Torvexa needs a graphical display: DISPLAY is not set" ] ||
+    fail "without DISPLAY it said: $(cat "$err")"
+run 1 env DISPLAY=:4711 "$program"
+[ "$(cat "$err")" = "Torvexa needs a graphical display: cannot open display :4711" ] ||
+    fail "with a display that is not there it said: $(cat "$err")"
+echo "command line passed"
