@@ -366,6 +366,22 @@ TEST_P(ViewMirrorsModel, TheManualPagesListsMoveTogetherByBarWheelAndKeys) {
     EXPECT_EQ(shownTops(), std::vector<int>(3, comments.firstShownRow()));
 }
 
+// The bars scale with the rows and letters beside them, as every other part of the window.
+TEST_P(ViewMirrorsModel, ScrollBarsAreAsWideAsTheScaleMakesThem) {
+    step("load the sample", [&] { f().Laden1.click(); });
+    step("show the manual page", [&] { f().SpeedButton9.click(); });
+    widget(f())->show();  // a list places its bar when it is drawn
+    Fl::check();
+    const int wide = scaled(16, GetParam());
+    for (ListBox* list : {&f().ListBox5, &f().ListBox1, &f().ListBox4}) {
+        auto& b = dynamic_cast<RowBrowser&>(*widget(*list));
+        EXPECT_EQ(b.scrollbar.w(), wide) << list->name();
+        EXPECT_EQ(b.scrollbar.x() + b.scrollbar.w(), b.x() + b.w() - Fl::box_dw(b.box()) / 2)
+            << list->name();
+    }
+    widget(f())->hide();
+}
+
 TEST_P(ViewMirrorsModel, AFieldShowsWhatItHoldsAfterRefusedTypingAndWhenLeft) {
     step("load the sample", [&] { f().Laden1.click(); });
     step("show Allgemein", [&] { f().SpeedButton4.click(); });

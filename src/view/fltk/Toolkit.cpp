@@ -44,8 +44,8 @@ void initialiseToolkit(double scale) {
     Fl::set_font(FL_HELVETICA_ITALIC, "ILiberation Sans");
     Fl::set_font(FL_HELVETICA_BOLD_ITALIC, "PLiberation Sans");
     FL_NORMAL_SIZE = scaledFont(11, scale);
+    Fl::scheme("none");  // first: loading a scheme sets the scroll bars' width back to 16
     Fl::scrollbar_size(scaled(16, scale));
-    Fl::scheme("none");
     Fl::visible_focus(1);
     Fl::event_dispatch(routeToModal);
 }
