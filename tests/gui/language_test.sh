@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The shipped languages in the real window: the demo starts in German; "Andere Sprachdatei
-# wählen" and a path typed into the open dialog switch the main window to English at once.
+# wählen" and a path typed into the open dialog switch the main window to English at once;
+# cancelling the dialog keeps English; the arrows and Enter pick the German file.
 # Usage: language_test.sh BINARY SCREENSHOT_DIR
 source "$(dirname "$0")/lib.sh" "$@"
 
@@ -33,4 +34,24 @@ differ 440x60+$((129 + 8))+$((20 + 8)) || fail "the Info page's captions did not
 [ "$(ink "$SHOTS/language-english.png" 200x20+0+0)" -gt 20 ] || fail "the menu bar shows no titles"
 click_in "$WIN" 20 10
 screenshot root language-english-menu
+click_in "$WIN" 60 200
+
+# Cancelled, the dialog changes nothing: the language and its remembered file stay.
+click_in "$WIN" $((129 + 120 + 112)) $((20 + 72 + 12))
+CHOOSER=$(wait_window "Open") || fail "the open dialog did not appear again"
+xdotool key Escape
+sleep 0.5
+[ "$(cat "$WORK/work/langopt.zel")" = "$ROOT/lang/english.zpr"$'\r' ] ||
+    fail "a cancelled choice changed langopt.zel: $(cat "$WORK/work/langopt.zel")"
+# The arrows move in the folder's list, whose first row ("..") is marked: Down goes to
+# deutsch.zpr, Down and Up come back to it; Enter takes it.
+click_in "$WIN" $((129 + 120 + 112)) $((20 + 72 + 12))
+CHOOSER=$(wait_window "Open") || fail "the open dialog did not appear a third time"
+xdotool key Down Down Up
+sleep 0.3
+screenshot "$CHOOSER" open-dialog-arrows
+xdotool key Return
+sleep 0.5
+[ "$(cat "$WORK/work/langopt.zel")" = "$ROOT/lang/deutsch.zpr"$'\r' ] ||
+    fail "Down, Down, Up and Enter did not take deutsch.zpr: $(cat "$WORK/work/langopt.zel")"
 echo "language journey passed"

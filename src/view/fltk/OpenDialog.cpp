@@ -23,6 +23,30 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The folder's list, where the focus starts: the arrows move in it, and what a person types
+// goes into the file name field in place of what it held, as in every desktop's open dialog.
+class FileList : public Fl_Hold_Browser {
+  public:
+    FileList(int x, int y, int w, int h, Fl_Input& name)
+        : Fl_Hold_Browser(x, y, w, h), name_(name) {}
+
+    int handle(int event) override {
+        if (event != FL_KEYBOARD || !typesALetter()) return Fl_Hold_Browser::handle(event);
+        name_.take_focus();
+        name_.position(name_.size(), 0);  // the typing replaces the whole name
+        return name_.handle(event);
+    }
+
+  private:
+    static bool typesALetter() {
+        const auto first = static_cast<unsigned char>(Fl::event_text()[0]);
+        return Fl::event_length() > 0 && first >= 0x20 && first != 0x7F &&
+               !Fl::event_state(FL_CTRL | FL_ALT | FL_META);
+    }
+
+    Fl_Input& name_;
+};
+
 class OpenWindow : public Fl_Double_Window {
   public:
     // Laid out in layout pixels, drawn at `scale`.
@@ -65,6 +89,7 @@ class OpenWindow : public Fl_Double_Window {
         files_.clear();
         for (const std::string& row : rows_)  // "@." : the rest of the row is shown as it is
             files_.add(("@." + row).c_str());
+        files_.value(1);  // the first row is marked, so the first Down goes to the second
     }
 
     void picked() {
@@ -94,7 +119,7 @@ class OpenWindow : public Fl_Double_Window {
     fs::path folder_;
     std::vector<std::string> rows_;  // what the browser's rows show, from the first
     Fl_Box folderLabel_{10, 10, 440, 20};
-    Fl_Hold_Browser files_{10, 34, 440, 200};
+    FileList files_{10, 34, 440, 200, name_};
     Fl_Input name_;
     Fl_Choice kind_;
     Fl_Return_Button ok_;
