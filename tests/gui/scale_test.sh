@@ -57,4 +57,29 @@ geometry "$WIN"
 [ $((GX + GW)) -le 1280 ] && [ $((GY + GH)) -le 1024 ] ||
     fail "at 150 % the window runs off a 1280x1024 screen: ${GW}x${GH}+${GX}+${GY}"
 echo "150 % on 1280x1024: the window at ${GW}x${GH}+${GX}+${GY}"
+end_process "$APP_PID"
+APP_PID=""
+stop_xvfb
+
+# At 200 %, the game in a Steam prefix, with DejaVu's fonts only and with the system's: pictures
+# of the Info page's path, to look at.
+export XVFB_SCREEN=2560x1600x24
+start_display
+steam="$TMPDIR/Анна Пётровна/.local/share/Steam/steamapps/compatdata/2160"
+mkdir -p "$steam"
+WINEPREFIX=$("$ROOT/scripts/demo-prefix" "$steam" | tail -n1)
+export WINEPREFIX
+dejavu_only_fontconfig "$TMPDIR/fontconfig"
+(cd "$steam/work" && TORVEXA_SCALE=2 exec "$BINARY") 2>/dev/null &
+APP_PID=$!
+WIN=$(wait_window "ZEL Torvexa") || fail "the window did not open at 200 % in a Steam prefix"
+sleep 0.5
+screenshot "$WIN" scale-info-steam-200-dejavu
+end_process "$APP_PID"
+unset FONTCONFIG_FILE
+(cd "$steam/work" && TORVEXA_SCALE=2 exec "$BINARY") 2>/dev/null &
+APP_PID=$!
+WIN=$(wait_window "ZEL Torvexa") || fail "the window did not open at 200 % in a Steam prefix"
+sleep 0.5
+screenshot "$WIN" scale-info-steam-200
 echo "scale journey passed"

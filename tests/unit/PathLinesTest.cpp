@@ -14,17 +14,51 @@ int tenALetter(std::string_view text) {
     return letters * 10;
 }
 
-TEST(PathLines, APathBreaksAfterItsSeparatorsAndLongNamesBetweenLetters) {
-    using Lines = std::vector<std::string>;
-    EXPECT_EQ(pathLines("/home/a/f1graphics.cfg", 80, tenALetter),
-              (Lines{"/home/a/", "f1graphi", "cs.cfg"}));
-    EXPECT_EQ(pathLines("/home/Пётр Иванов/gp4/x.cfg", 120, tenALetter),
+using Lines = std::vector<std::string>;
+
+TEST(PathLines, APathBreaksOnlyAfterItsSeparators) {
+    EXPECT_EQ(pathLines("/home/a/f1graphics.cfg", 150, 8, tenALetter),
+              (Lines{"/home/a/", "f1graphics.cfg"}));
+    EXPECT_EQ(pathLines("/home/Пётр Иванов/gp4/x.cfg", 120, 8, tenALetter),
               (Lines{"/home/", "Пётр Иванов/", "gp4/x.cfg"}));
-    EXPECT_EQ(pathLines("C:\\Spiele\\GP4\\f1graphics.cfg", 150, tenALetter),
+    EXPECT_EQ(pathLines("C:\\Spiele\\GP4\\f1graphics.cfg", 150, 8, tenALetter),
               (Lines{"C:\\Spiele\\GP4\\", "f1graphics.cfg"}));
-    EXPECT_EQ(pathLines("ПётрПётр", 30, tenALetter), (Lines{"Пёт", "рПё", "тр"}));
-    EXPECT_EQ(pathLines("", 30, tenALetter), Lines{});
-    EXPECT_EQ(pathLines("abc", 5, tenALetter), (Lines{"a", "b", "c"}));  // one letter at least
+    EXPECT_EQ(pathLines("", 30, 8, tenALetter), Lines{});
+    // A name wider than a line is left out where it is a middle folder, and otherwise ends in
+    // "…", its letters whole.
+    EXPECT_EQ(pathLines("/x/ПётрПётрПётр/y", 60, 8, tenALetter), (Lines{"/x/…/y"}));
+    EXPECT_EQ(pathLines("/a/ПётрПётрПётр.cfg", 60, 8, tenALetter), (Lines{"/a/", "ПётрП…"}));
+}
+
+// Where the path has more lines than its place, middle folders give way to "…": the drive or
+// first folder and the file name always show, with as many folders before the file as fit.
+TEST(PathLines, APathTooLongForItsPlaceLeavesOutMiddleFolders) {
+    const std::string steam =
+        "/home/anna/.local/share/Steam/steamapps/compatdata/2160/pfx/drive_c/"
+        "Program Files (x86)/Grand Prix 4/f1graphics.cfg";
+    EXPECT_EQ(
+        pathLines(steam, 200, 4, tenALetter),
+        (Lines{"/home/…/pfx/drive_c/", "Program Files (x86)/", "Grand Prix 4/", "f1graphics.cfg"}));
+    const std::string bottles =
+        "/home/anna/.var/app/com.usebottles.bottles/data/bottles/bottles/GP4/drive_c/"
+        "Program Files (x86)/Infogrames/Grand Prix 4/f1graphics.cfg";
+    EXPECT_EQ(pathLines(bottles, 150, 4, tenALetter),
+              (Lines{"/home/…/", "Infogrames/", "Grand Prix 4/", "f1graphics.cfg"}));
+    const std::string windows =
+        "C:\\Users\\Maximiliane Oberhuber\\AppData\\Local\\VirtualStore\\"
+        "Program Files (x86)\\Infogrames\\Grand Prix 4\\f1graphics.cfg";
+    EXPECT_EQ(pathLines(windows, 200, 3, tenALetter),
+              (Lines{"C:\\…\\Infogrames\\", "Grand Prix 4\\", "f1graphics.cfg"}));
+    EXPECT_EQ(pathLines(windows, 200, 2, tenALetter),
+              (Lines{"C:\\…\\Grand Prix 4\\", "f1graphics.cfg"}));
+    EXPECT_EQ(pathLines(windows, 200, 1, tenALetter), (Lines{"C:\\…\\f1graphics.cfg"}));
+    EXPECT_EQ(pathLines(bottles, 150, 1, tenALetter), Lines{"f1graphics.cfg"});
+    for (int lines = 1; lines <= 6; ++lines) {
+        const Lines shown = pathLines(bottles, 150, lines, tenALetter);
+        EXPECT_LE(static_cast<int>(shown.size()), lines);
+        EXPECT_TRUE(lines == 1 || shown.front().starts_with("/home/")) << lines;
+        EXPECT_TRUE(shown.back().ends_with("f1graphics.cfg")) << lines;
+    }
 }
 
 TEST(Typing, NoFieldTakesALineBreakAndANumberFieldTakesDigitsOnly) {

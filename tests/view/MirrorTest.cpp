@@ -12,6 +12,7 @@
 #include <FL/Fl_Menu_Item.H>
 #include <FL/Fl_Slider.H>
 #include <FL/Fl_Window.H>
+#include <FL/fl_draw.H>
 
 #include <iconv.h>
 
@@ -380,6 +381,31 @@ TEST_P(ViewMirrorsModel, ScrollBarsAreAsWideAsTheScaleMakesThem) {
             << list->name();
     }
     widget(f())->hide();
+}
+
+// The Info page's path in its place, however long the prefix: broken only after a separator,
+// never more lines than the place holds, the file name always on view, the whole as tooltip.
+TEST_P(ViewMirrorsModel, TheInfoPagesPathKeepsItsEndInItsPlace) {
+    const std::string steam =
+        "/home/anna/.local/share/Steam/steamapps/compatdata/2160/pfx/drive_c/"
+        "Program Files (x86)/Infogrames/Grand Prix 4/f1graphics.cfg";
+    const std::string bottles =
+        "/home/\xD0\x90\xD0\xBD\xD0\xBD\xD0\xB0/.var/app/com.usebottles.bottles/data/"
+        "bottles/bottles/Grand-Prix-4/drive_c/Program Files (x86)/Infogrames/Grand Prix 4/"
+        "f1graphics.cfg";
+    auto& label = dynamic_cast<LabelBox&>(*widget(f().ConfigPathLabel));
+    for (const std::string& path : {steam, bottles}) {
+        step("a game in a long prefix", [&] { f().ConfigPathLabel.setCaption(path); });
+        const std::vector<std::string> lines = label.pathLinesShown();
+        ASSERT_FALSE(lines.empty());
+        EXPECT_LE(static_cast<int>(lines.size()) * fl_height(), label.h()) << path;
+        EXPECT_TRUE(lines.front().starts_with("/home/")) << lines.front();
+        EXPECT_EQ(lines.back(), "f1graphics.cfg");
+        for (std::size_t i = 0; i + 1 < lines.size(); ++i)
+            EXPECT_EQ(lines[i].back(), '/') << "broken inside a name: " << lines[i];
+        ASSERT_NE(label.tooltip(), nullptr);
+        EXPECT_EQ(std::string(label.tooltip()), path);
+    }
 }
 
 TEST_P(ViewMirrorsModel, AFieldShowsWhatItHoldsAfterRefusedTypingAndWhenLeft) {

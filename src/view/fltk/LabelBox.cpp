@@ -17,17 +17,22 @@ LabelBox::LabelBox(int x, int y, int w, int h, bool underline, double scale)
 void LabelBox::path(std::string utf8) {
     path_ = std::move(utf8);
     label(nullptr);
+    copy_tooltip(path_.empty() ? nullptr : path_.c_str());  // the whole path, always
     redraw();
+}
+
+std::vector<std::string> LabelBox::pathLinesShown() const {
+    fl_font(labelfont(), labelsize());
+    return pathLines(path_, w(), h() / fl_height(), [](std::string_view text) {
+        return static_cast<int>(fl_width(text.data(), static_cast<int>(text.size())));
+    });
 }
 
 void LabelBox::draw() {
     draw_box();
     if (!path_.empty()) {
-        fl_font(labelfont(), labelsize());
         std::string lines;
-        for (const std::string& line : pathLines(path_, w(), [](std::string_view text) {
-                 return static_cast<int>(fl_width(text.data(), static_cast<int>(text.size())));
-             }))
+        for (const std::string& line : pathLinesShown())
             lines += line + "\n";
         fl_color(active_r() ? labelcolor() : fl_inactive(labelcolor()));
         // Drawn as it stands: no symbols, no access keys.

@@ -3,6 +3,7 @@
 #include <FL/Fl_Box.H>
 
 #include <string>
+#include <vector>
 
 namespace torvexa::fltk {
 
@@ -11,10 +12,13 @@ namespace torvexa::fltk {
 class LabelBox : public Fl_Box {
   public:
     LabelBox(int x, int y, int w, int h, bool underline, double scale = 1);
-    // Shows a path of this machine instead of a caption: as it stands, on as many lines as it
-    // needs, broken after its separators.
+    // Shows a path of this machine instead of a caption: as it stands, broken after its
+    // separators, on as many lines as its place holds (middle folders left out when it does not
+    // fit); the whole path is its tooltip.
     void path(std::string utf8);
     const std::string& path() const { return path_; }
+    // The lines the path is drawn on, in the label's font.
+    std::vector<std::string> pathLinesShown() const;
 
   protected:
     void draw() override;
