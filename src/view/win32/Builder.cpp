@@ -86,7 +86,8 @@ HWND Builder::child(Control& control, const wchar_t* kind, DWORD style, DWORD ex
     const int dpi = view_.dpiOf(parent_);
     const RECT r = placeOf(control, dpi);
     HWND window =
-        made(CreateWindowExW(exStyle, kind, L"", WS_CHILD | groupStyle(control) | style, r.left,
+        made(CreateWindowExW(exStyle, kind, L"",
+                             WS_CHILD | WS_CLIPSIBLINGS | groupStyle(control) | style, r.left,
                              r.top, r.right - r.left, r.bottom - r.top + scaledTo(extraHeight, dpi),
                              parent_, nullptr, GetModuleHandleW(nullptr), nullptr),
              "CreateWindowExW");
@@ -107,8 +108,12 @@ void Builder::visit(Form& form) {
     const RECT frame = formWindowRect(form, style, exStyle, menu_ != nullptr, systemWide);
     auto& container =
         *view_.containers.emplace_back(std::make_unique<Container>(&view_, &form, &form, nullptr));
+    // The dialogs belong to the main window: an owned window has no taskbar button of its own
+    // and stays above its owner
+    // (https://learn.microsoft.com/windows/win32/winmsg/window-features#owned-windows).
+    HWND owner = view_.topLevel.empty() ? nullptr : view_.topLevel.front();
     HWND window = made(CreateWindowExW(exStyle, kContainerClass, L"", style, frame.left, frame.top,
-                                       frame.right - frame.left, frame.bottom - frame.top, nullptr,
+                                       frame.right - frame.left, frame.bottom - frame.top, owner,
                                        menu_, GetModuleHandleW(nullptr), &container),
                        "CreateWindowExW");
     view_.windows[&form] = window;
@@ -208,8 +213,17 @@ void Builder::visit(CheckBox& box) {
 void Builder::visit(RadioButton& radio) {
     // Automatic, so that the arrow keys choose as they move through the group (the dialog
     // manager clicks only automatic radio buttons); the model's state is set back all the same.
+    // An automatic radio button is checked before it tells of a click, Space or arrow, but
+    // Windows also tells BN_CLICKED when the keyboard's focus merely arrives on an unchecked
+    // one (https://learn.microsoft.com/windows/win32/controls/bm-setdontclick): that would
+    // choose a preset when the dialog opens, so only a checked one chooses.
+    const ViewState& view = view_;
     captionedButton(
-        radio, BS_AUTORADIOBUTTON, [&radio] { radio.click(); },
+        radio, BS_AUTORADIOBUTTON,
+        [&radio, &view] {
+            if (SendMessageW(view.windows.at(&radio), BM_GETCHECK, 0, 0) == BST_CHECKED)
+                radio.click();
+        },
         [&radio] { return radio.checked(); },
         [view = &view_, &radio] { updateRadioTabStops(*view, radio); });
 }

@@ -38,6 +38,9 @@ class Builder : public ControlVisitor {
     void children(Control& parent, HWND container);
     // A hidden label right before `field` that carries the caption naming it for screen readers.
     void nameOnlyLabel(const Control& field, Control& caption);
+    // A label that shows a path of this machine (see pathLinesShown).
+    void pathLabel(Label& label);
+    void raiseAboveWhatItCovers(HWND window, const Label& label);
     // A window of the container class for a panel or a group box, with its controls inside.
     HWND container(Control& control, GroupBox* frame);
     // A BUTTON window with the control's caption; `mark` shows a check box's or radio

@@ -111,14 +111,23 @@ LRESULT CALLBACK containerProc(HWND window, UINT message, WPARAM w, LPARAM l) {
             // As a dialog does: the focus goes back to the control that had it when the window
             // was left, e.g. for a message box
             // (https://learn.microsoft.com/windows/win32/dlgbox/dlgbox-programming-considerations#dialog-box-default-message-processing).
+            // A window activated for the first time gives it to its first tab stop, with its
+            // focus mark showing
+            // (https://learn.microsoft.com/windows/win32/menurc/wm-changeuistate), so that the
+            // keyboard works at once.
             if (self->form) {
                 if (LOWORD(w) == WA_INACTIVE) {
                     HWND focus = GetFocus();
                     self->focus = focus && IsChild(window, focus) ? focus : nullptr;
-                } else if (self->focus && IsWindow(self->focus) && IsWindowVisible(self->focus)) {
-                    SetFocus(self->focus);
-                    return 0;
+                    break;
                 }
+                HWND focus = self->focus && IsWindow(self->focus) && IsWindowVisible(self->focus)
+                                 ? self->focus
+                                 : GetNextDlgTabItem(window, nullptr, FALSE);
+                if (!focus) break;
+                SendMessageW(window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+                SetFocus(focus);
+                return 0;
             }
             break;
         case WM_DPICHANGED:

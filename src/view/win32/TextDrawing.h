@@ -10,6 +10,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <vector>
 
 namespace torvexa::win32 {
 
@@ -18,5 +19,10 @@ namespace torvexa::win32 {
 LRESULT CALLBACK underlinedLabel(HWND window, UINT message, WPARAM w, LPARAM l, UINT_PTR,
                                  DWORD_PTR data);
 int textWidth(HWND window, HFONT font, const std::wstring& text);
+
+// The lines a path label draws: its path broken after separators, as many lines as its
+// height holds, middle folders left out when the path does not fit. Its window text, which a
+// screen reader reads, and its tooltip are the whole path.
+std::vector<std::wstring> pathLinesShown(HWND label);
 
 }  // namespace torvexa::win32

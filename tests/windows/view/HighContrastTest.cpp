@@ -23,6 +23,8 @@
 namespace torvexa {
 namespace {
 
+using test::Picture;
+using test::pictureOf;
 using test::pump;
 using test::Scenario;
 
@@ -32,67 +34,6 @@ constexpr COLORREF kNavy = RGB(0, 0, 128);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kYellow = RGB(255, 255, 0);
-
-// What a window shows, pixel by pixel.
-struct Picture {
-    int width = 0;
-    int height = 0;
-    std::vector<COLORREF> pixels;
-
-    COLORREF at(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
-    int count(COLORREF colour, RECT area) const {
-        int found = 0;
-        for (int y = std::max(0L, area.top); y < std::min<long>(height, area.bottom); ++y)
-            for (int x = std::max(0L, area.left); x < std::min<long>(width, area.right); ++x)
-                found += at(x, y) == colour;
-        return found;
-    }
-    int count(COLORREF colour) const { return count(colour, {0, 0, width, height}); }
-
-    void save(const std::filesystem::path& file) const {
-        BITMAPFILEHEADER head{};
-        BITMAPINFOHEADER info{sizeof info, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        const auto bytes = static_cast<DWORD>(pixels.size() * 4);
-        head.bfType = 0x4D42;  // "BM"
-        head.bfOffBits = sizeof head + sizeof info;
-        head.bfSize = head.bfOffBits + bytes;
-        std::ofstream out(file, std::ios::binary);
-        out.write(reinterpret_cast<const char*>(&head), sizeof head);
-        out.write(reinterpret_cast<const char*>(&info), sizeof info);
-        for (const COLORREF c : pixels) {
-            const char bgra[4] = {static_cast<char>(GetBValue(c)), static_cast<char>(GetGValue(c)),
-                                  static_cast<char>(GetRValue(c)), 0};
-            out.write(bgra, 4);
-        }
-    }
-};
-
-Picture pictureOf(HWND window) {
-    SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    RedrawWindow(window, nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    RECT area{};
-    GetClientRect(window, &area);
-    Picture picture{area.right, area.bottom, {}};
-    HDC screen = GetDC(window);
-    HDC copy = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader = {
-        sizeof info.bmiHeader, picture.width, -picture.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    const HGDIOBJ old = SelectObject(copy, bitmap);
-    BitBlt(copy, 0, 0, picture.width, picture.height, screen, 0, 0, SRCCOPY);
-    GdiFlush();
-    const auto* bgra = static_cast<const BYTE*>(bits);
-    for (int i = 0; i < picture.width * picture.height; ++i)
-        picture.pixels.push_back(RGB(bgra[4 * i + 2], bgra[4 * i + 1], bgra[4 * i]));
-    SelectObject(copy, old);
-    DeleteObject(bitmap);
-    DeleteDC(copy);
-    ReleaseDC(window, screen);
-    return picture;
-}
 
 // A high-contrast theme's colours: black behind, white text, yellow links.
 const std::vector<std::pair<int, COLORREF>> kContrastScheme = {

@@ -84,13 +84,9 @@ class Mirror : public ControlVisitor {
     }
     void visit(Label& label) override {
         if (!label.look().path) return captioned(label);
-        // A path is broken into lines where the label needs it; the lines join to the path.
-        if (HWND window = common(label)) {
-            std::wstring joined = textOf(window);
-            std::erase(joined, L'\r');
-            std::erase(joined, L'\n');
-            same(label, "path", joined, winsys::wideFromUtf8(label.caption()));
-        }
+        // A path label holds the whole path as its text (what a screen reader reads).
+        if (HWND window = common(label))
+            same(label, "path", textOf(window), winsys::wideFromUtf8(label.caption()));
     }
     void visit(Shape& shape) override { common(shape); }
     void visit(CheckBox& box) override { marked(box, box.checked()); }
@@ -246,26 +242,7 @@ class Win32ViewMirrorsModel : public ::testing::Test {
             SendMessageW(window, WM_CHAR, c, 0);
     }
     // A key as the message loop delivers it: through the dialog manager of the focus's window.
-    static void press(WPARAM virtualKey, bool shift = false) {
-        BYTE keys[256] = {};
-        GetKeyboardState(keys);
-        keys[VK_SHIFT] = shift ? 0x80 : 0;
-        SetKeyboardState(keys);
-        for (const UINT message : {WM_KEYDOWN, WM_KEYUP}) {
-            HWND focus = GetFocus();
-            if (!focus) return;
-            const LPARAM repeatAndState =
-                message == WM_KEYUP ? static_cast<LPARAM>(0xC0000001u) : 1;
-            MSG msg{focus, message, virtualKey, repeatAndState, 0, {}};
-            if (!IsDialogMessageW(GetAncestor(focus, GA_ROOT), &msg)) {
-                TranslateMessage(&msg);
-                DispatchMessageW(&msg);
-            }
-            pump();
-        }
-        keys[VK_SHIFT] = 0;
-        SetKeyboardState(keys);
-    }
+    static void press(WPARAM virtualKey, bool shift = false) { test::press(virtualKey, shift); }
     // The control that has the keyboard's focus, by name.
     std::string focused() const {
         HWND focus = GetFocus();
