@@ -9,8 +9,8 @@ execute_process(COMMAND ${STRIP} -o ${stage}/bin/torvexa ${PROGRAM} COMMAND_ERRO
 file(COPY ${LAUNCHER} DESTINATION ${stage}/libexec/torvexa
      FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
                       WORLD_READ WORLD_EXECUTE)
-file(COPY ${SOURCE_DIR}/lang/deutsch.zpr ${SOURCE_DIR}/lang/english.zpr
-     DESTINATION ${stage}/share/torvexa/lang)
+file(GLOB languages ${SOURCE_DIR}/lang/*.zpr)
+file(COPY ${languages} DESTINATION ${stage}/share/torvexa/lang)
 # Liberation Sans, which the program registers as its own font: it looks the same on any
 # distribution, with or without the font installed. Its licence is the GPL 2 with exceptions.
 foreach(face Regular Bold Italic BoldItalic)

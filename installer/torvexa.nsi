@@ -9,7 +9,9 @@
 ; (https://learn.microsoft.com/windows/win32/shell/knownfolderid); a per-user program is
 ; listed in Settings -> Apps from its HKCU uninstall key
 ; (https://learn.microsoft.com/windows/win32/msi/uninstall-registry-key).
-; makensis -DVERSION=... -DEXE=... -DLANGDIR=... -DOUTFILE=... torvexa.nsi
+; makensis -DVERSION=... -DEXE=... -DLANGUAGES=... -DOUTFILE=... torvexa.nsi
+; LANGUAGES: an include that defines the macros PutLanguages and RemoveLanguages, the build's
+; list of translation files.
 
 Unicode true
 Name "Torvexa"
@@ -18,6 +20,7 @@ InstallDir "$LOCALAPPDATA\Programs\Torvexa"
 RequestExecutionLevel user
 SetCompressor /SOLID lzma
 
+!include "${LANGUAGES}"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Torvexa"
 
 Page directory
@@ -37,8 +40,7 @@ Section "Torvexa"
     SetOutPath "$INSTDIR"
     File "/oname=torvexa.exe" "${EXE}"
     SetOutPath "$INSTDIR\lang"
-    File "${LANGDIR}\deutsch.zpr"
-    File "${LANGDIR}\english.zpr"
+    !insertmacro PutLanguages
     WriteUninstaller "$INSTDIR\uninstall.exe"
 
     ; The working folder, for langopt.zel.
@@ -59,8 +61,7 @@ SectionEnd
 ; Removes what the installer put there; the user's own folder and langopt.zel stay.
 Section "Uninstall"
     Delete "$INSTDIR\torvexa.exe"
-    Delete "$INSTDIR\lang\deutsch.zpr"
-    Delete "$INSTDIR\lang\english.zpr"
+    !insertmacro RemoveLanguages
     RMDir "$INSTDIR\lang"
     Delete "$INSTDIR\uninstall.exe"
     RMDir "$INSTDIR"

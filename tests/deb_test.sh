@@ -37,8 +37,9 @@ apt-get install --simulate -qq "$deb" >/dev/null 2>&1 ||
 WORK=$(mktemp -d)
 root=$WORK/root
 dpkg-deb -x "$deb" "$root"
-for file in usr/bin/torvexa usr/libexec/torvexa/torvexa-start usr/share/torvexa/lang/deutsch.zpr \
-            usr/share/torvexa/lang/english.zpr usr/share/applications/torvexa.desktop \
+mapfile -t languages < <(cd "$ROOT/lang" && ls -- *.zpr)
+for file in usr/bin/torvexa usr/libexec/torvexa/torvexa-start \
+            "${languages[@]/#/usr/share/torvexa/lang/}" usr/share/applications/torvexa.desktop \
             usr/share/icons/hicolor/scalable/apps/torvexa.svg usr/share/man/man1/torvexa.1.gz \
             usr/share/metainfo/org.example.torvexa.metainfo.xml \
             usr/share/doc/torvexa/copyright usr/share/doc/torvexa/changelog.gz; do

@@ -9,6 +9,7 @@ archive=$1
 mkdir "$TMPDIR/Downloads"
 tar xzf "$archive" -C "$TMPDIR/Downloads" || fail "the archive does not unpack"
 unpacked=$(echo "$TMPDIR"/Downloads/torvexa-*-linux-x86_64)
+mapfile -t LANGUAGE_FILES < <(cd "$ROOT/lang" && ls -- *.zpr)
 
 # A home folder such as a player's: ~/.config, ~/.local/share and a program of their own in
 # ~/.local/bin.
@@ -27,9 +28,9 @@ as_player() {  # runs a command with only the player's environment
 }
 installed_files() {  # BIN_AND_LANG_PREFIX DESKTOP_DATA_FOLDER
     local file
-    for file in bin/torvexa libexec/torvexa/torvexa-start share/torvexa/lang/deutsch.zpr \
-                share/torvexa/lang/english.zpr share/man/man1/torvexa.1.gz \
-                share/torvexa/uninstall.sh; do
+    for file in bin/torvexa libexec/torvexa/torvexa-start share/man/man1/torvexa.1.gz \
+                share/torvexa/uninstall.sh share/torvexa/fonts/LiberationSans-Regular.ttf \
+                share/torvexa/fonts/LICENCE "${LANGUAGE_FILES[@]/#/share/torvexa/lang/}"; do
         [ -f "$1/$file" ] || fail "not installed: $1/$file"
     done
     for file in applications/torvexa.desktop icons/hicolor/scalable/apps/torvexa.svg \

@@ -8,7 +8,8 @@ prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 fail() { echo "FAILED at: $*" >&2; exit 1; }
 cmake --install "$build" --prefix "$prefix" >/dev/null
-for file in bin/torvexa share/torvexa/lang/deutsch.zpr share/torvexa/lang/english.zpr \
+mapfile -t languages < <(cd "$(dirname "$0")/../lang" && ls -- *.zpr)
+for file in bin/torvexa "${languages[@]/#/share/torvexa/lang/}" \
             share/applications/torvexa.desktop share/icons/hicolor/scalable/apps/torvexa.svg; do
     [ -f "$prefix/$file" ] || fail "not installed: $file"
 done

@@ -14,8 +14,9 @@ home=$(echo "$unpacked"/torvexa-*-linux-x86_64)
 [ -d "$home" ] || fail "the archive holds no torvexa-<version>-linux-x86_64 folder"
 program=$home/bin/torvexa
 
+mapfile -t languages < <(cd "$ROOT/lang" && ls -- *.zpr)
 for file in README install.sh uninstall.sh bin/torvexa libexec/torvexa/torvexa-start \
-            share/torvexa/lang/deutsch.zpr share/torvexa/lang/english.zpr \
+            "${languages[@]/#/share/torvexa/lang/}" \
             share/applications/torvexa.desktop share/icons/hicolor/scalable/apps/torvexa.svg \
             share/metainfo/org.example.torvexa.metainfo.xml share/man/man1/torvexa.1.gz; do
     [ -f "$home/$file" ] || fail "not in the archive: $file"

@@ -76,8 +76,11 @@ desktop_exec() {
 echo "Installing Torvexa:"
 place bin/torvexa "$prefix/bin/torvexa" 755
 place libexec/torvexa/torvexa-start "$prefix/libexec/torvexa/torvexa-start" 755
-place share/torvexa/lang/deutsch.zpr "$prefix/share/torvexa/lang/deutsch.zpr" 644
-place share/torvexa/lang/english.zpr "$prefix/share/torvexa/lang/english.zpr" 644
+# Every translation file, and the font the windows are measured for with its licence.
+for file in "$here"/share/torvexa/lang/*.zpr "$here"/share/torvexa/fonts/*; do
+    file=${file#"$here/"}
+    place "$file" "$prefix/$file" 644
+done
 place share/man/man1/torvexa.1.gz "$prefix/share/man/man1/torvexa.1.gz" 644
 place uninstall.sh "$prefix/share/torvexa/uninstall.sh" 755
 place share/icons/hicolor/scalable/apps/torvexa.svg \

@@ -1,12 +1,23 @@
 #!/usr/bin/env bash
-# Every page, menu and dialog in German and in English, for comparing with the same views of
-# torvexa.exe (tests/windows/gui/compare_test.sh; scripts/side-by-side puts them side by side).
+# Every page, menu and dialog in every shipped language, to look at, and in German and English
+# for comparing with the same views of torvexa.exe (tests/windows/gui/compare_test.sh;
+# scripts/side-by-side puts them side by side).
 # Usage: compare_test.sh BINARY SCREENSHOT_DIR
 source "$(dirname "$0")/lib.sh" "$@"
 
+# Entry n of a translation file as the window shows it (UTF-8).
+entry_of() {
+    sed -n "$(($2 + 1))p" "$1" | iconv -f CP1252 -t UTF-8 | sed 's/#.*//; s/[[:space:]]*$//'
+}
+
+# LANGUAGES: the files to take, by name without ".zpr" (every file in lang/ when not set);
+# German and English are named "de" and "en" in the pictures, as Windows' journey names them.
+read -ra names <<<"${LANGUAGES:-$(cd "$ROOT/lang" && ls -- *.zpr | sed 's/\.zpr$//' | tr '\n' ' ')}"
 start_display
-for language in "de deutsch.zpr f1graphics.cfg optimieren" "en english.zpr Optimise f1graphics.cfg"; do
-    read -r code file presets_title <<<"$language"
+for name in "${names[@]}"; do
+    case $name in deutsch) code=de ;; english) code=en ;; *) code=$name ;; esac
+    file=$name.zpr
+    presets_title=$(entry_of "$ROOT/lang/$file" 62)
     LANGUAGE_FILE="$ROOT/lang/$file" start_program "$BINARY"
     shot() { screen_area "compare-$code-$1"; }
     shot info

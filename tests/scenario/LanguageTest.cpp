@@ -270,3 +270,60 @@ TEST(Language, TheGermanFileShowsTheLayoutsOwnTexts) {
 
 }  // namespace
 }  // namespace torvexa
+
+namespace torvexa {
+namespace {
+
+// An entry as a translator wrote it: line n of the file, before its comment, without the
+// blanks around it (read here apart from the program's reader).
+std::string writtenEntry(const std::string& file, int n) {
+    std::string bytes = test::readBytes(Scenario::shippedLanguage(file));
+    for (int line = 0; line < n; ++line)
+        bytes.erase(0, bytes.find('\n') + 1);
+    std::string text = bytes.substr(0, bytes.find_first_of("#\r\n"));
+    while (!text.empty() && text.back() == ' ')
+        text.pop_back();
+    return text;
+}
+
+// "Andere Sprachdatei wählen" goes through every shipped language in turn: the main window
+// speaks each at once, its field names follow, and the boxes whose texts come from the file
+// say them as written; the dialogs keep the language they started with.
+TEST(Language, EveryShippedLanguageWorksAfterASwitchAtRunTime) {
+    Scenario s;
+    s.rememberLanguage(Scenario::shippedLanguage("deutsch.zpr"));
+    s.installGame(Scenario::sampleConfig());
+    Program& program = s.start();
+    TForm1& f = program.form1();
+    s.user([&] { f.Laden1.click(); });
+    for (const std::string& file : test::shippedLanguageFiles()) {
+        s.dialogs.fileAnswers = {Scenario::shippedLanguage(file)};
+        s.user([&] { f.Info1.click(); });  // the Info page, where the button is
+        s.user([&] { f.SpeedButton11.click(); });
+        EXPECT_EQ(s.langopt(), Scenario::shippedLanguage(file) + "\r\n");
+        EXPECT_EQ(f.Label27.caption(), writtenEntry(file, 0)) << file;
+        EXPECT_EQ(f.Laden1.caption(), writtenEntry(file, 3)) << file;
+        EXPECT_EQ(f.SpeedButton11.caption(), writtenEntry(file, 79)) << file;
+        EXPECT_EQ(f.ComboBox6.items().back(), writtenEntry(file, 39)) << file;
+        for (const auto& [field, name] : fieldNames(program))
+            EXPECT_FALSE(name.empty() || name == "(unnamed)") << file << ": " << field;
+        EXPECT_EQ(program.form2().caption(), "f1graphics.cfg optimieren") << file;
+
+        s.dialogs.messages.clear();
+        s.user([&] { f.SpeedButton4.click(); });  // "Allgemein", where the "?" buttons are
+        s.user([&] { f.f1graphicscfgoptimieren1.click(); });
+        s.user([&] { f.Button1.click(); });                     // the "?" beside line 27
+        s.user([&] { f.Button2.click(); });                     // the "?" of line 33
+        s.user([&] { program.form2().SpeedButton1.click(); });  // no preset chosen
+        s.user([&] { f.Backupladen1.click(); });                // no backup yet
+        std::vector<std::string> texts;
+        for (const auto& message : s.dialogs.messages)
+            texts.push_back(message.text);
+        EXPECT_EQ(texts, (std::vector<std::string>{writtenEntry(file, 76), writtenEntry(file, 77),
+                                                   writtenEntry(file, 70), writtenEntry(file, 87)}))
+            << file;
+    }
+}
+
+}  // namespace
+}  // namespace torvexa

@@ -1,5 +1,6 @@
 #include "support/TempDir.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <random>
@@ -31,6 +32,14 @@ std::string dataFolder(std::string_view name) {
     const char* linked = std::getenv("TORVEXA_TEST_DATA");
     const std::string root = linked && *linked ? linked : TORVEXA_DATA_ROOT;
     return root + "/" + std::string(name);
+}
+
+std::vector<std::string> shippedLanguageFiles() {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dataFolder("lang")))
+        if (entry.path().extension() == ".zpr") names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 std::string readBytes(const fs::path& path) {

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace torvexa::test {
 
@@ -25,6 +26,9 @@ class TempDir {
 // system's code page, which on Windows may lack letters of the tree's own path; there the test
 // scripts give a link to the tree in TORVEXA_TEST_DATA.
 std::string dataFolder(std::string_view name);
+// The names of the translation files Torvexa ships ("deutsch.zpr", …), in name order: every
+// file in lang/, so that a new language is checked without being named in any test.
+std::vector<std::string> shippedLanguageFiles();
 
 std::string readBytes(const std::filesystem::path& path);
 void writeBytes(const std::filesystem::path& path, std::string_view bytes);

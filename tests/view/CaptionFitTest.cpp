@@ -141,8 +141,15 @@ class Fit : public ControlVisitor {
     std::vector<std::string> cut_;
 };
 
-// Both languages at 96, 120, 144 and 192 dpi.
-class CaptionsFit : public ::testing::TestWithParam<std::tuple<const char*, double>> {};
+// "francais_at_125": a test's file and scale, so that one language's can be chosen.
+std::string fileAndScale(const ::testing::TestParamInfo<std::tuple<std::string, double>>& test) {
+    const std::string& file = std::get<0>(test.param);
+    return file.substr(0, file.find('.')) + "_at_" +
+           std::to_string(static_cast<int>(std::get<1>(test.param) * 100));
+}
+
+// Every shipped language at 96, 120, 144 and 192 dpi.
+class CaptionsFit : public ::testing::TestWithParam<std::tuple<std::string, double>> {};
 
 TEST_P(CaptionsFit, InEveryWindowAfterALoad) {
     const auto [language, scale] = GetParam();
@@ -170,8 +177,9 @@ TEST_P(CaptionsFit, InEveryWindowAfterALoad) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ShippedLanguages, CaptionsFit,
-                         ::testing::Combine(::testing::Values("deutsch.zpr", "english.zpr"),
-                                            ::testing::Values(1.0, 1.25, 1.5, 2.0)));
+                         ::testing::Combine(::testing::ValuesIn(test::shippedLanguageFiles()),
+                                            ::testing::Values(1.0, 1.25, 1.5, 2.0)),
+                         fileAndScale);
 
 }  // namespace
 }  // namespace torvexa

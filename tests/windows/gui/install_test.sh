@@ -20,7 +20,8 @@ shortcut="$roaming/Microsoft/Windows/Start Menu/Programs/Torvexa.lnk"
 rm -rf "$installed" "$roaming/Torvexa" "$shortcut"
 
 wine "$SETUP" /S >/dev/null 2>&1 || fail "the silent install failed"
-for file in torvexa.exe lang/deutsch.zpr lang/english.zpr uninstall.exe; do
+mapfile -t languages < <(cd "$ROOT/lang" && ls -- *.zpr)
+for file in torvexa.exe "${languages[@]/#/lang/}" uninstall.exe; do
     [ -f "$installed/$file" ] || fail "not installed: $file"
 done
 [ -f "$shortcut" ] || fail "no Start-menu shortcut"
