@@ -12,6 +12,10 @@ namespace torvexa {
 namespace {
 
 constexpr std::size_t kSplitScan = 20;  // how many leading characters may form the digit run
+// The game writes a line as its value, two blanks, ";" and a blank ("1  ; fullscreen"), so
+// its comment starts four characters after the value's digits. The comment list takes that
+// place on every line, whatever stands there: "800;Breite" shows "ite" (the value ends at 3).
+// Only the manual page shows comments; no byte of the file depends on it.
 constexpr std::size_t kCommentOffset = 4;
 constexpr char kEndMark = 26;  // Ctrl-Z where a line would begin ends the document
 

@@ -38,8 +38,8 @@ void TForm1::load() {
     // Two passes, because a handler runs only when its control changes: the first pass starts
     // from whatever the controls showed before, so what it writes back depends on the last
     // load and on the person's edits; the second starts from the first pass's states on a fresh
-    // copy of the file, which undoes those writes. The pause between them is the program's own
-    // of old and is kept.
+    // copy of the file, which undoes those writes. Between the passes the load pauses for
+    // kPauseBetweenPasses, during which the window does not respond.
     system_.sleep(kPauseBetweenPasses);
     uncheckBeforeReading();
     readDocument();

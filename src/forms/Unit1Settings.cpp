@@ -199,10 +199,11 @@ void TForm1::Button2Click() { dialogs_.informationBox(catalogue_.entry(entries::
 
 // ---- Showing a freshly read file
 
-// Exactly these five, as the program always has: the T-cam box (CheckBox5) is only ever ticked
-// by showMirrors, never unticked, so each read must start with it clear, and the mirrors box
-// (CheckBox4) must change for its handler to enable the T-cam box again. What a load writes
-// back to the file depends on which boxes start clear, so the set is kept as it was.
+// Exactly these five: the T-cam box (CheckBox5) is only ever ticked by showMirrors, never
+// unticked, so each read must start with it clear, and the mirrors box (CheckBox4) must change
+// for its handler to enable the T-cam box again. Each box that starts clear and is ticked by
+// the file runs its handler, which writes its line(s) back into the document, so this set
+// decides which values a load rewrites (LoadSave.TheSecondPassPutsBackWhatTheFirstPassOverwrote).
 void TForm1::uncheckBeforeReading() {
     for (CheckBox* box : {&CheckBox1, &CheckBox2, &CheckBox3, &CheckBox4, &CheckBox5})
         box->setChecked(false);
@@ -247,7 +248,8 @@ void TForm1::showFileInControls() {
 // otherwise.
 void TForm1::showResolution() {
     const std::string width = value(lines::ScreenWidth);
-    // A file too short for the height fails at the next step, as it always has.
+    // A file too short for the height shows no resolution; the next step's read of a later
+    // line reports the short file.
     const std::string height =
         document_.count() > lines::ScreenHeight ? value(lines::ScreenHeight) : std::string();
     const bool numbers = isWholeNumber(width) && isWholeNumber(height);

@@ -115,7 +115,9 @@ TEST(AtomicWrite, KilledSaveNeverLeavesAPartialFile) {
             if (entry.path() != target) fs::remove(entry.path());  // a killed save's temporary file
         }
     }
-    EXPECT_GT(sawOld + sawNew, 0);
+    // The kills fall at random moments of the loop, so most rounds find a save that landed:
+    // none would mean the saves never replace the file at all.
+    EXPECT_GT(sawNew, 0) << "no save landed in 60 rounds (" << sawOld << " found the old file)";
 }
 
 }  // namespace

@@ -193,9 +193,6 @@ TEST(ViewRules, APageButtonShowsAFrameOnlyUnderThePointerAndSinksWhilePressed) {
     EXPECT_EQ(flatFrameOf({.hovered = true}), FlatFrame::Raised);
     EXPECT_EQ(flatFrameOf({.hovered = true, .pressed = true}), FlatFrame::Sunken);
     EXPECT_EQ(flatFrameOf({.enabled = false, .hovered = true}), FlatFrame::Flat);
-    EXPECT_TRUE(pressesButton(ButtonKey::Space));
-    EXPECT_TRUE(pressesButton(ButtonKey::Enter));
-    EXPECT_FALSE(pressesButton(ButtonKey::Other));
 }
 
 TEST(ViewRules, ScaledNeighboursNeitherGapNorOverlap) {

@@ -81,6 +81,10 @@ TEST_F(FltkKeyboard, SpaceAndEnterPressAPageButton) {
     press(FL_Enter);
     EXPECT_TRUE(f().Panel2.visible()) << "Enter on the manual page's button";
     EXPECT_FALSE(f().Panel1.visible());
+    widget(f().SpeedButton4)->take_focus();
+    press('a');  // any other key presses nothing
+    EXPECT_TRUE(f().Panel2.visible()) << "a letter on Allgemein";
+    EXPECT_FALSE(f().Panel1.visible());
 }
 
 TEST_F(FltkKeyboard, TabFollowsTheManualPagesOrderBothWays) {

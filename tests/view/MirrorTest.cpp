@@ -371,9 +371,17 @@ TEST_P(ViewMirrorsModel, TheManualPagesListsMoveTogetherByBarWheelAndKeys) {
 TEST_P(ViewMirrorsModel, ScrollBarsAreAsWideAsTheScaleMakesThem) {
     step("load the sample", [&] { f().Laden1.click(); });
     step("show the manual page", [&] { f().SpeedButton9.click(); });
-    widget(f())->show();  // a list places its bar when it is drawn
-    Fl::check();
     const int wide = scaled(16, GetParam());
+    const auto bars = [&] {
+        std::vector<int> widths;
+        for (ListBox* list : {&f().ListBox5, &f().ListBox1, &f().ListBox4})
+            widths.push_back(dynamic_cast<RowBrowser&>(*widget(*list)).scrollbar.w());
+        return widths;
+    };
+    // A list places its bar when it is drawn, once the shown window is on the screen.
+    widget(f())->show();
+    for (int i = 0; i < 100 && bars() != std::vector<int>(3, wide); ++i)
+        Fl::wait(0.02);
     for (ListBox* list : {&f().ListBox5, &f().ListBox1, &f().ListBox4}) {
         auto& b = dynamic_cast<RowBrowser&>(*widget(*list));
         EXPECT_EQ(b.scrollbar.w(), wide) << list->name();
