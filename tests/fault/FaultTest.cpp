@@ -44,11 +44,7 @@ class Faults : public ::testing::Test {
         fiu_disable(fault.point);
     }
     std::vector<std::string> temporaryFiles() const {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(s.gameFolder()))
-            if (entry.path().filename().string().find(".torvexa-") != std::string::npos)
-                names.push_back(entry.path().filename().string());
-        return names;
+        return test::temporaryFilesIn(s.gameFolder());
     }
     // The one message the action showed.
     std::string message() const {

@@ -1,5 +1,7 @@
 #include "support/TempDir.h"
 
+#include "platform/TemporaryNames.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
@@ -32,6 +34,14 @@ std::string dataFolder(std::string_view name) {
     const char* linked = std::getenv("TORVEXA_TEST_DATA");
     const std::string root = linked && *linked ? linked : TORVEXA_DATA_ROOT;
     return root + "/" + std::string(name);
+}
+
+std::vector<std::string> temporaryFilesIn(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        if (writerOfTemporary(entry.path().filename().string()))
+            names.push_back(entry.path().filename().string());
+    return names;
 }
 
 std::vector<std::string> shippedLanguageFiles() {

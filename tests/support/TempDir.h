@@ -29,6 +29,8 @@ std::string dataFolder(std::string_view name);
 // The names of the translation files Torvexa ships ("deutsch.zpr", …), in name order: every
 // file in lang/, so that a new language is checked without being named in any test.
 std::vector<std::string> shippedLanguageFiles();
+// The temporary files of saves in `folder`, by the names the saves give them.
+std::vector<std::string> temporaryFilesIn(const std::filesystem::path& folder);
 
 std::string readBytes(const std::filesystem::path& path);
 void writeBytes(const std::filesystem::path& path, std::string_view bytes);

@@ -42,13 +42,7 @@ class WindowsSystemTest : public ::testing::Test {
 
     // A path of the test folder as the program names it.
     std::string at(const std::string& name) const { return ansi((dir.path() / name).wstring()); }
-    std::vector<std::string> leftovers() const {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(dir.path()))
-            if (entry.path().filename().string().find(".torvexa-") != std::string::npos)
-                names.push_back(entry.path().filename().string());
-        return names;
-    }
+    std::vector<std::string> leftovers() const { return test::temporaryFilesIn(dir.path()); }
 
     test::TempDir dir;
     WindowsSystem system;

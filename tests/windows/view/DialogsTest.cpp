@@ -9,8 +9,6 @@
 
 #include <windows.h>
 
-#include "support/Scenario.h"
-#include "view/win32/Win32View.h"
 #include "windows/view/NativeWindows.h"
 
 namespace torvexa {
@@ -18,34 +16,14 @@ namespace {
 
 using test::press;
 using test::pump;
-using test::Scenario;
 
-class Dialogs : public ::testing::Test {
+class Dialogs : public test::NativeView {
   protected:
-    Dialogs() {
-        s.rememberLanguage(Scenario::shippedLanguage("deutsch.zpr"));
-        s.installGame(Scenario::sampleConfig());
-        s.start();
-        view = std::make_unique<win32::Win32View>(s.program());
-        pump();
-    }
-    ~Dialogs() override { view.reset(); }
-
-    HWND hwnd(const Control& control) const { return static_cast<HWND>(view->windowOf(control)); }
-    void menuChoice(int title, int item) {
-        HWND form = hwnd(s.form1());
-        const UINT id = GetMenuItemID(GetSubMenu(GetMenu(form), title), item);
-        SendMessageW(form, WM_COMMAND, MAKEWPARAM(id, 0), 0);
-        pump();
-    }
     bool anyPresetChosen() {
         const TForm2& presets = s.program().form2();
         return presets.RadioButton1.checked() || presets.RadioButton2.checked() ||
                presets.RadioButton3.checked() || presets.RadioButton4.checked();
     }
-
-    Scenario s;
-    std::unique_ptr<win32::Win32View> view;
 };
 
 // Owned windows have no taskbar button and stay above their owner

@@ -10,9 +10,7 @@
 // after windows.h, which they need
 #include <commctrl.h>
 
-#include "support/Scenario.h"
 #include "view/win32/TextDrawing.h"
-#include "view/win32/Win32View.h"
 #include "windows/view/NativeWindows.h"
 
 namespace torvexa {
@@ -20,21 +18,10 @@ namespace {
 
 using test::pictureOf;
 using test::pump;
-using test::Scenario;
 using test::textOf;
 
-class Labels : public ::testing::Test {
+class Labels : public test::NativeView {
   protected:
-    Labels() {
-        s.rememberLanguage(Scenario::shippedLanguage("deutsch.zpr"));
-        s.installGame(Scenario::sampleConfig());
-        s.start();
-        view = std::make_unique<win32::Win32View>(s.program());
-        pump();
-    }
-    ~Labels() override { view.reset(); }
-
-    HWND hwnd(const Control& control) const { return static_cast<HWND>(view->windowOf(control)); }
     // At a dpi as Windows tells a window moved to a monitor of that scale.
     void atDpi(int dpi) {
         HWND main = hwnd(s.form1());
@@ -45,9 +32,6 @@ class Labels : public ::testing::Test {
         SendMessageW(main, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&frame));
         pump();
     }
-
-    Scenario s;
-    std::unique_ptr<win32::Win32View> view;
 };
 
 // The tooltip that shows for a window: every tooltip of this thread is asked for its tool.

@@ -6,13 +6,19 @@
 // The program first: Windows' macros must not reach its headers.
 #include "forms/Program.h"
 
+#include <gtest/gtest.h>
+
 #include <windows.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "support/Scenario.h"
+#include "view/win32/Win32View.h"
 
 namespace torvexa::test {
 
@@ -122,5 +128,30 @@ inline void press(WPARAM virtualKey, bool shift = false) {
         pump();
     }
 }
+
+// The program started in German on the sample file, with its native windows.
+class NativeView : public ::testing::Test {
+  protected:
+    NativeView() {
+        s.rememberLanguage(Scenario::shippedLanguage("deutsch.zpr"));
+        s.installGame(Scenario::sampleConfig());
+        s.start();
+        view = std::make_unique<win32::Win32View>(s.program());
+        pump();
+    }
+    ~NativeView() override { view.reset(); }
+
+    HWND hwnd(const Control& control) const { return static_cast<HWND>(view->windowOf(control)); }
+    // A menu item of the main window chosen, as Windows tells the window.
+    void menuChoice(int title, int item) {
+        HWND form = hwnd(s.form1());
+        const UINT id = GetMenuItemID(GetSubMenu(GetMenu(form), title), item);
+        SendMessageW(form, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+        pump();
+    }
+
+    Scenario s;
+    std::unique_ptr<win32::Win32View> view;
+};
 
 }  // namespace torvexa::test
