@@ -21,6 +21,11 @@ rm -rf "$installed" "$roaming/Torvexa" "$shortcut"
 
 wine "$SETUP" /S >/dev/null 2>&1 || fail "the silent install failed"
 mapfile -t languages < <(cd "$ROOT/lang" && ls -- *.zpr)
+# The portable zip beside the installer: the program and every translation file.
+zipped=$(cmake -E tar tf "$(dirname "$SETUP")"/Torvexa-*-portable.zip) || fail "no portable zip"
+for file in Torvexa/torvexa.exe "${languages[@]/#/Torvexa/lang/}"; do
+    grep -qxF "$file" <<<"$zipped" || fail "not in the portable zip: $file"
+done
 for file in torvexa.exe "${languages[@]/#/lang/}" uninstall.exe; do
     [ -f "$installed/$file" ] || fail "not installed: $file"
 done
