@@ -4,7 +4,7 @@
 source "$(dirname "$0")/lib.sh" "$@"
 source "$(dirname "$0")/keyboard_steps.sh"
 
-SHOT_PREFIX="" MENU_Y=$(px $MENU_H) PRESET_FIRST_KEYS="" PRESET_TABS="Tab Tab Tab Tab"
+SHOT_PREFIX="" MENU_Y=$(px $MENU_H)
 wait_for() { wait_window "$1"; }
 # No window manager runs here: the journey gives a new window the focus, as a desktop does.
 focus_new_window() { xdotool windowfocus --sync "$1" 2>/dev/null || true; }

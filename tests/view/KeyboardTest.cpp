@@ -118,10 +118,32 @@ TEST_F(FltkKeyboard, ArrowsChooseAlongThePresetsGroupAndStopAtItsEnds) {
     press(FL_Up);  // the first of the group: the choice stays
     EXPECT_TRUE(presets.RadioButton1.checked());
     EXPECT_EQ(focused(), "RadioButton1");
-    widget(presets.RadioButton4)->take_focus();
+    press(FL_Right);
+    press(FL_Right);
+    press(FL_Right);
     press(FL_Right);  // the last of the group: the choice stays
-    EXPECT_TRUE(presets.RadioButton1.checked());
+    EXPECT_TRUE(presets.RadioButton4.checked());
     EXPECT_EQ(focused(), "RadioButton4");
+}
+
+// Tab stops once at the preset group, at the chosen preset (the first while none is), as on
+// Windows and in every desktop toolkit; the arrows move within the group.
+TEST_F(FltkKeyboard, TabStopsOnceAtThePresetGroup) {
+    s.user([&] { f().f1graphicscfgoptimieren1.click(); });
+    Fl::check();
+    TForm2& presets = s.program().form2();
+    widget(presets.RadioButton1)->take_focus();
+    press(FL_Tab);
+    EXPECT_EQ(focused(), "SpeedButton2") << "Tab from the group";
+    press(FL_Tab, true);
+    EXPECT_EQ(focused(), "RadioButton1") << "Shift+Tab back into the group, none chosen";
+    press(FL_Down);
+    press(FL_Down);
+    EXPECT_TRUE(presets.RadioButton3.checked());
+    press(FL_Tab);
+    EXPECT_EQ(focused(), "SpeedButton2");
+    press(FL_Tab, true);
+    EXPECT_EQ(focused(), "RadioButton3") << "Shift+Tab back to the chosen preset";
 }
 
 // The menu runs its own loop while it is open; a timer looks at it from inside and closes it.

@@ -165,13 +165,20 @@ void Builder::visit(CheckBox& box) {
 
 void Builder::visit(RadioButton& radio) {
     markedButton(radio, new RadioDot(x(radio), y(radio), w(radio), h(radio), view_.scale));
-    // The arrow keys choose along the group, as the model groups them.
+    // Tab stops once at the group, at its tab stop; the arrow keys choose along the group, as
+    // the model groups them, and take the focus along.
     auto* dot = static_cast<RadioDot*>(view_.widgets[&radio]);
+    follow(radio, [dot, &radio](const Change&) {
+        if (isRadioTabStop(radio))
+            dot->set_visible_focus();
+        else
+            dot->clear_visible_focus();
+    });
     dot->whenArrow([view = &view_, &radio](int step) {
         RadioButton* next = radioNeighbour(radio, step);
         if (!next) return;
-        view->widgets[next]->take_focus();
         view->program.application().perform([next] { next->click(); });
+        view->widgets[next]->take_focus();  // the chosen one is the group's tab stop now
     });
 }
 

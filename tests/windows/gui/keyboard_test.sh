@@ -4,7 +4,7 @@
 source "$(dirname "$0")/lib.sh" "$@"
 source "$ROOT/tests/gui/keyboard_steps.sh"
 
-SHOT_PREFIX="win-" MENU_Y=$W_MENU_H PRESET_FIRST_KEYS="" PRESET_TABS="Tab Tab"
+SHOT_PREFIX="win-" MENU_Y=$W_MENU_H
 wait_for() { w_wait_window "$1"; }
 focus_new_window() { :; }  # Windows gives a shown window the focus itself
 open_tint_keys() { :; }    # and a dialog that opens gives it to its first control
