@@ -5,7 +5,7 @@
 #include "forms/Settings.h"
 #include "forms/Styles.h"
 #include "lang/Catalogue.h"
-#include "platform/Dialogs.h"
+#include "ui/Dialogs.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 

@@ -3,7 +3,7 @@
 #include "forms/Entries.h"
 #include "forms/Lines.h"
 #include "forms/Unit1.h"
-#include "platform/Dialogs.h"
+#include "ui/Dialogs.h"
 
 namespace torvexa {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "common/Cp1252.h"
 #include "common/Failure.h"
-#include "platform/Dialogs.h"
+#include "ui/Dialogs.h"
 
 namespace torvexa {
 namespace {

@@ -2,7 +2,7 @@
 // observers they must let go of, colours, windows, radio groups, page buttons and the scale.
 #include <gtest/gtest.h>
 
-#include "platform/Dialogs.h"
+#include "ui/Dialogs.h"
 #include "support/ScriptedDialogs.h"
 #include "ui/Application.h"
 #include "ui/Controls.h"

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string>
 
-#include "platform/Dialogs.h"
+#include "ui/Dialogs.h"
 
 namespace torvexa::fltk {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Dialogs.h"
+#include "ui/Dialogs.h"
 
 namespace torvexa::fltk {
 

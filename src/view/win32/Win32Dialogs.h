@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Dialogs.h"
+#include "ui/Dialogs.h"
 
 namespace torvexa::win32 {
 
