@@ -9,8 +9,9 @@
 
 #include "bench/Inputs.h"
 #include "config/ConfigDocument.h"
-#include "platform/posix/AtomicFile.h"
+#include "platform/posix/FileReading.h"
 #include "platform/posix/PosixSystem.h"
+#include "platform/posix/SafeSave.h"
 #include "support/Scenario.h"
 #include "support/TempDir.h"
 

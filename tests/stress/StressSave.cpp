@@ -11,7 +11,7 @@
 #include <random>
 #include <string>
 
-#include "platform/posix/AtomicFile.h"
+#include "platform/posix/SafeSave.h"
 #include "support/TempDir.h"
 
 namespace fs = std::filesystem;

@@ -13,7 +13,7 @@
 
 #include "common/Failure.h"
 #include "config/ConfigDocument.h"
-#include "platform/posix/AtomicFile.h"
+#include "platform/posix/SafeSave.h"
 #include "support/TempDir.h"
 
 namespace torvexa {

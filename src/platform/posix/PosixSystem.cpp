@@ -8,7 +8,8 @@
 #include <thread>
 
 #include "common/Failure.h"
-#include "platform/posix/AtomicFile.h"
+#include "platform/posix/FileReading.h"
+#include "platform/posix/SafeSave.h"
 #include "platform/posix/WinePaths.h"
 #include "platform/posix/WineRegistry.h"
 

@@ -1,26 +1,19 @@
-#include "platform/posix/AtomicFile.h"
+// The safe save: a temporary file beside the target, synced, renamed over it.
+#include "platform/posix/SafeSave.h"
 
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <csignal>
 #include <optional>
-#include <utility>
 
-#include "common/Failure.h"
 #include "platform/TemporaryNames.h"
-#include "platform/posix/WinePaths.h"
+#include "platform/posix/FileDescriptor.h"
 
 namespace torvexa {
 namespace fs = std::filesystem;
 namespace {
-
-[[noreturn]] void fail(int error, const fs::path& path) {
-    throw FileError(windowsErrorFor(error, path));
-}
 
 // The file a chain of symbolic links ends at (which need not exist yet).
 fs::path followLinks(fs::path path) {
@@ -32,7 +25,7 @@ fs::path followLinks(fs::path path) {
         if (ec) return path;
         path = target.is_absolute() ? target : path.parent_path() / target;
     }
-    fail(ELOOP, path);
+    failOnFile(ELOOP, path);
 }
 
 mode_t defaultMode() {
@@ -41,27 +34,11 @@ mode_t defaultMode() {
     return 0666 & ~mask;
 }
 
-class FileDescriptor {
-  public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    FileDescriptor(FileDescriptor&& other) noexcept : fd_(other.release()) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    int get() const { return fd_; }
-    int release() { return std::exchange(fd_, -1); }
-
-  private:
-    int fd_;
-};
-
 void writeAll(int fd, std::string_view content, const fs::path& path) {
     while (!content.empty()) {
         const ssize_t n = ::write(fd, content.data(), content.size());
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) fail(n < 0 ? errno : ENOSPC, path);
+        if (n <= 0) failOnFile(n < 0 ? errno : ENOSPC, path);
         content.remove_prefix(static_cast<std::size_t>(n));
     }
 }
@@ -91,53 +68,7 @@ void syncFolder(const fs::path& folder) {
     ::close(fd);
 }
 
-// Opens a regular file for reading; its size goes to `size`.
-FileDescriptor openRegular(const fs::path& path, std::size_t& size) {
-    // Without blocking: opening a FIFO for reading would wait for a writer for ever.
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (fd.get() < 0) fail(errno, path);
-    struct stat st {};
-    if (::fstat(fd.get(), &st) != 0) fail(errno, path);
-    // A FIFO, device or socket has no end to read to.
-    if (!S_ISREG(st.st_mode)) fail(EACCES, path);
-    size = static_cast<std::size_t>(st.st_size);
-    return fd;
-}
-
 }  // namespace
-
-MappedFile::MappedFile(const fs::path& path) {
-    std::size_t size = 0;
-    const FileDescriptor fd = openRegular(path, size);
-    if (size == 0) return;
-    void* mapped = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd.get(), 0);
-    if (mapped == MAP_FAILED) fail(errno, path);
-    data_ = static_cast<const char*>(mapped);
-    size_ = size;
-}
-
-MappedFile::~MappedFile() {
-    if (data_) ::munmap(const_cast<char*>(data_), size_);
-}
-
-std::string readWholeFile(const fs::path& path) {
-    std::size_t size = 0;
-    const FileDescriptor fd = openRegular(path, size);
-
-    // Straight into the string, sized as the file is; a file that grows meanwhile is read on.
-    std::string content(size + 1, '\0');
-    std::size_t filled = 0;
-    for (;;) {
-        if (filled == content.size()) content.resize(content.size() * 2);
-        const ssize_t n = ::read(fd.get(), content.data() + filled, content.size() - filled);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) fail(errno, path);
-        if (n == 0) break;
-        filled += static_cast<std::size_t>(n);
-    }
-    content.resize(filled);
-    return content;
-}
 
 void writeFileAtomically(const fs::path& target, std::string_view content) {
     const fs::path file = followLinks(target);
@@ -145,24 +76,25 @@ void writeFileAtomically(const fs::path& target, std::string_view content) {
 
     struct stat old {};
     const bool replacing = ::stat(file.c_str(), &old) == 0;
-    if (replacing && S_ISDIR(old.st_mode)) fail(EISDIR, file);
+    if (replacing && S_ISDIR(old.st_mode)) failOnFile(EISDIR, file);
     // A write-protected file stays protected, as it would on Windows: without any write
     // permission bit it is read-only even for a user whom the system would let write it.
-    if (replacing && (old.st_mode & 0222) == 0) fail(EACCES, file);
-    if (replacing && ::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0) fail(errno, file);
+    if (replacing && (old.st_mode & 0222) == 0) failOnFile(EACCES, file);
+    if (replacing && ::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0)
+        failOnFile(errno, file);
 
     removeDeadWritersFiles(folder);
     std::string temporary = (folder / temporaryTemplate(file)).string();
     FileDescriptor fd(::mkstemp(temporary.data()));
-    if (fd.get() < 0) fail(errno, file);
+    if (fd.get() < 0) failOnFile(errno, file);
 
     try {
         if (::fchmod(fd.get(), replacing ? (old.st_mode & 07777) : defaultMode()) != 0)
-            fail(errno, file);
+            failOnFile(errno, file);
         writeAll(fd.get(), content, file);
-        if (::fsync(fd.get()) != 0) fail(errno, file);
-        if (::close(fd.release()) != 0) fail(errno, file);
-        if (::rename(temporary.c_str(), file.c_str()) != 0) fail(errno, file);
+        if (::fsync(fd.get()) != 0) failOnFile(errno, file);
+        if (::close(fd.release()) != 0) failOnFile(errno, file);
+        if (::rename(temporary.c_str(), file.c_str()) != 0) failOnFile(errno, file);
     } catch (...) {
         ::unlink(temporary.c_str());
         throw;
