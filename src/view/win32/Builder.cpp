@@ -7,7 +7,9 @@
 #include "platform/win32/WideText.h"
 #include "ui/RadioGroups.h"
 #include "ui/ReaderNames.h"
+#include "ui/TextRules.h"
 #include "ui/WindowRules.h"
+#include "view/win32/Keyboard.h"
 #include "view/win32/Layout.h"
 
 namespace torvexa::win32 {
@@ -38,7 +40,7 @@ void applyState(HWND window, const Control& control) {
     EnableWindow(window, control.enabled());
 }
 
-void buildWindows(ViewState& view, Form& form) {
+void buildWindows(ViewParts& view, Form& form) {
     Builder builder(view);
     form.accept(builder);
 }
@@ -190,7 +192,7 @@ HWND Builder::captionedButton(Control& control, DWORD style, std::function<void(
     binding.command = [view = &view_, click = std::move(click)](int code) {
         if (code == BN_CLICKED) view->perform(click);
     };
-    ViewState& view = view_;
+    ViewParts& view = view_;
     view_.following.follow(control, [window, &control, &view, mark = std::move(mark),
                                      synced = std::move(synced)](const Change&) {
         SetWindowTextW(window, wide(control.caption()).c_str());
@@ -217,7 +219,7 @@ void Builder::visit(RadioButton& radio) {
     // Windows also tells BN_CLICKED when the keyboard's focus merely arrives on an unchecked
     // one (https://learn.microsoft.com/windows/win32/controls/bm-setdontclick): that would
     // choose a preset when the dialog opens, so only a checked one chooses.
-    const ViewState& view = view_;
+    const ViewParts& view = view_;
     captionedButton(
         radio, BS_AUTORADIOBUTTON,
         [&radio, &view] {

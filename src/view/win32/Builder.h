@@ -1,6 +1,6 @@
 #pragma once
 
-#include "view/win32/ViewState.h"
+#include "view/win32/ViewParts.h"
 
 #include "ui/ControlVisitor.h"
 
@@ -11,7 +11,7 @@ namespace torvexa::win32 {
 // (Lists.cpp) and menus (Menus.cpp) have files of their own.
 class Builder : public ControlVisitor {
   public:
-    explicit Builder(ViewState& view) : view_(view) {}
+    explicit Builder(ViewParts& view) : view_(view) {}
 
     void visit(Form& form) override;
     void visit(Panel& panel) override;
@@ -50,7 +50,7 @@ class Builder : public ControlVisitor {
     // Menus.cpp: a form's menu bar, built before its window, which takes it.
     HMENU buildMenu(MainMenu& menu);
 
-    ViewState& view_;
+    ViewParts& view_;
     HWND parent_ = nullptr;
     HMENU menu_ = nullptr;
 };

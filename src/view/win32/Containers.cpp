@@ -2,8 +2,9 @@
 // box's frame, colour their controls, and pass each control's notifications to its binding.
 
 #include "platform/win32/WideText.h"
-#include "view/win32/ViewState.h"
+#include "view/win32/ViewParts.h"
 
+#include "ui/Palette.h"
 #include "ui/WindowRules.h"
 #include "view/win32/Layout.h"
 

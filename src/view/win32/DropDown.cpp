@@ -5,6 +5,8 @@
 #include <optional>
 
 #include "platform/win32/WideText.h"
+#include "ui/ListRules.h"
+#include "ui/TextRules.h"
 #include "view/win32/DropDownPicks.h"
 
 namespace torvexa::win32 {

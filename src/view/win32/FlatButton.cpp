@@ -1,9 +1,10 @@
 // The flat buttons (the page buttons, the manual page's apply button, the preset dialog's two
 // buttons): a window class of their own that shows no frame until the pointer is over one.
 #include "platform/win32/WideText.h"
-#include "view/win32/ViewState.h"
+#include "view/win32/ViewParts.h"
 
 #include "ui/FlatButtonLook.h"
+#include "ui/Palette.h"
 
 namespace torvexa::win32 {
 namespace {

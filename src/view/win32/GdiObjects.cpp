@@ -1,6 +1,7 @@
 #include "platform/win32/WideText.h"
-#include "view/win32/ViewState.h"
+#include "view/win32/ViewParts.h"
 
+#include "ui/Palette.h"
 #include "ui/Scale.h"
 
 namespace torvexa::win32 {

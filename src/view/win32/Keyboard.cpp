@@ -1,5 +1,5 @@
 // What the Windows view does for a person at the keyboard, beyond what the dialog manager does.
-#include "view/win32/ViewState.h"
+#include "view/win32/ViewParts.h"
 
 #include "ui/RadioGroups.h"
 
@@ -7,7 +7,7 @@ namespace torvexa::win32 {
 
 // Tab reaches a group of radio buttons at its chosen one, or its first while none is chosen
 // (https://learn.microsoft.com/windows/win32/dlgbox/dlgbox-programming-considerations).
-void updateRadioTabStops(const ViewState& view, const RadioButton& radio) {
+void updateRadioTabStops(const ViewParts& view, const RadioButton& radio) {
     for (const RadioButton* member : radioGroupOf(radio)) {
         const auto window = view.windows.find(member);
         if (window == view.windows.end()) continue;  // not made yet

@@ -13,8 +13,8 @@ namespace torvexa::win32 {
 
 // Tab reaches a group of radio buttons at its chosen one; Tab leaves a multi-line edit (a
 // window subclass); a hidden container hands the focus on.
-struct ViewState;
-void updateRadioTabStops(const ViewState& view, const RadioButton& radio);
+struct ViewParts;
+void updateRadioTabStops(const ViewParts& view, const RadioButton& radio);
 LRESULT CALLBACK tabMovesOn(HWND window, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR);
 void keepFocusReachable(HWND container);
 

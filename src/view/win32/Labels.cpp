@@ -4,7 +4,9 @@
 
 #include "platform/win32/WideText.h"
 #include "ui/PathLines.h"
+#include "ui/TextRules.h"
 #include "view/win32/Layout.h"
+#include "view/win32/TextDrawing.h"
 
 namespace torvexa::win32 {
 namespace {
@@ -143,7 +145,7 @@ void Builder::visit(Label& label) {
     if (label.font().underline)
         made(SetWindowSubclass(window, underlinedLabel, 0, reinterpret_cast<DWORD_PTR>(&binding)),
              "SetWindowSubclass");
-    ViewState& view = view_;
+    ViewParts& view = view_;
     view_.following.follow(label, [window, &label, &view](const Change&) {
         const int dpi = view.dpiOf(window);
         const HFONT font = view.gdi.font(label.font(), dpi);

@@ -27,7 +27,7 @@ void addFrame(RECT& r, DWORD style, DWORD exStyle, bool menu, int dpi) {
         AdjustWindowRectEx(&r, style, menu, exStyle);
 }
 
-void relayOut(ViewState& view, Control& control, int dpi) {
+void relayOut(ViewParts& view, Control& control, int dpi) {
     const auto found = view.windows.find(&control);
     if (found != view.windows.end() && control.parent()) {
         HWND window = found->second;
@@ -72,7 +72,7 @@ RECT formWindowRect(const Form& form, DWORD style, DWORD exStyle, bool menu, int
     return {placed.left, placed.top, placed.left + placed.width, placed.top + placed.height};
 }
 
-void layOutAgain(ViewState& view, Form& form, int dpi) {
+void layOutAgain(ViewParts& view, Form& form, int dpi) {
     SendMessageW(view.windows.at(&form), WM_SETFONT,
                  reinterpret_cast<WPARAM>(view.gdi.font(form.font(), dpi)), FALSE);
     relayOut(view, form, dpi);

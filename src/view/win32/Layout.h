@@ -3,7 +3,7 @@
 // Where the Windows view puts each control at a dpi: the layout (96 dpi) scaled edge by edge,
 // the same rule the FLTK view follows, and the whole window laid out again when its dpi
 // changes.
-#include "view/win32/ViewState.h"
+#include "view/win32/ViewParts.h"
 
 namespace torvexa::win32 {
 
@@ -17,6 +17,6 @@ RECT formWindowRect(const Form& form, DWORD style, DWORD exStyle, bool menu, int
 // Lays every control of the form's window out again at its window's new dpi: places, fonts,
 // what each kind adds (row heights, thumbs), then every observer again for what depends on
 // the text's size.
-void layOutAgain(ViewState& view, Form& form, int dpi);
+void layOutAgain(ViewParts& view, Form& form, int dpi);
 
 }  // namespace torvexa::win32

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/win32/WideText.h"
+#include "ui/ListRules.h"
 
 namespace torvexa::win32 {
 namespace {

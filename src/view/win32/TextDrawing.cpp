@@ -1,7 +1,7 @@
 // How the Windows view measures and draws text where the system's controls do not do it alike
 // on every Windows.
 #include "platform/win32/WideText.h"
-#include "view/win32/ViewState.h"
+#include "view/win32/ViewParts.h"
 
 namespace torvexa::win32 {
 namespace {

@@ -1,6 +1,6 @@
 #include "view/win32/Win32View.h"
 
-#include "view/win32/ViewState.h"
+#include "view/win32/ViewParts.h"
 
 #include "ui/WindowRules.h"
 
@@ -35,30 +35,30 @@ void registerWindowClasses() {
 }  // namespace
 
 Win32View::Win32View(Program& program, std::function<bool()> highContrast)
-    : state_(std::make_unique<ViewState>(program)) {
-    if (highContrast) state_->highContrast = std::move(highContrast);
-    state_->gdi.useHighContrast(state_->highContrast());
+    : parts_(std::make_unique<ViewParts>(program)) {
+    if (highContrast) parts_->highContrast = std::move(highContrast);
+    parts_->gdi.useHighContrast(parts_->highContrast());
     registerWindowClasses();
     for (Form* form : program.forms())
-        buildWindows(*state_, *form);
+        buildWindows(*parts_, *form);
     // The end of the program hides every window, whatever its form says, and ends the loop.
-    program.application().setObserver([state = state_.get()] {
-        for (Form* form : state->program.forms())
-            if (!shownOnScreen(*form, state->program.application()))
-                ShowWindow(state->windows.at(form), SW_HIDE);
+    program.application().setObserver([parts = parts_.get()] {
+        for (Form* form : parts->program.forms())
+            if (!shownOnScreen(*form, parts->program.application()))
+                ShowWindow(parts->windows.at(form), SW_HIDE);
         PostQuitMessage(0);
     });
 }
 
 Win32View::~Win32View() {
-    state_->program.application().setObserver({});
-    state_->following.detachAll();
-    for (HWND window : state_->topLevel)
+    parts_->program.application().setObserver({});
+    parts_->following.detachAll();
+    for (HWND window : parts_->topLevel)
         DestroyWindow(window);
 }
 
 int Win32View::run() {
-    if (state_->program.application().terminated()) return 0;
+    if (parts_->program.application().terminated()) return 0;
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         // Tab moves between controls; Esc and Enter are only keys.
@@ -71,8 +71,8 @@ int Win32View::run() {
 }
 
 void* Win32View::windowOf(const Control& control) const {
-    const auto it = state_->windows.find(&control);
-    return it == state_->windows.end() ? nullptr : it->second;
+    const auto it = parts_->windows.find(&control);
+    return it == parts_->windows.end() ? nullptr : it->second;
 }
 
 }  // namespace torvexa::win32

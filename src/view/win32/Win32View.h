@@ -10,7 +10,7 @@ class Program;
 
 namespace torvexa::win32 {
 
-struct ViewState;
+struct ViewParts;
 
 // Draws the program's three windows with native Win32 controls: one control per model control,
 // built by one builder per kind of control. A person's actions go to the controls' user entry
@@ -33,7 +33,7 @@ class Win32View {
     void* windowOf(const Control& control) const;
 
   private:
-    std::unique_ptr<ViewState> state_;
+    std::unique_ptr<ViewParts> parts_;
 };
 
 }  // namespace torvexa::win32

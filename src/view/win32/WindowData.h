@@ -13,7 +13,7 @@
 
 namespace torvexa::win32 {
 
-struct ViewState;
+struct ViewParts;
 
 // What a window's GWLP_USERDATA points at, tagged so that one kind is never read as the other.
 struct WindowData {
@@ -31,16 +31,16 @@ struct Binding : WindowData {
     std::function<void(int dpi)> rescale;   // what else a new dpi changes (row heights …)
     int extraHeight = 0;                    // layout pixels below its place (a drop-down's list)
     Control* control = nullptr;             // whose colours it takes
-    ViewState* view = nullptr;
+    ViewParts* view = nullptr;
     bool hovered = false;  // a flat button: the pointer is over it
     bool pressed = false;  // a flat button: the mouse button is down on it
 };
 
 // A window of the container class: a form, a panel or a group box.
 struct Container : WindowData {
-    Container(ViewState* owner, Control* shown, Form* window, GroupBox* group)
+    Container(ViewParts* owner, Control* shown, Form* window, GroupBox* group)
         : WindowData(Kind::Container), view(owner), control(shown), form(window), frame(group) {}
-    ViewState* view;
+    ViewParts* view;
     Control* control;
     Form* form;            // for a window of its own
     GroupBox* frame;       // for a group box: an etched frame with its caption

@@ -15,12 +15,36 @@
 #include <fstream>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "support/Scenario.h"
 #include "view/win32/Win32View.h"
 
 namespace torvexa::test {
+
+// Program text as the native controls must hold it: Windows-1252, converted by the system.
+inline std::wstring expected(std::string_view text) {
+    if (text.empty()) return {};
+    const int length =
+        MultiByteToWideChar(1252, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring out(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(1252, 0, text.data(), static_cast<int>(text.size()), out.data(), length);
+    return out;
+}
+
+// Whether a window has the visible style (its parent may still be hidden).
+inline bool styleShown(HWND window) {
+    return (GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+// A window's place in its parent's client area.
+inline RECT inParent(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
 
 // A window's text.
 inline std::wstring textOf(HWND window) {

@@ -1,35 +1,28 @@
 #pragma once
 
-// The Windows view's own state, what every part of it reaches: what it made, what it follows,
-// and how a failure to make a window is told. Only the files of the Windows view include this.
+// What the Windows view made and follows, which every part of it reaches, as the FLTK view's
+// ViewParts. Only the files of the Windows view include this.
 
 // The program's headers first: Windows' macros must reach none of them.
 #include "view/win32/GdiObjects.h"
-#include "view/win32/Keyboard.h"
-#include "view/win32/TextDrawing.h"
+#include "view/win32/Made.h"
 #include "view/win32/WindowData.h"
 
 #include <functional>
 #include <map>
 #include <memory>
-#include <new>
-#include <stdexcept>
-#include <string>
 #include <vector>
 
 #include "ui/Following.h"
-#include "ui/ListRules.h"
-#include "ui/Palette.h"
-#include "ui/TextRules.h"
 
 namespace torvexa::win32 {
 
 // Builds the native windows of one form and everything in it.
-void buildWindows(ViewState& view, Form& form);
+void buildWindows(ViewParts& view, Form& form);
 
-// The Windows view's state: what it made, and what it follows.
-struct ViewState {
-    explicit ViewState(Program& shown) : program(shown) {}
+// What the Windows view made, and what it follows; the builder fills it, the view owns it.
+struct ViewParts {
+    explicit ViewParts(Program& shown) : program(shown) {}
 
     // Runs a person's action under the top level.
     void perform(const std::function<void()>& action) { program.application().perform(action); }
@@ -60,26 +53,5 @@ struct ViewState {
     std::function<bool()> highContrast = systemHighContrast;
     Following following;
 };
-
-// What Windows could not make: without it the view cannot show the program.
-class ViewFailure : public std::runtime_error {
-  public:
-    using std::runtime_error::runtime_error;
-};
-
-// The handle Windows made; none fails with the call's name and the system's error code.
-template <typename Handle>
-Handle made(Handle handle, const char* call) {
-    if (!handle)
-        throw ViewFailure(std::string(call) + " failed (error " + std::to_string(GetLastError()) +
-                          ")");
-    return handle;
-}
-
-// A row a list or drop-down could not take (LB_ERRSPACE, CB_ERRSPACE or an error): the only
-// cause left once the index is valid is a lack of memory.
-inline void rowAdded(LRESULT result) {
-    if (result < 0) throw std::bad_alloc();
-}
 
 }  // namespace torvexa::win32
