@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <tuple>
 
+#include "support/LabelRoom.h"
 #include "support/Scenario.h"
 #include "ui/Scale.h"
 #include "view/fltk/FltkView.h"
@@ -34,7 +35,6 @@ constexpr int kRadioMark = 13 + 5;
 constexpr int kButtonEdges = 6;
 constexpr int kDropDownArrow = 17 + 6;
 constexpr int kGroupCaptionInset = 16;
-constexpr int kLabelGap = 2;
 
 class Fit : public ControlVisitor {
   public:
@@ -67,17 +67,12 @@ class Fit : public ControlVisitor {
         // A growing label must stop before the next control on its row.
         const Rect l = at(label);
         const int right = l.left + width(label, text);
+        const int gap = scaled(test::kLabelGap, scale_);
         for (const Control* other : label.parent()->children()) {
+            if (other == &label || !other->visible()) continue;
             const Rect r = at(*other);
-            // A control it overlaps by a pixel or two (a tick mark above it) is not on its row.
-            const int shared =
-                std::min(r.top + r.height, l.top + l.height) - std::max(r.top, l.top);
-            const bool sameRow = shared >= l.height / 2;
-            if (other == &label || !other->visible() || !sameRow || r.left <= l.left) continue;
-            // It keeps a few pixels from the control beside it, or its last letter touches it.
-            if (right + scaled(kLabelGap, scale_) > r.left)
-                report(label, "runs into " + other->name(), right + scaled(kLabelGap, scale_),
-                       r.left);
+            if (test::runsInto(l, right, r, gap))
+                report(label, "runs into " + other->name(), right + gap, r.left);
         }
     }
     void visit(Shape&) override {}

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "support/LabelRoom.h"
 #include "support/Scenario.h"
 #include "view/win32/GdiObjects.h"
 #include "view/win32/Win32View.h"
@@ -26,6 +27,11 @@ using test::expected;
 using test::inParent;
 using test::Scenario;
 using test::styleShown;
+
+Rect rectOf(const RECT& r) {
+    return {static_cast<int>(r.left), static_cast<int>(r.top), static_cast<int>(r.right - r.left),
+            static_cast<int>(r.bottom - r.top)};
+}
 
 // How wide a text is drawn in a window's font, in the window's pixels; `prefix`: "&" marks an
 // access key, as buttons and labels draw it.
@@ -65,16 +71,16 @@ class Win32Fit : public ControlVisitor {
             fits(label, label.caption(), true, 0);
             return;
         }
-        const RECT mine = inParent(w);
+        const Rect mine = rectOf(inParent(w));
         const int right = mine.left + drawnWidth(w, label.caption(), true);
+        const int gap = scaled(test::kLabelGap);
         for (HWND other = GetWindow(GetParent(w), GW_CHILD); other;
              other = GetWindow(other, GW_HWNDNEXT)) {
             if (other == w || !styleShown(other)) continue;  // its page may be hidden
-            const RECT r = inParent(other);
-            const long shared = std::min(r.bottom, mine.bottom) - std::max(r.top, mine.top);
-            if (shared < (mine.bottom - mine.top) / 2 || r.left <= mine.left) continue;
-            if (right > r.left)
-                report(label, "runs into the control at " + std::to_string(r.left), right, r.left);
+            const Rect r = rectOf(inParent(other));
+            if (test::runsInto(mine, right, r, gap))
+                report(label, "runs into the control at " + std::to_string(r.left), right + gap,
+                       r.left);
         }
     }
     void visit(Shape&) override {}
