@@ -15,13 +15,7 @@
 namespace torvexa {
 namespace {
 
-using test::expected;
-using test::inParent;
-using test::pump;
-using test::Scenario;
 using test::shown;
-using test::styleShown;
-using test::textOf;
 using test::Win32ViewMirrorsModel;
 
 TEST_F(Win32ViewMirrorsModel, TheMainWindowByKeyboard) {

@@ -19,13 +19,8 @@
 namespace torvexa {
 namespace {
 
-using test::expected;
-using test::inParent;
 using test::pump;
-using test::Scenario;
 using test::shown;
-using test::styleShown;
-using test::textOf;
 using test::Win32ViewMirrorsModel;
 
 // While a box is up, the window it belongs to takes no input: Windows disables a box's owner.

@@ -179,19 +179,11 @@ class Mirror : public ControlVisitor {
     std::vector<std::string> mismatches_;
 };
 
-class Win32ViewMirrorsModel : public ::testing::Test {
+class Win32ViewMirrorsModel : public NativeView {
   protected:
-    Win32ViewMirrorsModel() {
-        s.rememberLanguage(Scenario::shippedLanguage("deutsch.zpr"));
-        s.installGame(Scenario::sampleConfig());
-        s.start();
-        view = std::make_unique<win32::Win32View>(s.program());
-        check("start");
-    }
-    ~Win32ViewMirrorsModel() override { view.reset(); }
+    Win32ViewMirrorsModel() { check("start"); }
 
     TForm1& f() { return s.form1(); }
-    HWND hwnd(const Control& control) const { return static_cast<HWND>(view->windowOf(control)); }
 
     // A person's action as Windows delivers it, then a look at every window.
     void step(const std::string& name, const std::function<void()>& action) {
@@ -225,7 +217,7 @@ class Win32ViewMirrorsModel : public ::testing::Test {
     // A key as the message loop delivers it: through the dialog manager of the focus's window.
     static void press(WPARAM virtualKey, bool shift = false) { test::press(virtualKey, shift); }
     // The control that has the keyboard's focus, by name.
-    std::string focused() const {
+    std::string focused() {
         HWND focus = GetFocus();
         for (Form* form : s.program().forms()) {
             std::string name;
@@ -241,11 +233,6 @@ class Win32ViewMirrorsModel : public ::testing::Test {
     }
     void click(const Control& control) { SendMessageW(hwnd(control), BM_CLICK, 0, 0); }
     void clickFlat(const Control& control) { mouseClick(hwnd(control), 4, 4); }
-    void menuChoice(int title, int item) {
-        HWND form = hwnd(f());
-        const UINT id = GetMenuItemID(GetSubMenu(GetMenu(form), title), item);
-        SendMessageW(form, WM_COMMAND, MAKEWPARAM(id, 0), 0);
-    }
     // Opens the drop-down's list and clicks item `item` in it.
     void pickWithMouse(const ComboBox& combo, int item) {
         HWND window = hwnd(combo);
@@ -270,8 +257,6 @@ class Win32ViewMirrorsModel : public ::testing::Test {
         return runs.get();
     }
 
-    mutable Scenario s;
-    std::unique_ptr<win32::Win32View> view;
     std::vector<std::shared_ptr<int>> counters;
 };
 
