@@ -100,12 +100,7 @@ end_process "$APP_PID"
 [ "$(grep -c 'Liberation Sans is missing.*Debian, Ubuntu: fonts-liberation' "$TMPDIR/stderr")" = 1 ] ||
     fail "the built program did not name the missing font once: $(cat "$TMPDIR/stderr")"
 # and the archive's program at 200 %, to look at
-(cd "$WORK/work" && TORVEXA_SCALE=2 exec "$program") 2>/dev/null &
-APP_PID=$!
-WIN=$(wait_window "ZEL Torvexa") || fail "the unpacked torvexa did not start at 200 %"
-sleep 0.5
-screenshot "$WIN" portable-dejavu-only-200
-end_process "$APP_PID"
+picture_of_start portable-dejavu-only-200 "$WORK/work" 2 "$program"
 unset FONTCONFIG_FILE
 
 # With the system's fonts, which have Liberation Sans too: the same English window.

@@ -63,6 +63,18 @@ start_program() {
     WIN=$(wait_window "ZEL Torvexa") || fail "the main window did not appear"
 }
 
+# Starts PROGRAM in FOLDER at SCALE (TORVEXA_SCALE, empty for the desktop's), takes a picture of
+# its main window named SHOT, and ends it.
+picture_of_start() {  # SHOT FOLDER SCALE PROGRAM
+    (cd "$2" && TORVEXA_SCALE=$3 exec "$4") 2>/dev/null &
+    APP_PID=$!
+    WIN=$(wait_window "ZEL Torvexa") || fail "$4 opened no window for the picture $1"
+    sleep 0.5
+    screenshot "$WIN" "$1"
+    end_process "$APP_PID"
+    APP_PID=
+}
+
 # Waits for a window with exactly this title; prints its id.
 wait_window() {
     local title=$1

@@ -70,16 +70,7 @@ mkdir -p "$steam"
 WINEPREFIX=$("$ROOT/scripts/demo-prefix" "$steam" | tail -n1)
 export WINEPREFIX
 dejavu_only_fontconfig "$TMPDIR/fontconfig"
-(cd "$steam/work" && TORVEXA_SCALE=2 exec "$BINARY") 2>/dev/null &
-APP_PID=$!
-WIN=$(wait_window "ZEL Torvexa") || fail "the window did not open at 200 % in a Steam prefix"
-sleep 0.5
-screenshot "$WIN" scale-info-steam-200-dejavu
-end_process "$APP_PID"
+picture_of_start scale-info-steam-200-dejavu "$steam/work" 2 "$BINARY"
 unset FONTCONFIG_FILE
-(cd "$steam/work" && TORVEXA_SCALE=2 exec "$BINARY") 2>/dev/null &
-APP_PID=$!
-WIN=$(wait_window "ZEL Torvexa") || fail "the window did not open at 200 % in a Steam prefix"
-sleep 0.5
-screenshot "$WIN" scale-info-steam-200
+picture_of_start scale-info-steam-200 "$steam/work" 2 "$BINARY"
 echo "scale journey passed"
