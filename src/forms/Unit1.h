@@ -5,8 +5,8 @@
 #include "forms/Settings.h"
 #include "forms/Styles.h"
 #include "lang/Catalogue.h"
-#include "ui/Dialogs.h"
 #include "ui/Controls.h"
+#include "ui/Dialogs.h"
 #include "ui/Form.h"
 
 namespace torvexa {
@@ -280,7 +280,7 @@ class TForm1 : public Form {
     bool save();
 
     // The load's steps around each read: unchecks CheckBox1 to CheckBox5, each running its
-    // handler; then sets every bound control, and the tint dialog's sliders, from the document.
+    // handler; then shows the document in every row of the setting table, in its order.
     void uncheckBeforeReading();
     void showFileInControls();
 
@@ -299,8 +299,10 @@ class TForm1 : public Form {
     const Catalogue& catalogue() const noexcept { return catalogue_; }
     ConfigDocument& document() noexcept { return document_; }
     const GameInstall& game() const noexcept { return game_; }
-    // What each bound control stands for in the document.
+    // What each bound control stands for in the document, in the order a load shows it.
     const SettingTable& settings() const noexcept { return settings_; }
+    // Every control of this window is listed, with its line(s) and handlers, in
+    // docs/controls.md.
 
   private:
     static inline const Look kLinkLook{
@@ -308,13 +310,6 @@ class TForm1 : public Form {
         .textColour = Colour::Navy,
         .align = Align::Centre,
         .fixedSize = true};
-
-    // Where an entry of the catalogue goes: a control's caption, or item `item` of a drop-down.
-    struct CaptionTarget {
-        int entry;
-        Control* control;
-        int item = -1;
-    };
 
     void connectHandlers();
     void connectSettingHandlers();
@@ -342,6 +337,7 @@ class TForm1 : public Form {
     std::string value(int line) const { return document_.value(line); }
     void showResolution();
     void showReflectionSource();
+    void showMirrorsTCam();
     void showMirrors();
     void showHelmetVisor();
     void showNumber27();
@@ -352,7 +348,8 @@ class TForm1 : public Form {
     bool loadTranslationFile(const std::string& path);
     // Puts the catalogue's entries on this window; false when it stopped at a missing entry.
     bool applyCaptions();
-    std::vector<CaptionTarget> captionTargets();
+    // The captions of the controls that edit no line, in the order of the pass.
+    std::vector<CaptionTarget> otherCaptions();
 
     Application& application_;
     System& system_;
@@ -362,8 +359,8 @@ class TForm1 : public Form {
     Catalogue catalogue_;
     // Whether the last load read the whole file: only such a document may be saved.
     bool wholeFileLoaded_ = false;
-    const std::vector<CaptionTarget> captionTargets_ = captionTargets();
-    const SettingTable settings_{document_, settingTable()};
+    SettingTable settings_{document_, settingTable()};
+    const std::vector<CaptionTarget> captionPass_ = settings_.captionPass(otherCaptions());
     TForm2* Form2_ = nullptr;
     TForm3* Form3_ = nullptr;
 };

@@ -1,7 +1,7 @@
-// What each setting control of the main window stands for in f1graphics.cfg. The table says it
-// for every plain mapping and connects those controls itself; a handler with more to do
-// (enabling other controls, a message, a value label) says the rest next to it.
-// showFileInControls shows a freshly read file.
+// What each setting control of the main window stands for in f1graphics.cfg: one row of the
+// table each, in the order a load shows them. The table connects the controls of plain
+// mappings itself; a handler with more to do (enabling other controls, a message, a value
+// label) says the rest next to it, and so does a row's show hook.
 #include <algorithm>
 #include <optional>
 
@@ -55,41 +55,71 @@ std::optional<Size> typedResolution(std::string_view text) {
     return Size{*width, *height};
 }
 
+// The nine lines of the visor tint: three for each colour.
+std::vector<int> tintLines() {
+    std::vector<int> tint;
+    for (int first : {lines::VisorRed, lines::VisorGreen, lines::VisorBlue}) {
+        for (int line = first; line < first + 3; ++line)
+            tint.push_back(line);
+    }
+    return tint;
+}
+
 }  // namespace
 
+// Row order is the load's order: showing a row can run handlers whose effects a later row
+// relies on (the visor box enables the tint box before the tint box is shown).
 std::vector<Setting> TForm1::settingTable() {
     using namespace setting;
     return {
-        // Page "Allgemein"
-        Flag{&CheckBox3, {lines::AllSettingsFromFile}},
-        Flag{&CheckBox1, {lines::Colour32Bit}},
-        Flag{&CheckBox2, {lines::FullScreen}},
-        Flag{&CheckBox8, {lines::HardwareTnL}},
-        Flag{&CheckBox12, {lines::DoubleFiltering, lines::DoubleFilteringToo}, "2", "0"},
-        Flag{&CheckBox18, {lines::Switch26}},
-        Flag{&CheckBox19, {lines::Switch33}},
-        // Page "Grafikqualität"
-        ItemValues{&ComboBox1, lines::TextureReduction, {"0", "2", "4", "8"}},
-        Text{&ComboBox2, lines::LowerQualityDistance},
-        Flag{&CheckBox15, {lines::Switch25}, "0", "1"},
-        Flag{&CheckBox16, {lines::Switch34}},
-        Flag{&CheckBox17, {lines::Switch37}},
-        Position{&TrackBar3, lines::Softening},
-        // Page "Objekte"
-        Flag{&CheckBox4, {lines::Mirrors}},
-        Flag{&CheckBox5, {lines::MirrorsTCam}},
-        Flag{&CheckBox6, {lines::HelmetVisor}},
-        Flag{&CheckBox14, {lines::Switch59}},
-        Flag{&CheckBox9, {lines::CarsMirroredInRain}},
-        Flag{&CheckBox10, {lines::Sky}},
-        Flag{&CheckBox11, {lines::WaterReflections}},
-        Flag{&CheckBox13, {lines::Switch102, lines::Switch102Too}},
-        Flag{&CheckBox7, {lines::VisorTint, lines::VisorTintToo}},
-        ItemPosition{&ComboBox4, lines::TrackMap},
-        ItemPosition{&ComboBox5, lines::SteeringWheel},
-        ItemPosition{&ComboBox6, lines::Raindrops},
-        Position{&TrackBar1, lines::MirrorView},
-        Position{&TrackBar2, lines::Percent49},
+        {&aufloesung,
+         Own{{lines::ScreenWidth, lines::ScreenHeight}},
+         {18, &Label1},
+         [this] { showResolution(); }},
+        {&CheckBox3, Flag{{lines::AllSettingsFromFile}}, {10}},
+        {&CheckBox1, Flag{{lines::Colour32Bit}}, {11}},
+        {&CheckBox2, Flag{{lines::FullScreen}}, {12}},
+        {&CheckBox18, Flag{{lines::Switch26}}, {72}},
+        {&ComboBox1, ItemValues{lines::TextureReduction, {"0", "2", "4", "8"}}, {19, &Label4}},
+        {&ComboBox2, Text{lines::LowerQualityDistance}, {20, &Label5}},
+        {&ComboBox3,
+         Own{{lines::ReflectionSource}},
+         {15,
+          &Label6,
+          {entries::ReflectionsByProcessor, entries::ReflectionsByGraphicsCard,
+           entries::ReflectionsByBoth}},
+         [this] { showReflectionSource(); }},
+        // The T-cam box before the mirrors box, which decides whether it can be used.
+        {&CheckBox5, Flag{{lines::MirrorsTCam}}, {22}, [this] { showMirrorsTCam(); }},
+        {&CheckBox4, Flag{{lines::Mirrors}}, {21}, [this] { showMirrors(); }},
+        {&CheckBox6, Flag{{lines::HelmetVisor}}, {23}, [this] { showHelmetVisor(); }},
+        {&CheckBox7, Flag{{lines::VisorTint, lines::VisorTintToo}}, {24}},
+        {&CheckBox8, Flag{{lines::HardwareTnL}}, {13}},
+        {&TrackBar1, Position{lines::MirrorView}, {40, &Label14}},
+        // The tint's colours, edited in the tint dialog that this button opens.
+        {&SpeedButton12,
+         Own{tintLines()},
+         {},
+         [this] {
+             if (Form3_) Form3_->showTint();
+         }},
+        {&TrackBar3, Position{lines::Softening}, {85, &Label38}},
+        {&ComboBox4, ItemPosition{lines::TrackMap}, {28, &Label19, {29, 30, 31}}},
+        {&ComboBox5, ItemPosition{lines::SteeringWheel}, {32, &Label20, {33, 34}}},
+        {&ComboBox6, ItemPosition{lines::Raindrops}, {35, &Label21, {36, 37, 38, 39}}},
+        {&CheckBox9, Flag{{lines::CarsMirroredInRain}}, {25}},
+        {&CheckBox10, Flag{{lines::Sky}}, {26}},
+        {&CheckBox11, Flag{{lines::WaterReflections}}, {27}},
+        {&CheckBox12, Flag{{lines::DoubleFiltering, lines::DoubleFilteringToo}, "2", "0"}, {14}},
+        {&CheckBox13, Flag{{lines::Switch102, lines::Switch102Too}}, {48}},
+        {&CheckBox14, Flag{{lines::Switch59}}, {49}},
+        {&CheckBox15, Flag{{lines::Switch25}, "0", "1"}, {50}},
+        {&CheckBox16, Flag{{lines::Switch34}}, {51}},
+        {&CheckBox17, Flag{{lines::Switch37}}, {52}},
+        {&CheckBox19, Flag{{lines::Switch33}}, {73}},
+        // The box switches the line on or off, the number beside it is its value.
+        {&CheckBox20, Own{{lines::Number27}}, {74}, [this] { showNumber27(); }, {&Edit3, &UpDown1}},
+        {&TrackBar2, Position{lines::Percent49}, {57, &Label35}},
     };
 }
 
@@ -209,40 +239,7 @@ void TForm1::uncheckBeforeReading() {
         box->setChecked(false);
 }
 
-void TForm1::showFileInControls() {
-    // The order matters: handlers run as each control changes, and a later step reads what an
-    // earlier handler wrote.
-    showResolution();
-    settings_.show(CheckBox3);
-    settings_.show(CheckBox1);
-    settings_.show(CheckBox2);
-    settings_.show(CheckBox18);
-    settings_.show(ComboBox1);
-    settings_.show(ComboBox2);
-    showReflectionSource();
-    showMirrors();
-    showHelmetVisor();
-    settings_.show(CheckBox7);
-    settings_.show(CheckBox8);
-    settings_.show(TrackBar1);
-    Form3_->showTint();
-    settings_.show(TrackBar3);
-    settings_.show(ComboBox4);
-    settings_.show(ComboBox5);
-    settings_.show(ComboBox6);
-    settings_.show(CheckBox9);
-    settings_.show(CheckBox10);
-    settings_.show(CheckBox11);
-    settings_.show(CheckBox12);
-    settings_.show(CheckBox13);
-    settings_.show(CheckBox14);
-    settings_.show(CheckBox15);
-    settings_.show(CheckBox16);
-    settings_.show(CheckBox17);
-    settings_.show(CheckBox19);
-    showNumber27();
-    settings_.show(TrackBar2);
-}
+void TForm1::showFileInControls() { settings_.showFile(); }
 
 // The file's "width x height" whenever both are whole numbers, an offered item or not; empty
 // otherwise.
@@ -267,10 +264,13 @@ void TForm1::showReflectionSource() {
         ComboBox3.setText(catalogue_.entry(entries::ReflectionsByProcessor));
 }
 
-// The T-cam box is only ticked here (uncheckBeforeReading has just cleared it), before the mirrors
-// box decides whether it can be used.
-void TForm1::showMirrors() {
+// The T-cam box is only ever ticked here (uncheckBeforeReading has just cleared it).
+void TForm1::showMirrorsTCam() {
     if (value(lines::MirrorsTCam) == "1") CheckBox5.setChecked(true);
+}
+
+// Any value but 0 shows the mirrors on; off, the T-cam box cannot be used.
+void TForm1::showMirrors() {
     if (value(lines::Mirrors) == "0") {
         CheckBox4.setChecked(false);
         CheckBox5.setEnabled(false);

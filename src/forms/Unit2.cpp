@@ -1,19 +1,14 @@
 #include "forms/Unit2.h"
 
 #include "forms/Entries.h"
-#include "forms/Lines.h"
 #include "forms/Unit1.h"
 #include "ui/Dialogs.h"
 
 namespace torvexa {
 namespace {
 
-// The nine lines a preset writes, in the order they are written (the reflections before the
-// mirrors), and each preset's values for them.
-constexpr int kPresetLines[9] = {lines::ScreenWidth, lines::ScreenHeight,     lines::Colour32Bit,
-                                 lines::Switch25,    lines::Switch26,         lines::PresetOnly29,
-                                 lines::Switch34,    lines::ReflectionSource, lines::Mirrors};
-constexpr const char* kPresets[4][9] = {
+// Each preset's values for TForm2::kPresetLines.
+constexpr const char* kPresets[4][TForm2::kPresetLines.size()] = {
     {"800", "600", "0", "0", "0", "0", "0", "4", "1"},
     {"800", "600", "0", "1", "1", "0", "0", "3", "0"},
     {"800", "600", "0", "1", "0", "0", "0", "0", "0"},
@@ -55,7 +50,7 @@ void TForm2::SpeedButton1Click() {
     ConfigDocument& document = form1_.document();
     const ConfigDocument::Puts before = document.puts();
     try {
-        for (int i = 0; i < 9; ++i)
+        for (std::size_t i = 0; i < kPresetLines.size(); ++i)
             document.putValue(kPresetLines[i], kPresets[preset][i]);
         if (!form1_.save()) {
             document.undoPutsSince(before);

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+
+#include "forms/Lines.h"
 #include "forms/Styles.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
@@ -22,6 +25,13 @@ class TForm2 : public Form {
     SpeedButton SpeedButton2{this, "SpeedButton2", {8, 104, 217, 25}, "Abbrechen"};
     SpeedButton SpeedButton1{
         this, "SpeedButton1", {232, 104, 217, 25}, "f1graphics.cfg optimieren "};
+
+    // The nine lines a preset writes, in the order they are written (the reflections before
+    // the mirrors).
+    static constexpr std::array<int, 9> kPresetLines = {
+        lines::ScreenWidth, lines::ScreenHeight,     lines::Colour32Bit,
+        lines::Switch25,    lines::Switch26,         lines::PresetOnly29,
+        lines::Switch34,    lines::ReflectionSource, lines::Mirrors};
 
     // Takes the captions from the main window's catalogue.
     void FormCreate() override;

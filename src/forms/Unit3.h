@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forms/Settings.h"
 #include "forms/Styles.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
@@ -33,13 +34,19 @@ class TForm3 : public Form {
     // Sets the three sliders from the document, red first.
     void showTint();
 
+    // The colour each slider edits.
+    const SettingTable& settings() const noexcept { return settings_; }
+
   private:
     // One colour component: its slider writes its position at its first line and the
-    // position plus 100 at the next two; with the lock on it moves the other two sliders.
-    void componentChanged(const TrackBar& slider, Label& percentage, int firstLine,
-                          TrackBar& partner1, TrackBar& partner2);
+    // position plus 100 at the other two; with the lock on it moves the other two sliders.
+    void componentChanged(const TrackBar& slider, Label& percentage, TrackBar& partner1,
+                          TrackBar& partner2);
+
+    std::vector<Setting> settingTable();
 
     TForm1& form1_;
+    SettingTable settings_;
 };
 
 }  // namespace torvexa

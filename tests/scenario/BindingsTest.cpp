@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <map>
 
 #include "support/Scenario.h"
@@ -47,6 +49,35 @@ class Bindings : public ::testing::Test {
 
     Scenario s;
 };
+
+// A setting control left out of the table would be neither shown by a load nor written when
+// changed; one in two rows would be shown twice.
+TEST_F(Bindings, EverySettingControlOfThePagesIsInExactlyOneRowOfTheTable) {
+    const auto rowsWith = [this](const Control& control) {
+        int rows = 0;
+        for (const Setting& row : f().settings().rows()) {
+            const auto& parts = row.parts;
+            if (row.control == &control ||
+                std::find(parts.begin(), parts.end(), &control) != parts.end())
+                ++rows;
+        }
+        return rows;
+    };
+    int controls = 0;
+    const std::function<void(Control&)> check = [&](Control& control) {
+        if (dynamic_cast<CheckBox*>(&control) || dynamic_cast<ComboBox*>(&control) ||
+            dynamic_cast<TrackBar*>(&control) || dynamic_cast<Edit*>(&control) ||
+            dynamic_cast<UpDown*>(&control)) {
+            ++controls;
+            EXPECT_EQ(rowsWith(control), 1) << control.name();
+        }
+        for (Control* child : control.children())
+            check(*child);
+    };
+    for (Panel* page : {&f().Panel1, &f().Panel4, &f().Panel5})
+        check(*page);
+    EXPECT_EQ(controls, 32);  // 20 check boxes, 7 drop-downs, 3 sliders, Edit3 and UpDown1
+}
 
 TEST_F(Bindings, CheckBoxesWriteTheirLinesWhenAPersonClicksThem) {
     load({});

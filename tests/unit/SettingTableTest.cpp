@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "config/ConfigDocument.h"
 #include "forms/Settings.h"
@@ -25,9 +26,12 @@ struct SettingTableTest : ::testing::Test {
     TrackBar slider{&form, "TrackBar1", {}, 0, 10, 1, 0};
     ConfigDocument document;
     SettingTable table{document,
-                       {setting::Flag{&flag, {0, 1}}, setting::Flag{&inverted, {2}, "0", "1"},
-                        setting::Text{&text, 3}, setting::ItemValues{&values, 4, {"2", "9"}},
-                        setting::ItemPosition{&position, 0}, setting::Position{&slider, 1}}};
+                       {{&flag, setting::Flag{{0, 1}}},
+                        {&inverted, setting::Flag{{2}, "0", "1"}},
+                        {&text, setting::Text{3}},
+                        {&values, setting::ItemValues{4, {"2", "9"}}},
+                        {&position, setting::ItemPosition{0}},
+                        {&slider, setting::Position{1}}}};
 };
 
 TEST_F(SettingTableTest, APersonsChangeWritesTheLinesOfItsRow) {
@@ -73,6 +77,57 @@ TEST_F(SettingTableTest, ShowingSetsEachControlFromTheFirstOfItsLines) {
     table.show(values);
     EXPECT_EQ(values.text(), "") << "a value no item stands for shows nothing";
     EXPECT_THROW(table.show(form), std::logic_error);
+}
+
+TEST_F(SettingTableTest, ShowingTheFileShowsEveryRowOnceInRowOrderAndAHookInsteadOfItsMapping) {
+    document.putValue(0, "1");
+    document.putValue(1, "4");
+    document.putValue(3, "30");
+    std::vector<std::string> shown;
+    for (Control* control : std::initializer_list<Control*>{&flag, &text, &slider})
+        control->setObserver(
+            [&shown, control](const Change&) { shown.push_back(control->name()); });
+    const SettingTable walked{document,
+                              {{&slider, setting::Position{1}},
+                               {&flag, setting::Flag{{0}}, {}, [&] { shown.push_back("hook"); }},
+                               {&text, setting::Text{3}}}};
+    walked.showFile();
+    EXPECT_EQ(shown, (std::vector<std::string>{"TrackBar1", "hook", "ComboBox1"}));
+    EXPECT_FALSE(flag.checked()) << "the hook shows the row, not its mapping";
+}
+
+TEST_F(SettingTableTest, TheCaptionPassPutsEachRowBeforeTheFirstOtherCaptionWithALaterEntry) {
+    Label label{&form, "Label1", {}, ""};
+    Label first{&form, "Label2", {}, ""};
+    Label second{&form, "Label3", {}, ""};
+    Label value{&form, "Label4", {}, ""};
+    Label last{&form, "Label5", {}, ""};
+    const SettingTable captioned{
+        document,
+        {{&values, setting::ItemValues{4, {"2", "9"}}, {5, &label, {6, 9}}},
+         {&flag, setting::Flag{{0}}, {2}},
+         {&slider, setting::Position{1}}}};
+    std::vector<std::string> pass;
+    for (const CaptionTarget& t :
+         captioned.captionPass({{1, &first}, {3, &second}, {0, &value}, {7, &last}}))
+        pass.push_back(std::to_string(t.entry) + " " + t.control->name() +
+                       (t.item >= 0 ? " item " + std::to_string(t.item) : ""));
+    // A value stays right after its label, a drop-down's items stay with its label.
+    EXPECT_EQ(pass, (std::vector<std::string>{"1 Label2", "2 CheckBox1", "3 Label3", "0 Label4",
+                                              "5 Label1", "6 ComboBox2 item 0",
+                                              "9 ComboBox2 item 1", "7 Label5"}));
+}
+
+TEST_F(SettingTableTest, AFieldIsNamedForReadersByItsLabelAndAPartByTheRowsCaption) {
+    Label label{&form, "Label1", {}, ""};
+    Edit number{&form, "Edit1", {}, ""};
+    const SettingTable named{document,
+                             {{&values, setting::ItemValues{4, {"2", "9"}}, {5, &label}},
+                              {&flag, setting::Own{{0}}, {2}, [] {}, {&number}}}};
+    named.nameFieldsForReaders();
+    EXPECT_EQ(values.namedBy(), &label);
+    EXPECT_EQ(number.namedBy(), &flag);
+    EXPECT_EQ(flag.namedBy(), nullptr) << "a check box says its own name";
 }
 
 }  // namespace
