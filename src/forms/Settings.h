@@ -72,13 +72,18 @@ void putCaptions(const Catalogue& catalogue, const std::vector<CaptionTarget>& t
 
 // What a setting is called in the window, in the catalogue.
 struct SettingCaption {
+    SettingCaption() = default;
+    SettingCaption(int captionEntry, Control* captionLabel = nullptr,
+                   std::vector<int> itemEntries = {})
+        : entry(captionEntry), label(captionLabel), items(std::move(itemEntries)) {}
+
     // The entry of the caption that says what the setting is; -1 keeps the layout's text.
     int entry = -1;
     // The label before the control that shows that caption; none when the control shows it
     // itself (a check box). A screen reader names the control by it.
     Control* label = nullptr;
     // The entries of a drop-down's items, in item order.
-    std::vector<int> items = {};
+    std::vector<int> items;
 };
 
 // One bound control: the line(s) of f1graphics.cfg it edits, and everything else the program
