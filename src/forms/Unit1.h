@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include "config/ConfigDocument.h"
 #include "config/GameInstall.h"
 #include "forms/Settings.h"
@@ -292,6 +294,20 @@ class TForm1 : public Form {
 
     // The page on view: the last shown page panel in creation order.
     const Panel* pageOnView() const;
+
+    // A page and the control whose caption names it: its page button, or for the Info page the
+    // menu item that shows it.
+    struct Page {
+        Panel* panel;
+        Control* title;
+    };
+    std::array<Page, 5> pages() noexcept {
+        return {{{&Panel1, &SpeedButton4},
+                 {&Panel4, &SpeedButton5},
+                 {&Panel5, &SpeedButton6},
+                 {&Panel2, &SpeedButton9},
+                 {&Panel6, &Info1}}};
+    }
 
     // Chooses, remembers and reads the translation file, and applies it to this window.
     void initialiseLanguage();

@@ -7,8 +7,8 @@
 namespace torvexa {
 
 void TForm1::showPage(Panel& page, SpeedButton* button, const Font& currentStyle) {
-    for (Panel* panel : {&Panel1, &Panel2, &Panel4, &Panel5, &Panel6})
-        panel->setVisible(false);
+    for (const Page& other : pages())
+        other.panel->setVisible(false);
     page.setVisible(true);
     SpeedButton4.setFont(style::kArialBold);
     SpeedButton5.setFont(style::kArialBold);
