@@ -80,8 +80,7 @@ dejavu_only_fontconfig "$TMPDIR/fontconfig"
 (cd "$WORK/work" && exec "$program") 2>"$TMPDIR/stderr" &
 APP_PID=$!
 pick_language_at_first_start "unpacked torvexa" english.zpr portable-open-dialog
-sleep 0.5
-[ "$(cat "$WORK/work/langopt.zel")" = "$home/share/torvexa/lang/english.zpr"$'\r' ] ||
+wait_content "$WORK/work/langopt.zel" "$home/share/torvexa/lang/english.zpr"$'\r' ||
     fail "langopt.zel does not name the archive's English file: $(cat "$WORK/work/langopt.zel")"
 screenshot "$WIN" portable-dejavu-only
 fonts_open=$(grep -o '/.*\.ttf$' "/proc/$APP_PID/maps" | sort -u)
@@ -107,7 +106,7 @@ unset FONTCONFIG_FILE
 (cd "$WORK/work" && exec "$program") 2>/dev/null &
 APP_PID=$!
 WIN=$(wait_window "ZEL Torvexa") || fail "the unpacked torvexa did not start again"
-sleep 0.5
+drawn "$WIN" || fail "the unpacked torvexa did not draw its window"
 screenshot "$WIN" portable-english
 end_process "$APP_PID"
 
@@ -116,7 +115,7 @@ printf '%s\r\n' "$ROOT/lang/english.zpr" >"$WORK/work/langopt.zel"
 (cd "$WORK/work" && exec "$built") 2>/dev/null &
 APP_PID=$!
 WIN=$(wait_window "ZEL Torvexa") || fail "the built torvexa did not start"
-sleep 0.5
+drawn "$WIN" || fail "the built torvexa did not draw its window"
 screenshot "$WIN" portable-english-expected
 difference=$(compare -metric AE "$SHOTS/portable-english.png" \
     "$SHOTS/portable-english-expected.png" null: 2>&1 || true)

@@ -25,7 +25,7 @@ screenshot "$CHOOSER" open-dialog-german
 xdotool type --delay 5 "$english"
 xdotool key Return
 WIN=$(wait_window "ZEL Torvexa") || fail "the main window did not appear after the choice"
-sleep 0.3
+drawn "$WIN" || fail "the main window was not drawn"
 screenshot "$WIN" first-start-english
 [ "$(cat "$WORK/work/langopt.zel")" = "$english"$'\r' ] || fail "langopt.zel does not hold the path"
 
@@ -35,6 +35,6 @@ wait_exit || fail "File -> Exit did not end the program"
 (cd "$WORK/work" && exec "$BINARY") &
 APP_PID=$!
 WIN=$(wait_window "ZEL Torvexa") || fail "the second start showed no main window"
-sleep 0.5
+drawn "$WIN" || fail "the second start did not draw its window"
 if xdotool search --name "^Open$|ffnen$" >/dev/null 2>&1; then fail "the second start asked for a language file"; fi
 echo "first start journey passed"

@@ -11,13 +11,13 @@
 # shows the focus.
 
 step=0
-# Presses keys, then keeps a picture of the part of the screen where the windows, their menus
-# and dialogs open, named by the step and what it should show.
+# Presses keys and waits until the screen shows them, then keeps a picture of the part of the
+# screen where the windows, their menus and dialogs open, named by the step and what it should
+# show.
 key() {
     local name=$1
     shift
-    xdotool key --delay 80 "$@"
-    sleep 0.4
+    act xdotool key --delay 80 "$@"
     step=$((step + 1))
     mkdir -p "$SHOTS"
     import -window root -crop "$(px 760)x$(px 560)+$(px 150)+$(px 130)" +repage \
@@ -33,6 +33,25 @@ box_closed() {
     return 1
 }
 
+# Whether the page buttons have appeared, as they do when a load ends: "Allgemein" is ink on
+# the navigation strip (waiting up to 5 s, as the load pauses between its two reads).
+page_buttons_shown() {
+    local shot
+    shot=$(mktemp --suffix=.png)
+    geometry "$WIN"
+    for _ in $(seq 25); do
+        import -window root "$shot"
+        if [ "$(ink "$shot" "$(px 100)x$(px 20)+$((GX + $(px 8)))+$((GY + MENU_Y + $(px 10)))")" \
+            -gt 20 ]; then
+            rm -f "$shot"
+            return 0
+        fi
+        sleep 0.1
+    done
+    rm -f "$shot"
+    return 1
+}
+
 keyboard_journey() {
     local original
     original=$(mktemp)
@@ -40,14 +59,8 @@ keyboard_journey() {
 
     key f10-menu F10
     key laden Down Return
-    sleep 0.5
+    page_buttons_shown || fail "F10, Down and Enter did not load the file"
     key focus-allgemein Tab
-    # The page buttons appear with the load: "Allgemein" is ink on the navigation strip.
-    geometry "$WIN"
-    [ "$(ink "$SHOTS/${SHOT_PREFIX}keyboard-03-focus-allgemein.png" \
-        "$(px 100)x$(px 20)+$((GX - $(px 150) + $(px 8)))+$((GY - $(px 130) + MENU_Y + $(px 10)))")" \
-        -gt 20 ] ||
-        fail "F10, Down and Enter did not load the file"
     key open-allgemein Return
     key focus-checkbox1 Tab Tab Tab Tab Tab
     key untick-32bit space
@@ -71,7 +84,7 @@ keyboard_journey() {
     key apply space
     key alt-menu Alt_L
     key sichern Down Down Return
-    sleep 0.5
+    wait_line "$CONFIG" 4 "0  ; '32bit verwenden' (1 = on)" || fail "'Sichern' saved nothing"
 
     # The tint dialog: from the apply button back to "Objekte", Tab to the tint box, Space
     # ticks it, Tab to "Erweitert", Space opens the dialog; its sliders move with the arrows.
@@ -81,14 +94,12 @@ keyboard_journey() {
     key tick-tint space
     key focus-erweitert Tab
     key open-tint space
-    sleep 0.5
     open_tint_keys
     key red-plus-5 Right Right Right Right Right
     leave_tint
     key alt-menu-again Alt_L
     key sichern-again Down Down Return
-    sleep 0.5
-    [ "$(line_of "$CONFIG" 79)" = "35  ; visor tint red, 'Rot' slider (0 to 100)" ] ||
+    wait_line "$CONFIG" 79 "35  ; visor tint red, 'Rot' slider (0 to 100)" ||
         fail "the red slider did not move by keyboard: $(line_of "$CONFIG" 79)"
     [ "$(line_of "$CONFIG" 68 | cut -d' ' -f1)" = "1" ] || fail "the tint box was not ticked"
     [ "$(line_of "$CONFIG" 4)" = "0  ; '32bit verwenden' (1 = on)" ] ||

@@ -18,7 +18,6 @@ leave_tint() { focus_new_window "$WIN"; }  # back to the main window, as Alt+Tab
 start_display
 start_program "$BINARY"
 CONFIG="$WINEPREFIX/drive_c/Spiele/Grand Prix 4/f1graphics.cfg"
-focus_new_window "$WIN"
-sleep 0.3
+act focus_new_window "$WIN"
 keyboard_journey
 echo "keyboard journey passed"

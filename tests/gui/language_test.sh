@@ -18,9 +18,10 @@ CHOOSER=$(wait_window "Open") || fail "the open dialog did not appear in the des
 screenshot "$CHOOSER" open-dialog-english
 click_in "$CHOOSER" 200 256  # the file name field
 xdotool type --delay 5 "$ROOT/lang/english.zpr"
-xdotool key Return
-sleep 0.5
-[ "$(cat "$WORK/work/langopt.zel")" = "$ROOT/lang/english.zpr"$'\r' ] || fail "langopt.zel does not hold the English file"
+act xdotool key Return
+wait_content "$WORK/work/langopt.zel" "$ROOT/lang/english.zpr"$'\r' ||
+    fail "langopt.zel does not hold the English file"
+settle
 screenshot "$WIN" language-english
 # What the person reads changed at once: the menu titles and the Info page's captions.
 differ() {
@@ -39,19 +40,17 @@ click_in "$WIN" 60 200
 # Cancelled, the dialog changes nothing: the language and its remembered file stay.
 click_in "$WIN" $((129 + 120 + 112)) $((20 + 72 + 12))
 CHOOSER=$(wait_window "Open") || fail "the open dialog did not appear again"
-xdotool key Escape
-sleep 0.5
+act xdotool key Escape
+wait_gone Open || fail "Escape did not close the open dialog"
 [ "$(cat "$WORK/work/langopt.zel")" = "$ROOT/lang/english.zpr"$'\r' ] ||
     fail "a cancelled choice changed langopt.zel: $(cat "$WORK/work/langopt.zel")"
 # The arrows move in the folder's list, whose first row ("..") is marked: Down goes to
 # deutsch.zpr, Down and Up come back to it; Enter takes it.
 click_in "$WIN" $((129 + 120 + 112)) $((20 + 72 + 12))
 CHOOSER=$(wait_window "Open") || fail "the open dialog did not appear a third time"
-xdotool key Down Down Up
-sleep 0.3
+act xdotool key Down Down Up
 screenshot "$CHOOSER" open-dialog-arrows
 xdotool key Return
-sleep 0.5
-[ "$(cat "$WORK/work/langopt.zel")" = "$ROOT/lang/deutsch.zpr"$'\r' ] ||
+wait_content "$WORK/work/langopt.zel" "$ROOT/lang/deutsch.zpr"$'\r' ||
     fail "Down, Down, Up and Enter did not take deutsch.zpr: $(cat "$WORK/work/langopt.zel")"
 echo "language journey passed"

@@ -49,7 +49,8 @@ stop_all() {
     rm -rf "$TMPDIR"
 }
 
-# Starts the program on a fresh demo installation; sets APP_PID and WIN (main window id).
+# Starts the program on a fresh demo installation and waits until its window is drawn; sets
+# APP_PID and WIN (main window id).
 # LANGUAGE_FILE, when set, is the translation file chosen before (else German).
 start_program() {
     local binary=$1
@@ -61,6 +62,7 @@ start_program() {
     (cd "$WORK/work" && exec "$binary") &
     APP_PID=$!
     WIN=$(wait_window "ZEL Torvexa") || fail "the main window did not appear"
+    drawn "$WIN" || fail "the main window was not drawn"
 }
 
 # Starts PROGRAM in FOLDER at SCALE (TORVEXA_SCALE, empty for the desktop's), takes a picture of
@@ -69,10 +71,112 @@ picture_of_start() {  # SHOT FOLDER SCALE PROGRAM
     (cd "$2" && TORVEXA_SCALE=$3 exec "$4") 2>/dev/null &
     APP_PID=$!
     WIN=$(wait_window "ZEL Torvexa") || fail "$4 opened no window for the picture $1"
-    sleep 0.5
+    drawn "$WIN" || fail "$4 did not draw its window for the picture $1"
     screenshot "$WIN" "$1"
     end_process "$APP_PID"
     APP_PID=
+}
+
+# What the part of the screen where the windows, menus and boxes open shows now, as a checksum.
+screen_sum() {
+    import -window root -crop "$(px 900)x$(px 700)+$(px 100)+$(px 100)" rgb:- 2>/dev/null | md5sum
+}
+
+# Milliseconds since the epoch.
+now_ms() {
+    local micro=${EPOCHREALTIME/[.,]/}
+    echo $((micro / 1000))
+}
+
+# Waits until the screen shows what was just done: until it differs from BEFORE (a screen_sum
+# taken before the action; for at most 1.5 s, as an action may show nothing), then until two
+# looks in a row agree (for at most 3 s). Without BEFORE only the second.
+settle() {  # [BEFORE]
+    local last now deadline
+    last=$(screen_sum)
+    if [ -n "${1:-}" ]; then
+        deadline=$(($(now_ms) + 1500))
+        while [ "$last" = "$1" ] && [ "$(now_ms)" -lt "$deadline" ]; do
+            sleep 0.05
+            last=$(screen_sum)
+        done
+    fi
+    deadline=$(($(now_ms) + 3000))
+    while [ "$(now_ms)" -lt "$deadline" ]; do
+        sleep 0.05
+        now=$(screen_sum)
+        [ "$now" = "$last" ] && return 0
+        last=$now
+    done
+}
+
+# Waits until a window that has just appeared is drawn: its picture holds more than one colour
+# and two looks in a row agree (for at most 5 s).
+drawn() {  # WINDOW
+    local last="" now deadline
+    deadline=$(($(now_ms) + 5000))
+    while [ "$(now_ms)" -lt "$deadline" ]; do
+        now=$(import -window "$1" rgb:- 2>/dev/null | md5sum)
+        [ "$now" = "$last" ] && [ "$(import -window "$1" -format '%k' info: 2>/dev/null)" -gt 1 ] &&
+            return 0
+        last=$now
+        sleep 0.05
+    done
+    return 1
+}
+
+# Runs a command that acts on the program (xdotool …), then waits until the screen shows it.
+act() {
+    local before
+    before=$(screen_sum)
+    "$@"
+    settle "$before"
+}
+
+# Runs the command until it succeeds, for at most 5 s; its last status.
+wait_until() {
+    for _ in $(seq 100); do
+        "$@" && return 0
+        sleep 0.05
+    done
+    "$@"
+}
+
+# Waits until line N (from 1) of FILE reads TEXT, for at most 5 s.
+wait_line() {  # FILE N TEXT
+    for _ in $(seq 100); do
+        [ "$(line_of "$1" "$2")" = "$3" ] && return 0
+        sleep 0.05
+    done
+    return 1
+}
+
+# Waits until FILE holds exactly TEXT (command substitution drops the final newlines), for at
+# most 5 s.
+wait_content() {  # FILE TEXT
+    for _ in $(seq 100); do
+        [ "$(cat "$1" 2>/dev/null)" = "$2" ] && return 0
+        sleep 0.05
+    done
+    return 1
+}
+
+# Waits until the window has the keyboard's focus, for at most 5 s.
+wait_focus() {
+    for _ in $(seq 100); do
+        [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ] && return 0
+        sleep 0.05
+    done
+    return 1
+}
+
+# Waits until no window with exactly this title is shown, for at most 5 s.
+wait_gone() {
+    for _ in $(seq 100); do
+        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+        sleep 0.05
+    done
+    return 1
 }
 
 # Waits for a window with exactly this title; prints its id.
@@ -96,12 +200,13 @@ wait_window() {
 pick_language_at_first_start() {  # WHAT FILE [SHOT]
     local chooser
     chooser=$(wait_window "Open") || fail "the $1 showed no open dialog"
-    sleep 0.3
+    drawn "$chooser" || fail "the $1 did not draw its open dialog"
     [ -z "${3:-}" ] || screenshot "$chooser" "$3"
     click_in "$chooser" 200 256  # the file name
     xdotool type --delay 5 "$2"
     xdotool key Return
     WIN=$(wait_window "ZEL Torvexa") || fail "the $1 did not take $2"
+    drawn "$WIN" || fail "the $1 did not draw its window"
 }
 
 # Window geometry: sets GX GY GW GH.
@@ -109,11 +214,17 @@ geometry() {
     eval "$(xdotool getwindowgeometry --shell "$1" | sed 's/^X=/GX=/; s/^Y=/GY=/; s/^WIDTH=/GW=/; s/^HEIGHT=/GH=/')"
 }
 
-# Clicks at a point relative to a window's top-left corner, given in layout pixels.
+# Clicks at a point relative to a window's top-left corner, given in layout pixels, and waits
+# until the screen shows what the click did.
 click_in() {
     geometry "$1"
+    act xdotool mousemove $((GX + $(px "$2"))) $((GY + $(px "$3"))) click 1
+}
+
+# The same click where the program must do nothing (behind a modal box): no wait for a change.
+click_unanswered() {
+    geometry "$1"
     xdotool mousemove $((GX + $(px "$2"))) $((GY + $(px "$3"))) click 1
-    sleep 0.3
 }
 
 screenshot() {
@@ -124,7 +235,7 @@ screenshot() {
 # The part of the screen where the windows, their menus, dialogs and message boxes open.
 screen_area() {
     mkdir -p "$SHOTS"
-    sleep 0.3
+    settle
     import -window root -crop "$(px 900)x$(px 700)+$(px 100)+$(px 100)" +repage "$SHOTS/$1.png"
 }
 
@@ -147,8 +258,7 @@ menu_item() {
         click_in "$WIN" $(($1 + 10)) $((29 + 17 * $2))
     else  # FLTK's menu bar keeps fixed gaps and rows, so they do not scale with the window
         open_menu "$1"
-        xdotool key --delay 80 $(printf 'Down %.0s' $(seq 0 "$2")) Return
-        sleep 0.3
+        act xdotool key --delay 80 $(printf 'Down %.0s' $(seq 0 "$2")) Return
     fi
 }
 
@@ -161,8 +271,7 @@ open_menu() {
     fi
     local rights=""
     [ "$1" = "$DATEI_X" ] || rights="Right"
-    xdotool key --delay 80 F10 $rights
-    sleep 0.3
+    act xdotool key --delay 80 F10 $rights
 }
 # Shows a page with its button on the navigation strip (0 Allgemein, 1 Grafikqualität,
 # 2 Objekte, 3 Manuell bearbeiten).

@@ -11,7 +11,6 @@ menu_item $DATEI_X 0  # Datei -> Laden
 
 # The manual page right after the load: every column shows its rows.
 show_page 3
-sleep 0.2
 screenshot "$WIN" looks-manual-after-load
 shot="$SHOTS/looks-manual-after-load.png"
 for column in "ListBox5 0 49" "ListBox1 49 65" "ListBox4 114 344"; do
@@ -22,7 +21,6 @@ done
 
 # "Erweitert" is disabled (the tint box is not ticked in the demo file): no grey box.
 show_page 2
-sleep 0.2
 screenshot "$WIN" looks-erweitert-disabled
 [ "$(pixel "$SHOTS/looks-erweitert-disabled.png" $((PAGE_X + 216 + 3)) $((MENU_H + 136 + 3)))" = "$SKY_BLUE" ] ||
     fail "the disabled 'Erweitert' is not drawn on the page colour"
@@ -30,7 +28,6 @@ screenshot "$WIN" looks-erweitert-disabled
 # An editable drop-down (aufloesung at 256,16, 97x22) opens its list below the field, as wide.
 show_page 1
 click_in "$WIN" $((PAGE_X + 256 + 97 - 8)) $((MENU_H + 16 + 11))
-sleep 0.3
 geometry "$WIN"
 screenshot root looks-dropdown-open
 root_shot="$SHOTS/looks-dropdown-open.png"
@@ -39,8 +36,7 @@ below=$((GY + MENU_H + 16 + 22 + 6))
     fail "the list does not open below the field's left edge"
 [ "$(pixel "$root_shot" $((GX + PAGE_X + 256 + 97 + 12)) "$below")" = "$SKY_BLUE" ] ||
     fail "the list is wider than its field"
-xdotool key Escape
-sleep 0.2
+act xdotool key Escape
 
 # The tint dialog opened with "Erweitert"; once the pointer is in the dialog, the button shows
 # no frame.
@@ -49,8 +45,7 @@ click_in "$WIN" $((PAGE_X + 8 + 7)) $((MENU_H + 136 + 8))  # "Helmvisiertönung 
 click_in "$WIN" $((PAGE_X + 216 + 44)) $((MENU_H + 136 + 8))  # "Erweitert"
 TINT=$(find_tint_dialog) || fail "the tint dialog did not open"
 geometry "$TINT"
-xdotool mousemove $((GX + 300)) $((GY + 140))
-sleep 0.3
+act xdotool mousemove $((GX + 300)) $((GY + 140))
 screenshot "$WIN" looks-erweitert-after-click
 [ "$(pixel "$SHOTS/looks-erweitert-after-click.png" $((PAGE_X + 216)) $((MENU_H + 136 + 8)))" = "$SKY_BLUE" ] ||
     fail "'Erweitert' keeps its hover frame after the pointer left it"

@@ -25,8 +25,7 @@ screenshot "$WIN" page-manuell
 # scroll bar's trough above the lower arrow pages down.
 geometry "$WIN"
 xdotool mousemove $((GX + PAGE_X + 114 - 10)) $((GY + MENU + 169 - 2 - 16 - 2))
-for _ in $(seq 25); do xdotool click 1; done
-sleep 0.2
+act xdotool click --repeat 25 --delay 10 1
 # The list stops with its last row whole, the rows as in the lists beside it: row 11 of 11.
 click_in "$WIN" $((PAGE_X + 75)) $((MENU + 2 + 14 * 10 + 7))
 screenshot "$WIN" manual-last-row

@@ -8,7 +8,7 @@ start_program "$BINARY"
 rm "$WINEPREFIX/drive_c/Spiele/Grand Prix 4/f1graphics.cfg"
 menu_item $DATEI_X 0
 press_ok "torvexa" missing-file-report
-sleep 0.2
+wait_gone torvexa || fail "'OK' did not close the report"
 kill -0 "$APP_PID" || fail "the program ended"
 xdotool search --name "^ZEL Torvexa\$" >/dev/null || fail "the main window is gone"
 screenshot "$WIN" missing-file-after

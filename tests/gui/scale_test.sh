@@ -14,7 +14,6 @@ measure() {
     start_display
     [ "$dpi" = - ] || set_xft_dpi "$dpi"
     TORVEXA_SCALE=$override start_program "$BINARY"
-    sleep 0.5
     geometry "$WIN"
     SIZE="${GW}x${GH}"
     screenshot "$WIN" "scale-$name"
@@ -52,7 +51,6 @@ export XVFB_SCREEN=1280x1024x24
 start_display
 set_xft_dpi 144
 start_program "$BINARY"
-sleep 0.5
 geometry "$WIN"
 [ $((GX + GW)) -le 1280 ] && [ $((GY + GH)) -le 1024 ] ||
     fail "at 150 % the window runs off a 1280x1024 screen: ${GW}x${GH}+${GX}+${GY}"

@@ -18,12 +18,12 @@ geometry "$TINT"
 readonly KNOB=31 USABLE=$((521 - 31))
 from=$((GX + 64 + KNOB / 2 + 30 * USABLE / 100))
 xdotool mousemove "$from" $((GY + 24 + 12)) mousedown 1
-for step in 1 2 3 4 5 6 7 8; do
+for step in 1 2 3 4 5 6 7 8; do  # a drag as a hand makes it: a move every 50 ms
     xdotool mousemove $((from + step * 20)) $((GY + 24 + 12))
     sleep 0.05
 done
 xdotool mouseup 1
-sleep 0.3
+settle
 screenshot "$TINT" tint-dialog
 menu_item $DATEI_X 1
 

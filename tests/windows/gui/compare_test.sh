@@ -10,15 +10,12 @@ start_in() {
     install_game
     case $1 in deutsch) start_exe german ;; english) start_exe english ;; esac
 }
-menu_choice() {
-    w_menu_item "$1" "$2"
-    sleep 0.5
-}
+menu_choice() { w_menu_item "$1" "$2"; }
 open_menu_at() { click_in "$WIN" "$1" 10; }
 close_menu() { xdotool key Escape Escape; }
 wait_for() { w_wait_window "$1"; }
 close_info_box() { w_press_ok Information "$1"; }
-wait_for_tint() { sleep 0.5; }
+wait_for_tint() { find_tint_dialog >/dev/null; }
 stop_program() {
     stop_exe
     stop_wine

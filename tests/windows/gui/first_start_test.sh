@@ -16,14 +16,14 @@ BINARY="$APP/$(basename "$BINARY")"
 start_exe none
 # Wine names it in the desktop's language: English here, German on a German desktop.
 CHOOSER=$(w_wait_window "(Open|$(printf '\xc3\x96ffnen'))") || fail "the open dialog did not appear"
-sleep 0.5
+drawn "$CHOOSER" || fail "the open dialog was not drawn"
 screenshot "$CHOOSER" win-first-start-open-dialog
 chosen=$(windows_path "$APP/lang/deutsch.zpr")
 click_in "$CHOOSER" 300 280  # the file name field
 xdotool type --delay 5 "deutsch.zpr"
 xdotool key Return
 WIN=$(w_wait_window "ZEL Torvexa") || fail "the main window did not appear after the choice"
-sleep 0.5
+drawn "$WIN" || fail "the main window was not drawn"
 screenshot "$WIN" win-first-start
 [ "$(cat "$WORK/langopt.zel")" = "$chosen"$'\r' ] || fail "langopt.zel holds '$(cat "$WORK/langopt.zel")'"
 [ "$(ink "$SHOTS/win-first-start.png" 200x40+$((PAGE_X + 8))+$((W_MENU_H + 8)))" -gt 50 ] ||

@@ -39,12 +39,12 @@ wine reg query "HKLM\\$uninstall_key" >/dev/null 2>&1 && fail "an uninstall entr
 (wine start "$(printf 'C:\\users\\%s\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Torvexa.lnk' "$user")" >/dev/null 2>&1 &)
 # The dialog has the system's title and opens in the installed lang folder: the name is enough.
 CHOOSER=$(w_wait_window "(Open|$(printf '\xc3\x96ffnen'))") || fail "the installed program did not start"
-sleep 0.5
+drawn "$CHOOSER" || fail "the open dialog was not drawn"
 click_in "$CHOOSER" 300 280
 xdotool type --delay 5 "deutsch.zpr"
 xdotool key Return
 WIN=$(w_wait_window "ZEL Torvexa") || fail "the main window did not appear"
-sleep 0.5
+drawn "$WIN" || fail "the main window was not drawn"
 screenshot "$WIN" win-installed
 [ "$(cat "$roaming/Torvexa/langopt.zel")" = "$installed_windows\\lang\\deutsch.zpr"$'\r' ] ||
     fail "langopt.zel is not in the shortcut's working folder"

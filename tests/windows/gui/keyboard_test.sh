@@ -15,7 +15,7 @@ start_display
 install_game
 start_exe
 xdotool windowactivate --sync "$WIN" 2>/dev/null || xdotool windowfocus --sync "$WIN" 2>/dev/null || true
-sleep 0.5
+settle
 keyboard_journey
 stop_exe
 echo "windows keyboard journey passed"

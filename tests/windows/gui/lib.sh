@@ -51,7 +51,7 @@ start_exe() {
     APP_PID=$!
     [ "$language" != none ] || return 0
     WIN=$(w_wait_window "ZEL Torvexa") || fail "the main window did not appear"
-    sleep 0.5
+    drawn "$WIN" || fail "the main window was not drawn"
 }
 
 # Waits, longer than for a Linux window, for a window with exactly this title; prints its id.
@@ -78,15 +78,12 @@ w_show_page() {
 w_press_ok() {
     local box
     box=$(w_wait_window "$1") || fail "no message box titled '$1'"
-    sleep 0.3
+    drawn "$box" || fail "the box titled '$1' was not drawn"
     screenshot "$box" "$2"
     xdotool windowfocus --sync "$box" 2>/dev/null || true
     xdotool key Return
-    for _ in $(seq 30); do
-        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
-        sleep 0.1
-    done
-    fail "Enter did not close the box titled '$1'"
+    wait_gone "$1" || fail "Enter did not close the box titled '$1'"
+    settle
 }
 
 # Ends every Windows process of the prefix and waits for the wine server to be gone: its

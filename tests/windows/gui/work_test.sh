@@ -17,7 +17,6 @@ for link in 224 240; do
 done
 
 w_menu_item $W_DATEI_X 0  # Datei -> Laden
-sleep 0.5
 for page in 0 1 2 3; do
     w_show_page $page
     screenshot "$WIN" "win-page-$page"
@@ -46,37 +45,31 @@ click_in "$WIN" $((PAGE_X + 208 + 48)) $((W_MENU_H + 169 + 64 + 8))  # "Überneh
 screenshot "$WIN" win-manual-applied
 
 w_menu_item $W_DATEI_X 1  # Datei -> Sichern
-sleep 0.5
-[ "$(line_of "$CONFIG" 6 | cut -c1)" = "0" ] || fail "line 6 was not saved as 0"
-[ "$(line_of "$CONFIG" 8 | cut -c1)" = "5" ] || fail "line 8 was not saved as 5"
+# Whether line N (from 1) of the file starts with VALUE.
+starts() { [ "$(line_of "$CONFIG" "$1" | cut -c1)" = "$2" ]; }
+wait_until starts 8 5 || fail "line 8 was not saved as 5"
+starts 6 0 || fail "line 6 was not saved as 0"
 changed=$(diff <(tr -d '\r' <"$ORIGINAL") <(tr -d '\r' <"$CONFIG") | grep -c '^>' || true)
 [ "$changed" -eq 2 ] || fail "$changed lines changed, not 2"
 
 # Backup, a change saved, restore: the file is the backup again.
 w_menu_item $W_EXTRAS_X 0  # Extras -> Backup sichern
-sleep 0.5
-cmp -s "$CONFIG" "$GAME/f1graphics.cfg.backup" || fail "the backup is not the file"
+wait_until cmp -s "$CONFIG" "$GAME/f1graphics.cfg.backup" || fail "the backup is not the file"
 w_show_page 0
 click_in "$WIN" $((PAGE_X + 8 + 7)) $((W_MENU_H + 72 + 8))
 w_menu_item $W_DATEI_X 1
-sleep 0.5
-cmp -s "$CONFIG" "$GAME/f1graphics.cfg.backup" && fail "the change was not saved"
+differs() { ! cmp -s "$1" "$2"; }
+wait_until differs "$CONFIG" "$GAME/f1graphics.cfg.backup" || fail "the change was not saved"
 w_menu_item $W_EXTRAS_X 1  # Extras -> Backup laden
-sleep 0.5
-cmp -s "$CONFIG" "$GAME/f1graphics.cfg.backup" || fail "restoring did not put the backup back"
+wait_until cmp -s "$CONFIG" "$GAME/f1graphics.cfg.backup" ||
+    fail "restoring did not put the backup back"
 screenshot "$WIN" win-restored
 
 # The tint dialog: tick "Helmvisiertönung aktivieren", then "Erweitert".
 w_show_page 2
 click_in "$WIN" $((PAGE_X + 8 + 7)) $((W_MENU_H + 136 + 8))
 click_in "$WIN" $((PAGE_X + 216 + 44)) $((W_MENU_H + 136 + 8))
-sleep 0.5
-TINT=""
-for id in $(xdotool search --onlyvisible --name '^$' 2>/dev/null); do
-    geometry "$id"
-    [ "$GW" -eq 631 ] && [ "$GH" -eq 153 ] && TINT=$id
-done
-[ -n "$TINT" ] || fail "the tint dialog did not open"
+TINT=$(find_tint_dialog) || fail "the tint dialog did not open"
 screenshot "$TINT" win-tint
 
 # The preset dialog.
