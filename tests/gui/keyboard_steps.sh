@@ -24,15 +24,6 @@ key() {
         "$SHOTS/$(printf '%skeyboard-%02d' "$SHOT_PREFIX" "$step")-$name.png"
 }
 
-# Whether the information box has gone (waiting a little for it).
-box_closed() {
-    for _ in $(seq 30); do
-        xdotool search --onlyvisible --name '^Information$' >/dev/null 2>&1 || return 0
-        sleep 0.1
-    done
-    return 1
-}
-
 # Whether the page buttons have appeared, as they do when a load ends: "Allgemein" is ink on
 # the navigation strip (waiting up to 5 s, as the load pauses between its two reads).
 page_buttons_shown() {
@@ -68,7 +59,7 @@ keyboard_journey() {
     key open-help space
     wait_for Information >/dev/null || fail "Space on the '?' button showed no box"
     key close-help-with-enter Return
-    box_closed || fail "Enter did not close the box"
+    wait_gone Information || fail "Enter did not close the box"
 
     key back-to-manual-button shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab \
         shift+Tab shift+Tab
@@ -122,7 +113,7 @@ keyboard_journey() {
     key apply-preset Return
     wait_for Information >/dev/null || fail "applying the preset showed no box"
     key close-preset-box Return
-    box_closed || fail "Enter did not close the preset's box"
+    wait_gone Information || fail "Enter did not close the preset's box"
     local preset=""
     for line in 2 3 4 26 27 30 35 54 44; do
         preset+="$(line_of "$CONFIG" $line | cut -d' ' -f1) "
