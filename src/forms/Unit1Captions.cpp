@@ -128,9 +128,11 @@ void TForm1::nameFieldsForReaders() {
         // The manual page. Its three columns have no captions: the line numbers take the
         // page's, "Manuell bearbeiten"; the values the value box's, "Neuer Wert:"; the comments
         // the description's, "Beschreibung:", which shows the selected line's comment.
-        {&ListBox5, &SpeedButton9}, {&ListBox1, &Label29},
-        {&ListBox4, &Label32},      {&edit1, &Label29},  // "Neuer Wert:"
-        {&edit2, &Label32},                              // "Beschreibung:"
+        {&ListBox5, &SpeedButton9},  // "Manuell bearbeiten"
+        {&ListBox1, &Label29},       // "Neuer Wert:"
+        {&ListBox4, &Label32},       // "Beschreibung:"
+        {&edit1, &Label29},          // the value box
+        {&edit2, &Label32},          // the description
     };
     for (const auto& [field, caption] : names)
         field->setNamedBy(*caption);
