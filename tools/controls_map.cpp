@@ -186,7 +186,8 @@ class Map {
                 "`CheckBox4` is clicked. \"setting table\" means that the control's row in the "
                 "setting table (`src/forms/Unit1SettingTable.cpp`, `TForm3::settingTable`) "
                 "writes its line(s) when a person changes it. Captions are those of "
-                "`lang/deutsch.zpr` and `lang/english.zpr`; a drop-down shows its items.\n";
+                "`lang/deutsch.zpr` and `lang/english.zpr`; a drop-down shows its items. A caption "
+                "that \"names\" a field is what screen readers read as the field's name.\n";
         TForm1& form1 = program.form1();
         section(
             form1, "the main window", "Unit1",
@@ -206,6 +207,15 @@ class Map {
   private:
     using Column = std::function<std::string(const Control&)>;
 
+    // ", names `ComboBox1`" for a caption that names fields for screen readers.
+    static std::string namesFor(Form& form, const Control& caption) {
+        std::vector<std::string> fields;
+        eachControl(form, [&](Control& c) {
+            if (c.namedBy() == &caption) fields.push_back("`" + c.name() + "`");
+        });
+        return fields.empty() ? std::string() : ", names " + joined(fields, ", ");
+    }
+
     static std::string linesIn(const SettingTable& table, const Control& control) {
         const Setting* row = table.find(control);
         return row ? numbers(linesOf(row->mapping)) : std::string();
@@ -223,6 +233,7 @@ class Map {
         eachControl(form, [&](Control& control) {
             Kind kind;
             control.accept(kind);
+            const std::string described = kind.name + namesFor(form, control);
             std::vector<std::string> handlers;
             if (&control == &form) handlers.push_back("`FormCreate`");
             for (const std::string& event : kind.events) {
@@ -231,7 +242,7 @@ class Map {
                 handlers.push_back(byTable ? "setting table" : "`" + control.name() + event + "`");
             }
             const std::string key = form.name() + "." + control.name();
-            out_ << "| `" << control.name() << "` | " << kind.name
+            out_ << "| `" << control.name() << "` | " << described
                  << (page ? " | " + page(control) : "") << " | " << german_.captions.at(key)
                  << " | " << english_.captions.at(key) << " | " << lines(control) << " | "
                  << joined(handlers, ", ") << " |\n";
