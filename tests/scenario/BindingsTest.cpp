@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <variant>
 
 #include "support/Scenario.h"
 
@@ -77,6 +78,55 @@ TEST_F(Bindings, EverySettingControlOfThePagesIsInExactlyOneRowOfTheTable) {
     for (Panel* page : {&f().Panel1, &f().Panel4, &f().Panel5})
         check(*page);
     EXPECT_EQ(controls, 32);  // 20 check boxes, 7 drop-downs, 3 sliders, Edit3 and UpDown1
+}
+
+// What a control shows, for telling a change of its value from one of its enabling.
+std::string valueOf(const Control& control) {
+    if (const auto* box = dynamic_cast<const CheckBox*>(&control))
+        return box->checked() ? "ticked" : "clear";
+    if (const auto* box = dynamic_cast<const ComboBox*>(&control)) return box->text();
+    if (const auto* slider = dynamic_cast<const TrackBar*>(&control))
+        return std::to_string(slider->position());
+    return {};
+}
+
+TEST_F(Bindings, ALoadShowsEveryRowOfTheTableOnceInTheTablesOrder) {
+    // A file in which every row's value differs from what the fresh window shows: each flag on,
+    // each drop-down at its second item, every other line 5.
+    std::map<int, std::string> values;
+    for (const Setting& row : f().settings().rows()) {
+        for (int line : linesOf(row.mapping)) {
+            if (const auto* flag = std::get_if<setting::Flag>(&row.mapping))
+                values[line] = flag->on;
+            else if (const auto* items = std::get_if<setting::ItemValues>(&row.mapping))
+                values[line] = items->values[1];
+            else if (std::holds_alternative<setting::ItemPosition>(row.mapping))
+                values[line] = "1";
+            else
+                values[line] = "5";
+        }
+    }
+    load(values);
+    // The tint row shows the tint dialog's sliders.
+    const auto shownBy = [this](const Setting& row) -> const Control& {
+        return row.control == &f().SpeedButton12 ? tint().TrackBar1 : *row.control;
+    };
+    std::vector<std::string> expected;
+    std::vector<std::string> shown;
+    std::map<const Control*, std::string> last;
+    for (const Setting& row : f().settings().rows()) {
+        const Control& control = shownBy(row);
+        expected.push_back(row.control->name());
+        last[&control] = valueOf(control);
+        const_cast<Control&>(control).setObserver(
+            [&, c = &control, name = row.control->name()](const Change&) {
+                if (valueOf(*c) == last[c]) return;
+                last[c] = valueOf(*c);
+                shown.push_back(name);
+            });
+    }
+    apply();
+    EXPECT_EQ(shown, expected);
 }
 
 TEST_F(Bindings, CheckBoxesWriteTheirLinesWhenAPersonClicksThem) {
