@@ -231,7 +231,7 @@ class TForm1 : public Form {
 
     // ---- Handlers, each in the file of its job: pages and dialogs (Unit1Pages.cpp), captions
     // and language (Unit1Captions.cpp), file commands (Unit1Files.cpp), the manual page
-    // (Unit1Manual.cpp), settings (Unit1Settings.cpp).
+    // (Unit1Manual.cpp), settings (Unit1Settings.cpp; their rows in Unit1SettingTable.cpp).
     void FormCreate() override;
     void SpeedButton4Click();
     void SpeedButton5Click();
@@ -256,8 +256,8 @@ class TForm1 : public Form {
     void ListBox5Scroll();
     void SpeedButton10Click();
 
-    // The setting controls not named here (CheckBox1, ComboBox1 …) write their line(s) through
-    // the setting table, which connects them (Unit1Settings.cpp).
+    // The setting controls not named here (CheckBox1, ComboBox2 …) write their line(s) through
+    // the setting table, which connects them (Unit1SettingTable.cpp).
     void CheckBox4Click();
     void CheckBox6Click();
     void CheckBox7Click();
