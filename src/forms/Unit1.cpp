@@ -53,6 +53,7 @@ void TForm1::connectHandlers() {
     ListBox4.OnScroll = [this] { ListBox4Scroll(); };
     ListBox5.OnScroll = [this] { ListBox5Scroll(); };
     SpeedButton10.OnClick = [this] { SpeedButton10Click(); };
+    edit1.setEnterPresses(SpeedButton10);  // Enter in the value box applies it
 }
 
 void TForm1::connectSettingHandlers() {

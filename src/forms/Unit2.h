@@ -37,6 +37,8 @@ class TForm2 : public Form {
     void FormCreate() override;
     void SpeedButton1Click();
     void SpeedButton2Click();
+    // Esc is "Abbrechen".
+    void escapeRequest() override { SpeedButton2.click(); }
 
   private:
     TForm1& form1_;

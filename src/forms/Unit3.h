@@ -27,6 +27,8 @@ class TForm3 : public Form {
 
     // Takes the captions from the main window's catalogue.
     void FormCreate() override;
+    // Esc closes the dialog as its close button does: it hides.
+    void escapeRequest() override { closeRequest(); }
     void TrackBar1Change();
     void TrackBar2Change();
     void TrackBar3Change();

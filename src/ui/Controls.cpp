@@ -95,13 +95,27 @@ void Edit::type(std::string text) {
     setText(std::move(text));
 }
 
+bool Edit::press(Key key) {
+    if (!reachable() || lines_ != Lines::Single) return false;
+    if (key == Key::Enter) {
+        if (!enterPresses_) return false;
+        enterPresses_->click();
+        return true;
+    }
+    if (!upDown_) return false;
+    key == Key::Up ? upDown_->up() : upDown_->down();
+    return true;
+}
+
 UpDown::UpDown(Control* parent, std::string name, Rect bounds, Edit& associate, int min, int max,
                int position)
     : Control(parent, std::move(name), bounds),
       associate_(associate),
       min_(min),
       max_(max),
-      position_(position) {}
+      position_(position) {
+    associate_.upDown_ = this;
+}
 
 void UpDown::setPosition(int position) {
     position = std::clamp(position, min_, max_);

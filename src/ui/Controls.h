@@ -95,6 +95,8 @@ class SpeedButton : public Button {
     void accept(ControlVisitor& visitor) override { visitor.visit(*this); }
 };
 
+class UpDown;
+
 class Edit : public Control {
   public:
     enum class Lines { Single, Multi };
@@ -115,10 +117,21 @@ class Edit : public Control {
     Typing typing() const noexcept { return typing_; }
     void setTyping(Typing typing) { typing_ = typing; }
 
+    // The keys a one-line field gives a meaning beyond typing: Enter presses the button the
+    // form names for it; Up and Down step the up-down attached to it.
+    enum class Key { Enter, Up, Down };
+    void setEnterPresses(Button& button) { enterPresses_ = &button; }
+    // A person's key; whether the field has a meaning for it (a view passes the others on).
+    bool press(Key key);
+
   private:
+    friend class UpDown;  // attaches itself
+
     std::string text_;
     Lines lines_;
     Typing typing_ = Typing::Text;
+    Button* enterPresses_ = nullptr;
+    UpDown* upDown_ = nullptr;
 };
 
 // Up-down arrows attached to an edit field, which shows the position.

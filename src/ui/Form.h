@@ -33,6 +33,8 @@ class Form : public Control {
 
     // The window manager asks the window to close: a dialog only hides.
     virtual void closeRequest() { setVisible(false); }
+    // A person presses Esc in the window: a dialog's way out, as its form says; none by default.
+    virtual void escapeRequest() {}
 
   private:
     friend class MainMenu;

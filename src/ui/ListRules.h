@@ -27,4 +27,13 @@ void showList(const ListBox& list, const Change& change, ListWidget& widget) {
 // loses what the person browsed to); then its selection and text follow.
 inline bool itemsChanged(const Change& change) { return change.what == Change::What::Rows; }
 
+// The keys that move through a drop-down's items, on the closed box (each move a person's
+// choice) and on its open list (each move the highlight), as in Windows' drop-down lists.
+enum class ListKey { Up, Down, PageUp, PageDown, Home, End };
+
+// The item `key` moves to from `current` (-1: none) among `count` items, a page being the
+// `page` rows its open list shows; -1 when there are no items. With none chosen, every key
+// but End goes to the first item.
+int movedItem(int current, int count, ListKey key, int page);
+
 }  // namespace torvexa

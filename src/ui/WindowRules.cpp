@@ -19,6 +19,7 @@ Rect keptInside(const Rect& window, const Rect& workArea) {
 
 void requestClose(Form& form, CloseRequest request) {
     if (request == CloseRequest::TitleBar) form.closeRequest();
+    if (request == CloseRequest::EscapeKey) form.escapeRequest();
 }
 
 }  // namespace torvexa

@@ -15,7 +15,8 @@ bool shownOnScreen(const Form& form, const Application& application);
 Rect keptInside(const Rect& window, const Rect& workArea);
 
 // What asks a window to close. The title bar's button (or the system menu, or the desktop)
-// goes to the form, which decides; Esc and Enter close no window of the program.
+// and Esc go to the form, which decides; Enter closes no window of the program (a field or a
+// button that has the focus takes it).
 enum class CloseRequest { TitleBar, EscapeKey, EnterKey };
 void requestClose(Form& form, CloseRequest request);
 

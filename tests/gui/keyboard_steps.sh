@@ -2,11 +2,13 @@
 # tests/windows/gui/keyboard_test.sh after they start the program (WIN) with its file (CONFIG).
 # Each platform gives what differs: SHOT_PREFIX, MENU_Y (the menu bar's height on the screen), wait_for TITLE,
 # focus_new_window ID (what the desktop does for a new window), open_tint_keys and leave_tint
-# (how the tint dialog gets and gives back the focus).
+# (how the tint dialog gets and gives back the focus; Esc closes it).
 # A person with the keyboard alone: F10 opens the menu and loads, Tab reaches the page buttons
-# and Enter opens a page, Space ticks a check box, a "?" button's box closes with Enter, the
-# manual page's lists, value box and apply button follow in their order, Alt opens the menu
-# again to save, the tint dialog's slider moves with the arrows, and a preset is chosen with
+# and Enter opens a page, Space ticks a check box, a "?" button's box closes with Enter, Alt+Down
+# opens a drop-down's list and Down and Enter choose in it (the menu bar stays shut: this once
+# lost the check box's edit), the manual page's lists and value box follow in their order and
+# Enter applies the value, Alt opens the menu again to save, the tint dialog's slider moves
+# with the arrows and Esc closes it, Esc cancels the preset dialog, and a preset is chosen with
 # the arrows and applied with Enter. The file's bytes are checked; a screenshot after each key
 # shows the focus.
 
@@ -60,9 +62,13 @@ keyboard_journey() {
     wait_for Information >/dev/null || fail "Space on the '?' button showed no box"
     key close-help-with-enter Return
     wait_gone Information || fail "Enter did not close the box"
+    key focus-reflections Tab Tab Tab Tab
+    key open-reflections-list alt+Down
+    key highlight-next Down
+    key choose-kombination Return
 
     key back-to-manual-button shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab \
-        shift+Tab shift+Tab
+        shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
     key open-manual Return
     key focus-values Tab
     key row-5 Down Down Down Down Down Down
@@ -70,16 +76,16 @@ keyboard_journey() {
     key focus-numbers Tab
     key focus-new-value Tab
     key type-value ctrl+a 0
-    key focus-description Tab
-    key focus-apply Tab
-    key apply space
+    key apply-with-enter Return
     key alt-menu Alt_L
     key sichern Down Down Return
     wait_line "$CONFIG" 4 "0  ; '32bit verwenden' (1 = on)" || fail "'Sichern' saved nothing"
+    [ "$(line_of "$CONFIG" 54 | cut -d' ' -f1)" = "4" ] ||
+        fail "Alt+Down, Down, Enter did not choose 'Kombination': $(line_of "$CONFIG" 54)"
 
     # The tint dialog: from the apply button back to "Objekte", Tab to the tint box, Space
     # ticks it, Tab to "Erweitert", Space opens the dialog; its sliders move with the arrows.
-    key back-to-objekte shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
+    key back-to-objekte shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
     key open-objekte Return
     key focus-tint-box Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab
     key tick-tint space
@@ -97,16 +103,23 @@ keyboard_journey() {
         fail "32 bit not unticked: $(line_of "$CONFIG" 4)"
     [ "$(line_of "$CONFIG" 6)" = "0  ; 'Vollbildmodus' (1 = full screen)" ] ||
         fail "line 5 not 0: $(line_of "$CONFIG" 6)"
-    local unchanged='4d;6d;68d;78d;79,87d'
+    local unchanged='4d;6d;54d;68d;78d;79,87d'
     cmp <(sed "$unchanged" "$original") <(sed "$unchanged" "$CONFIG") >/dev/null ||
         fail "other lines changed"
 
     # The preset dialog: the menu opens it, the arrows choose, Tab reaches its buttons, Enter
     # applies; the information box closes with Enter.
+    local presets
     key extras-menu F10 Right Down Down Down
     key open-presets Return
-    local presets
     presets=$(wait_for "f1graphics.cfg optimieren") || fail "the preset dialog did not open"
+    focus_new_window "$presets"
+    key cancel-presets-with-esc Escape
+    wait_gone "f1graphics.cfg optimieren" || fail "Esc did not close the preset dialog"
+    focus_new_window "$WIN"
+    key extras-menu-again F10 Right Down Down Down
+    key open-presets-again Return
+    presets=$(wait_for "f1graphics.cfg optimieren") || fail "the preset dialog did not open again"
     focus_new_window "$presets"
     key choose-preset-2 Down
     key focus-apply-preset Tab Tab  # the group is one Tab stop, then "Abbrechen", then apply

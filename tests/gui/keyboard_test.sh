@@ -13,7 +13,11 @@ open_tint_keys() {
     tint=$(find_tint_dialog) || fail "Space on 'Erweitert' opened no tint dialog"
     focus_new_window "$tint"
 }
-leave_tint() { focus_new_window "$WIN"; }  # back to the main window, as Alt+Tab does
+leave_tint() {
+    key close-tint-with-esc Escape
+    tint_dialog_gone || fail "Esc did not close the tint dialog"
+    focus_new_window "$WIN"  # the main window gets the keyboard back, as a desktop gives it
+}
 
 start_display
 start_program "$BINARY"

@@ -288,16 +288,28 @@ press_ok() {
     click_in "$box" $((GW * 100 / JOURNEY_SCALE / 2)) $((GH * 100 / JOURNEY_SCALE - 16 - 11))
 }
 
-# The tint dialog has no title: it is the visible window of its size.
+# The tint dialog has no title: it is the visible window of its size. tint_dialog_now prints it
+# if it is on the screen now, find_tint_dialog waits for it, tint_dialog_gone for it to go.
+tint_dialog_now() {
+    for id in $(xdotool search --onlyvisible --name '^$' 2>/dev/null); do
+        geometry "$id"
+        if [ "$GW" -eq "$(px 631)" ] && [ "$GH" -eq "$(px 153)" ]; then
+            echo "$id"
+            return 0
+        fi
+    done
+    return 1
+}
 find_tint_dialog() {
     for _ in $(seq 100); do
-        for id in $(xdotool search --onlyvisible --name '^$' 2>/dev/null); do
-            geometry "$id"
-            if [ "$GW" -eq "$(px 631)" ] && [ "$GH" -eq "$(px 153)" ]; then
-                echo "$id"
-                return 0
-            fi
-        done
+        tint_dialog_now && return 0
+        sleep 0.05
+    done
+    return 1
+}
+tint_dialog_gone() {
+    for _ in $(seq 100); do
+        tint_dialog_now >/dev/null || return 0
         sleep 0.05
     done
     return 1

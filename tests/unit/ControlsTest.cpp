@@ -116,6 +116,29 @@ TEST(EditAndUpDownRule, TextChangesRunOnChangeAndTheUpDownWritesItsEdit) {
     updown.setPosition(100);
     updown.up();  // at the end: no wrap-around, nothing changes
     EXPECT_EQ(edit.text(), "100");
+
+    // Up and Down in the field step its up-down; Enter means nothing here.
+    EXPECT_TRUE(edit.press(Edit::Key::Down));
+    EXPECT_EQ(edit.text(), "99");
+    EXPECT_TRUE(edit.press(Edit::Key::Up));
+    EXPECT_EQ(edit.text(), "100");
+    EXPECT_FALSE(edit.press(Edit::Key::Enter));
+}
+
+TEST(EditAndUpDownRule, EnterInAFieldPressesItsButtonAndAnUnboundKeyIsPassedOn) {
+    Harness h;
+    Edit edit(&h.form, "edit1", {}, "");
+    Button apply(&h.form, "SpeedButton10", {}, "");
+    int pressed = 0;
+    apply.OnClick = [&] { ++pressed; };
+    EXPECT_FALSE(edit.press(Edit::Key::Enter)) << "no button named yet";
+    edit.setEnterPresses(apply);
+    EXPECT_TRUE(edit.press(Edit::Key::Enter));
+    EXPECT_FALSE(edit.press(Edit::Key::Up)) << "no up-down";
+    EXPECT_EQ(pressed, 1);
+    edit.setVisible(false);
+    EXPECT_FALSE(edit.press(Edit::Key::Enter)) << "out of reach";
+    EXPECT_EQ(pressed, 1);
 }
 
 TEST(ComboBoxRule, OnlyAPersonsPickOrTypingRunsOnChange) {

@@ -2,10 +2,10 @@
 // observers they must let go of, colours, windows, radio groups, page buttons and the scale.
 #include <gtest/gtest.h>
 
-#include "ui/Dialogs.h"
 #include "support/ScriptedDialogs.h"
 #include "ui/Application.h"
 #include "ui/Controls.h"
+#include "ui/Dialogs.h"
 #include "ui/FlatButtonLook.h"
 #include "ui/Following.h"
 #include "ui/Form.h"
@@ -170,6 +170,21 @@ TEST(ViewRules, ADropDownAnnouncesNewItemsSoThatViewsRebuildOnlyThen) {
     combo.setText("b");
     combo.setItem(0, "c");
     EXPECT_EQ(rebuilt, (std::vector<bool>{false, true}));
+}
+
+TEST(ViewRules, DropDownKeysMoveWithinTheItemsAndAPageKeepsOneRowInSight) {
+    EXPECT_EQ(movedItem(1, 3, ListKey::Down, 12), 2);
+    EXPECT_EQ(movedItem(2, 3, ListKey::Down, 12), 2) << "the last stays";
+    EXPECT_EQ(movedItem(0, 3, ListKey::Up, 12), 0) << "the first stays";
+    EXPECT_EQ(movedItem(2, 19, ListKey::PageDown, 12), 13);
+    EXPECT_EQ(movedItem(13, 19, ListKey::PageDown, 12), 18);
+    EXPECT_EQ(movedItem(13, 19, ListKey::PageUp, 12), 2);
+    EXPECT_EQ(movedItem(5, 19, ListKey::Home, 12), 0);
+    EXPECT_EQ(movedItem(5, 19, ListKey::End, 12), 18);
+    EXPECT_EQ(movedItem(-1, 3, ListKey::Up, 12), 0) << "none chosen: the first";
+    EXPECT_EQ(movedItem(-1, 3, ListKey::Down, 12), 0);
+    EXPECT_EQ(movedItem(-1, 3, ListKey::End, 12), 2);
+    EXPECT_EQ(movedItem(-1, 0, ListKey::Down, 12), -1) << "no items";
 }
 
 TEST(ViewRules, AWindowIsShownWhileTheProgramRunsAndOnlyTheTitleBarClosesIt) {

@@ -13,7 +13,9 @@
 #include <string>
 #include <vector>
 
+#include "forms/Lines.h"
 #include "support/Scenario.h"
+#include "view/fltk/EditableCombo.h"
 #include "view/fltk/FltkView.h"
 #include "view/fltk/Toolkit.h"
 
@@ -40,13 +42,13 @@ class FltkKeyboard : public ::testing::Test {
     Fl_Widget* widget(const Control& control) { return view->widgetOf(control); }
 
     // One key, down and up, sent to the window with the focus as FLTK delivers it.
-    static void press(int key, bool shift = false) {
+    static void press(int key, int state = 0) {
         Fl_Widget* focus = Fl::focus();
         Fl_Window* window = focus ? focus->window() : Fl::first_window();
         if (focus && focus->as_window()) window = focus->as_window();
         const char text[2] = {key == ' ' ? ' ' : '\0', '\0'};
         Fl::e_keysym = key;
-        Fl::e_state = shift ? FL_SHIFT : 0;
+        Fl::e_state = state;
         Fl::e_text = const_cast<char*>(text);
         Fl::e_length = text[0] ? 1 : 0;
         Fl::handle(FL_KEYBOARD, window);
@@ -100,7 +102,7 @@ TEST_F(FltkKeyboard, TabFollowsTheManualPagesOrderBothWays) {
                                                "SpeedButton10"}));
     order.clear();
     for (int i = 0; i < 3; ++i) {
-        press(FL_Tab, true);
+        press(FL_Tab, FL_SHIFT);
         order.push_back(focused());
     }
     EXPECT_EQ(order, (std::vector<std::string>{"edit2", "edit1", "ListBox5"}));
@@ -135,15 +137,138 @@ TEST_F(FltkKeyboard, TabStopsOnceAtThePresetGroup) {
     widget(presets.RadioButton1)->take_focus();
     press(FL_Tab);
     EXPECT_EQ(focused(), "SpeedButton2") << "Tab from the group";
-    press(FL_Tab, true);
+    press(FL_Tab, FL_SHIFT);
     EXPECT_EQ(focused(), "RadioButton1") << "Shift+Tab back into the group, none chosen";
     press(FL_Down);
     press(FL_Down);
     EXPECT_TRUE(presets.RadioButton3.checked());
     press(FL_Tab);
     EXPECT_EQ(focused(), "SpeedButton2");
-    press(FL_Tab, true);
+    press(FL_Tab, FL_SHIFT);
     EXPECT_EQ(focused(), "RadioButton3") << "Shift+Tab back to the chosen preset";
+}
+
+// A drop-down's list runs its own loop while it is open, holding every event (a grab): a timer
+// presses keys from inside it, after the pointer has moved beside the list. The keys come to the
+// window with the keyboard, as the server sends them; the pointer's moves to the list.
+struct InOpenList {
+    std::vector<int> keys;
+    Fl_Window* keyboard = Fl::focus() ? Fl::focus()->top_window() : nullptr;
+    bool seen = false;
+    static void press(void* data) {
+        auto* list = static_cast<InOpenList*>(data);
+        Fl_Window* grabbed = Fl::grab();
+        if (!grabbed) return;
+        list->seen = true;
+        Fl::e_x_root = grabbed->x() + grabbed->w() + 40;
+        Fl::e_y_root = grabbed->y() + grabbed->h() / 2;
+        Fl::handle(FL_MOVE, grabbed);
+        for (const int key : list->keys) {
+            Fl::e_keysym = key;
+            Fl::e_state = 0;
+            Fl::handle(FL_KEYBOARD, list->keyboard);
+        }
+    }
+};
+
+TEST_F(FltkKeyboard, AClosedDropDownChoosesByTheArrowsAndItsListByEnter) {
+    s.user([&] { f().SpeedButton6.click(); });
+    Fl::check();
+    ComboBox& trackMap = f().ComboBox4;
+    s.user([&] { trackMap.pick(0); });
+    widget(trackMap)->take_focus();
+    press(FL_Down);
+    EXPECT_EQ(focused(), "ComboBox4") << "Down stays on the drop-down";
+    EXPECT_EQ(trackMap.itemIndex(), 1);
+    EXPECT_EQ(f().document().value(lines::TrackMap), "1") << "a person's choice writes";
+    press(FL_End);
+    EXPECT_EQ(f().document().value(lines::TrackMap), "2");
+    press(FL_Home);
+    press(FL_Up);  // the first stays
+    EXPECT_EQ(trackMap.itemIndex(), 0);
+
+    // The list opens on the chosen item; the pointer beside it changes nothing.
+    const auto openAndPress = [&](int openKey, int state, std::vector<int> keys) {
+        InOpenList list{std::move(keys)};
+        Fl::add_timeout(0.1, InOpenList::press, &list);
+        press(openKey, state);
+        Fl::remove_timeout(InOpenList::press, &list);
+        EXPECT_TRUE(list.seen) << "the list opened";
+        EXPECT_EQ(Fl::grab(), nullptr) << "and closed";
+    };
+    openAndPress(FL_Down, FL_ALT, {FL_Down, FL_Enter});
+    EXPECT_EQ(trackMap.itemIndex(), 1) << "Alt+Down, Down, Enter: the next item";
+    EXPECT_EQ(focused(), "ComboBox4") << "the drop-down keeps the focus";
+    openAndPress(FL_F + 4, 0, {FL_Down, FL_Escape});
+    EXPECT_EQ(trackMap.itemIndex(), 1) << "Esc chooses nothing";
+    openAndPress(' ', 0, {FL_Up, FL_F + 4});
+    EXPECT_EQ(trackMap.itemIndex(), 0) << "F4 chooses the highlighted item";
+    EXPECT_EQ(f().document().value(lines::TrackMap), "0");
+
+    // The editable reflections box: the arrows step its items, its list opens on the one shown.
+    s.user([&] { f().SpeedButton4.click(); });
+    Fl::check();
+    ComboBox& reflections = f().ComboBox3;
+    s.user([&] { reflections.pick(0); });
+    static_cast<EditableCombo*>(widget(reflections))->input().take_focus();
+    press(FL_Down);
+    EXPECT_EQ(reflections.itemIndex(), 1);
+    EXPECT_EQ(f().document().value(lines::ReflectionSource), "3");
+    openAndPress(FL_Down, FL_ALT, {FL_Down, FL_Enter});
+    EXPECT_EQ(reflections.itemIndex(), 2) << "Alt+Down, Down, Enter: the next item";
+    EXPECT_EQ(f().document().value(lines::ReflectionSource), "4");
+}
+
+TEST_F(FltkKeyboard, EnterAppliesTheValueBoxAndTheArrowsStepTheLine27Field) {
+    s.user([&] {
+        f().SpeedButton9.click();
+        f().ListBox1.select(5);
+    });
+    Fl::check();
+    widget(f().edit1)->take_focus();
+    s.user([&] { f().edit1.type("0"); });
+    press(FL_Enter);
+    EXPECT_EQ(f().document().value(5), "0") << "Enter applied the value";
+
+    s.user([&] {
+        f().SpeedButton4.click();
+        if (!f().CheckBox20.checked()) f().CheckBox20.click();
+        f().Edit3.type("50");
+    });
+    Fl::check();
+    widget(f().Edit3)->take_focus();
+    press(FL_Up);
+    EXPECT_EQ(f().Edit3.text(), "51");
+    press(FL_Down);
+    press(FL_Down);
+    EXPECT_EQ(f().Edit3.text(), "49");
+    EXPECT_EQ(f().document().value(lines::Number27), "49");
+}
+
+TEST_F(FltkKeyboard, EscClosesThePresetDialogAndTheTintDialog) {
+    s.user([&] { f().f1graphicscfgoptimieren1.click(); });
+    Fl::check();
+    TForm2& presets = s.program().form2();
+    widget(presets.RadioButton1)->take_focus();
+    press(FL_Down);
+    press(FL_Escape);
+    EXPECT_FALSE(presets.visible()) << "Esc is Abbrechen";
+
+    s.user([&] {
+        f().SpeedButton6.click();
+        if (!f().CheckBox7.checked()) f().CheckBox7.click();
+        f().SpeedButton12.click();
+    });
+    Fl::check();
+    TForm3& tint = s.program().form3();
+    ASSERT_TRUE(tint.visible());
+    widget(tint.TrackBar1)->take_focus();
+    press(FL_Escape);
+    EXPECT_FALSE(tint.visible()) << "Esc closes it as its close button does";
+    EXPECT_TRUE(f().visible()) << "the main window stays";
+    widget(f().SpeedButton4)->take_focus();
+    press(FL_Escape);
+    EXPECT_TRUE(f().visible()) << "Esc closes no main window";
 }
 
 // The menu runs its own loop while it is open; a timer looks at it from inside and closes it.

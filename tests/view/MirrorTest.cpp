@@ -157,12 +157,13 @@ class Mirror : public ControlVisitor {
             auto* w = common<EditableCombo>(combo);
             if (!w) return;
             same(combo, "text", text(w->input().value()), reads::asItStands(combo.text()));
-            items(combo, w->menu());
+            listRows(combo, w->shownItems());
         } else {
-            auto* w = common<Fl_Choice>(combo);
+            auto* w = common<FixedCombo>(combo);
             if (!w) return;
             same(combo, "selected item", w->value(), combo.itemIndex());
             items(combo, w->menu());
+            listRows(combo, w->shownItems());
         }
     }
     void visit(TrackBar& track) override {
@@ -248,6 +249,16 @@ class Mirror : public ControlVisitor {
         for (const std::string& item : combo.items())
             expected.push_back(reads::asItStands(item));
         same(combo, "items", shown, expected);
+    }
+    // The rows the drop-down's open list shows.
+    void listRows(const ComboBox& combo, const std::vector<std::string>& rows) {
+        std::vector<std::string> shown;
+        for (const std::string& row : rows)
+            shown.push_back(text(row.c_str()));
+        std::vector<std::string> expected;
+        for (const std::string& item : combo.items())
+            expected.push_back(reads::asItStands(item));
+        same(combo, "list rows", shown, expected);
     }
     void missing(const Control& control) {
         mismatches_.push_back(step_ + ": " + control.name() + ": no widget");

@@ -14,6 +14,7 @@
 #include "ui/RadioGroups.h"
 #include "ui/TextRules.h"
 #include "ui/WindowRules.h"
+#include "view/fltk/FieldInput.h"
 #include "view/fltk/FlatButton.h"
 #include "view/fltk/GroupFrame.h"
 #include "view/fltk/LabelBox.h"
@@ -206,8 +207,18 @@ void Builder::visit(SpeedButton& model) {
 
 void Builder::visit(Edit& edit) {
     const bool multi = edit.lines() == Edit::Lines::Multi;
-    Fl_Input* input = multi ? new Fl_Multiline_Input(x(edit), y(edit), w(edit), h(edit))
-                            : new Fl_Input(x(edit), y(edit), w(edit), h(edit));
+    Fl_Input* input = nullptr;
+    if (multi) {
+        input = new Fl_Multiline_Input(x(edit), y(edit), w(edit), h(edit));
+    } else {
+        auto* field = new FieldInput(x(edit), y(edit), w(edit), h(edit));
+        field->whenKey([&edit, &application = view_.program.application()](Edit::Key key) {
+            bool took = false;
+            application.perform([&] { took = edit.press(key); });
+            return took;
+        });
+        input = field;
+    }
     record(edit, input);
     if (multi) input->wrap(1);
     input->box(multi ? FL_THIN_UP_BOX : FL_DOWN_BOX);

@@ -29,7 +29,7 @@ void Builder::editableCombo(ComboBox& combo) {
     onUser(*widget, [&combo, widget] { combo.pick(widget->picked()); });
     widget->whenLeft(UserActions::run, view_.actions.add([&combo] { combo.leave(); }));
     follow(combo, [widget, &combo](const Change& change) {
-        if (itemsChanged(change)) widget->items(combo.items(), itemText);
+        if (itemsChanged(change)) widget->items(combo.items());
         Fl_Input& input = widget->input();
         showText(
             displayText(combo.text()), [&input] { return std::string(input.value()); },
@@ -39,7 +39,7 @@ void Builder::editableCombo(ComboBox& combo) {
 }
 
 void Builder::fixedCombo(ComboBox& combo) {
-    auto* widget = new FixedCombo(x(combo), y(combo), w(combo), h(combo));
+    auto* widget = new FixedCombo(x(combo), y(combo), w(combo), h(combo), view_.scale);
     record(combo, widget);
     widget->textsize(scaledFont(combo.font().height, view_.scale));
     widget->down_box(FL_BORDER_BOX);

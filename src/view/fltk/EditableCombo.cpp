@@ -1,6 +1,10 @@
 #include "view/fltk/EditableCombo.h"
 
+#include <algorithm>
+
 #include "ui/Scale.h"
+#include "view/fltk/DropDownKeys.h"
+#include "view/fltk/DropDownList.h"
 
 #include <FL/Fl.H>
 #include <FL/fl_draw.H>
@@ -14,7 +18,8 @@ constexpr int kArrowWidth = 17;  // in layout pixels
 EditableCombo::EditableCombo(int x, int y, int w, int h, double scale)
     : Fl_Group(x, y, w, h),
       input_(x, y, w - scaled(kArrowWidth, scale), h),
-      arrow_(x + w - scaled(kArrowWidth, scale), y, scaled(kArrowWidth, scale), h, "@-22>") {
+      arrow_(x + w - scaled(kArrowWidth, scale), y, scaled(kArrowWidth, scale), h, "@-22>"),
+      scale_(scale) {
     input_.when(FL_WHEN_CHANGED);
     arrow_.labelsize(scaled(7, scale));
     arrow_.visible_focus(0);
@@ -29,9 +34,7 @@ EditableCombo::EditableCombo(int x, int y, int w, int h, double scale)
     end();
 }
 
-void EditableCombo::items(const std::vector<std::string>& items, MenuTable::Convert convert) {
-    table_.update(items, convert);
-}
+void EditableCombo::items(const std::vector<std::string>& items) { shown_ = displayItems(items); }
 
 void EditableCombo::textsize(int size) { input_.textsize(size); }
 
@@ -42,21 +45,38 @@ int EditableCombo::Field::handle(int event) {
         combo->left_(combo->leftData_);
         return handled;
     }
-    const int key = Fl::event_key();
-    if (event == FL_KEYBOARD && (key == FL_Down || key == FL_F + 4)) {
-        static_cast<EditableCombo*>(parent())->openList();
+    if (event != FL_KEYBOARD) return Fl_Input::handle(event);
+    if (opensList(false)) {
+        combo->openList();
+        return 1;
+    }
+    const auto key = closedListKey();
+    if (key == ListKey::Up || key == ListKey::Down) {
+        const int count = static_cast<int>(combo->shown_.size());
+        combo->choose(movedItem(combo->shownItem(), count, *key, openListRows(count)));
         return 1;
     }
     return Fl_Input::handle(event);
 }
 
-void EditableCombo::openList() {
-    const Fl_Menu_Item* menu = table_.menu();
-    if (!menu || !menu->label()) return;
-    const Fl_Menu_Item* chosen = menu->pulldown(x(), y(), w(), h(), nullptr, nullptr);
-    if (!chosen) return;
-    picked_ = static_cast<int>(chosen - menu);
+int EditableCombo::shownItem() const {
+    const auto it = std::find(shown_.begin(), shown_.end(), input_.value());
+    return it == shown_.end() ? -1 : static_cast<int>(it - shown_.begin());
+}
+
+void EditableCombo::choose(int item) {
+    if (item < 0 || item == shownItem()) return;
+    picked_ = item;
     do_callback();
+}
+
+void EditableCombo::openList() {
+    // The field gets the keyboard back when the list closes, as it has it in every desktop.
+    input_.take_focus();
+    const auto chosen = openDropDownList(*this, {shown_, shownItem(), input_.textsize(), scale_});
+    if (!chosen) return;
+    picked_ = *chosen;
+    do_callback();  // the item already shown, picked again, is a pick too
 }
 
 }  // namespace torvexa::fltk

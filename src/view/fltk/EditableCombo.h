@@ -7,14 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "view/fltk/MenuTable.h"
-
 namespace torvexa::fltk {
 
 // An editable drop-down: a text field with an arrow whose list opens below the field, as wide
 // as the field. The group calls back when an item is picked.
 class EditableCombo : public Fl_Group {
-    // The text field: Down (or Alt+Down, F4) opens the list, as in a drop-down elsewhere.
+    // The text field, keyed as Windows' editable drop-downs: Up and Down choose the item before
+    // or after the one it shows, Alt+Down, Alt+Up and F4 open the list; other keys edit.
     class Field : public Fl_Input {
       public:
         using Fl_Input::Fl_Input;
@@ -28,8 +27,8 @@ class EditableCombo : public Fl_Group {
         left_ = left;
         leftData_ = data;
     }
-    void items(const std::vector<std::string>& items, MenuTable::Convert convert);
-    const Fl_Menu_Item* menu() const { return table_.menu(); }
+    void items(const std::vector<std::string>& items);
+    const std::vector<std::string>& shownItems() const { return shown_; }
     void textsize(int size);
     Fl_Input& input() { return input_; }
     // The item picked last (from 0).
@@ -38,9 +37,14 @@ class EditableCombo : public Fl_Group {
     void openList();
 
   private:
+    // The item the field shows, -1 when its text is none of them.
+    int shownItem() const;
+    void choose(int item);
+
     Field input_;
     Fl_Button arrow_;
-    MenuTable table_;
+    std::vector<std::string> shown_;  // the items as the field and the list show them
+    double scale_;
     int picked_ = -1;
     void (*left_)(void*) = nullptr;
     void* leftData_ = nullptr;

@@ -257,6 +257,11 @@ void Builder::visit(Edit& edit) {
     HWND window = child(edit, L"EDIT", style, multi ? WS_EX_STATICEDGE : WS_EX_CLIENTEDGE);
     if (multi) made(SetWindowSubclass(window, tabMovesOn, 0, 0), "SetWindowSubclass");
     Binding& binding = bind(window, edit);
+    binding.enter = [view = &view_, &edit] {
+        bool took = false;
+        view->perform([&] { took = edit.press(Edit::Key::Enter); });
+        return took;
+    };
     binding.command = [view = &view_, window, &edit](int code) {
         if (code != EN_CHANGE) return;
         const std::string typed = windowText(window);
@@ -273,6 +278,11 @@ void Builder::visit(Edit& edit) {
 void Builder::visit(UpDown& updown) {
     HWND window = child(updown, UPDOWN_CLASSW, UDS_ARROWKEYS);
     SendMessageW(window, UDM_SETRANGE32, static_cast<WPARAM>(updown.min()), updown.max());
+    // Up and Down in its field step it: UDS_ARROWKEYS works through the buddy window, which
+    // moves nothing without UDS_ALIGNLEFT or UDS_ALIGNRIGHT and takes no text without
+    // UDS_SETBUDDYINT (https://learn.microsoft.com/windows/win32/controls/up-down-control-styles).
+    if (const auto field = view_.windows.find(&updown.associate()); field != view_.windows.end())
+        SendMessageW(window, UDM_SETBUDDY, reinterpret_cast<WPARAM>(field->second), 0);
     Binding& binding = bind(window, updown);
     binding.upDown = [view = &view_, &updown](int delta) {
         view->perform([&updown, delta] { delta > 0 ? updown.up() : updown.down(); });

@@ -40,10 +40,16 @@ LRESULT command(const Container& self, WPARAM w, LPARAM l) {
         const std::size_t item = LOWORD(w) - kFirstMenuId;
         if (item < self.view->menuCommands.size()) self.view->menuCommands[item]();
     }
-    // The dialog manager sends Enter and Esc as IDOK and IDCANCEL.
-    if (l == 0 && self.form && (LOWORD(w) == IDOK || LOWORD(w) == IDCANCEL))
-        requestClose(*self.form,
-                     LOWORD(w) == IDOK ? CloseRequest::EnterKey : CloseRequest::EscapeKey);
+    // The dialog manager sends Enter and Esc as IDOK and IDCANCEL; Enter is first the focused
+    // field's (https://learn.microsoft.com/windows/win32/dlgbox/dlgbox-programming-considerations).
+    if (l != 0 || !self.form) return 0;
+    if (LOWORD(w) == IDOK) {
+        const Binding* field = bindingOf(GetFocus());
+        if (!(field && field->enter && field->enter()))
+            requestClose(*self.form, CloseRequest::EnterKey);
+    } else if (LOWORD(w) == IDCANCEL) {
+        requestClose(*self.form, CloseRequest::EscapeKey);
+    }
     return 0;
 }
 

@@ -41,6 +41,17 @@ void showItems(HWND window, const std::vector<std::string>& items) {
             SendMessageW(window, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(item).c_str())));
 }
 
+// Space opens a closed drop-down list, as Alt+Down and F4 do in every drop-down: Windows' own
+// list takes Space as a letter to search its items by.
+LRESULT CALLBACK spaceOpens(HWND window, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR) {
+    const bool space = w == VK_SPACE && (message == WM_KEYDOWN || message == WM_CHAR);
+    if (space && !SendMessageW(window, CB_GETDROPPEDSTATE, 0, 0)) {
+        if (message == WM_KEYDOWN) SendMessageW(window, CB_SHOWDROPDOWN, TRUE, 0);
+        return 0;
+    }
+    return DefSubclassProc(window, message, w, l);
+}
+
 }  // namespace
 
 void Builder::visit(ComboBox& combo) {
@@ -49,6 +60,7 @@ void Builder::visit(ComboBox& combo) {
         combo, L"COMBOBOX",
         WS_TABSTOP | WS_VSCROLL | (editable ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST), 0,
         kDropDownList);
+    if (!editable) made(SetWindowSubclass(window, spaceOpens, 0, 0), "SetWindowSubclass");
     Binding& binding = bind(window, combo);
     binding.extraHeight = kDropDownList;
     // Brings the native drop-down to the model's selection and text.
@@ -72,7 +84,7 @@ void Builder::visit(ComboBox& combo) {
             combo.text(), [window] { return windowText(window); },
             [window](const std::string& text) { SetWindowTextW(window, wide(text).c_str()); });
     };
-    binding.command = [view = &view_, window, &combo, show,
+    binding.command = [view = &view_, window, &combo, show, editable,
                        picks = DropDownPicks{}](int code) mutable {
         if (code == CBN_EDITCHANGE) {
             const std::string typed = windowText(window);
@@ -80,6 +92,11 @@ void Builder::visit(ComboBox& combo) {
             return;
         }
         if (code == CBN_KILLFOCUS) {
+            // Only the focused control shows a selection: the field of an editable drop-down
+            // keeps its own after the focus has gone (the combo box makes it ES_NOHIDESEL), so
+            // it is removed here
+            // (https://learn.microsoft.com/windows/win32/controls/cb-seteditsel).
+            if (editable) SendMessageW(window, CB_SETEDITSEL, 0, MAKELPARAM(0xFFFF, 0));
             view->perform([&combo] { combo.leave(); });
             return;
         }

@@ -1,9 +1,63 @@
 // What the Windows view does for a person at the keyboard, beyond what the dialog manager does.
+#include "view/win32/Keyboard.h"
 #include "view/win32/ViewParts.h"
 
 #include "ui/RadioGroups.h"
 
 namespace torvexa::win32 {
+namespace {
+
+bool isDown(int virtualKey) { return (GetKeyState(virtualKey) & 0x8000) != 0; }
+bool isRepeat(const MSG& message) { return (message.lParam & (1L << 30)) != 0; }
+
+}  // namespace
+
+bool MenuKeys::take(const MSG& message) {
+    switch (message.message) {
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            if (message.wParam == VK_MENU) {
+                if (!isRepeat(message)) altAlone_ = true;
+                f10Alone_ = false;
+                return true;
+            }
+            altAlone_ = false;
+            // Shift+F10 is a context menu, Alt+F10 no menu key: both go on.
+            if (message.wParam == VK_F10 && !isDown(VK_SHIFT) && !isDown(VK_MENU)) {
+                f10Alone_ = true;
+                return true;
+            }
+            f10Alone_ = false;
+            return false;
+        case WM_KEYUP:
+        case WM_SYSKEYUP: {
+            if (message.wParam != VK_MENU && message.wParam != VK_F10) return false;
+            const bool opens = message.wParam == VK_MENU ? altAlone_ : f10Alone_;
+            altAlone_ = f10Alone_ = false;
+            if (opens) {
+                if (HWND top = GetAncestor(message.hwnd, GA_ROOT))
+                    SendMessageW(top, WM_SYSCOMMAND, SC_KEYMENU, 0);
+            }
+            return message.wParam == VK_MENU || opens;
+        }
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+        case WM_NCLBUTTONDOWN:
+            altAlone_ = f10Alone_ = false;
+            return false;
+        default:
+            return false;
+    }
+}
+
+void deliver(MenuKeys& menuKeys, MSG& message) {
+    if (menuKeys.take(message)) return;
+    HWND top = GetAncestor(message.hwnd, GA_ROOT);
+    if (top && IsDialogMessageW(top, &message)) return;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+}
 
 // Tab reaches a group of radio buttons at its chosen one, or its first while none is chosen
 // (https://learn.microsoft.com/windows/win32/dlgbox/dlgbox-programming-considerations).

@@ -1,5 +1,6 @@
 #include "view/win32/Win32View.h"
 
+#include "view/win32/Keyboard.h"
 #include "view/win32/ViewParts.h"
 
 #include "ui/WindowRules.h"
@@ -60,13 +61,9 @@ Win32View::~Win32View() {
 int Win32View::run() {
     if (parts_->program.application().terminated()) return 0;
     MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        // Tab moves between controls; Esc and Enter are only keys.
-        HWND top = GetAncestor(message.hwnd, GA_ROOT);
-        if (top && IsDialogMessageW(top, &message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
+    MenuKeys menuKeys;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0)
+        deliver(menuKeys, message);
     return 0;
 }
 

@@ -29,6 +29,7 @@ struct Binding : WindowData {
     std::function<void()> scroll;           // WM_HSCROLL of a slider
     std::function<bool(int delta)> upDown;  // UDN_DELTAPOS; true: the native change is refused
     std::function<void(int dpi)> rescale;   // what else a new dpi changes (row heights …)
+    std::function<bool()> enter;            // Enter in a field; true: the field took it
     int extraHeight = 0;                    // layout pixels below its place (a drop-down's list)
     Control* control = nullptr;             // whose colours it takes
     ViewParts* view = nullptr;

@@ -8,8 +8,8 @@ SHOT_PREFIX="win-" MENU_Y=$W_MENU_H
 wait_for() { w_wait_window "$1"; }
 focus_new_window() { :; }  # Windows gives a shown window the focus itself
 open_tint_keys() { :; }    # and a dialog that opens gives it to its first control
-# The dialog's close from its system menu: it hides, and the main window is next.
-leave_tint() { key close-tint alt+F4; }
+# Esc closes it as its close button does: it hides, and the main window is next.
+leave_tint() { key close-tint-with-esc Escape; }
 
 start_display
 install_game

@@ -10,6 +10,7 @@
 // after windows.h, which it needs
 #include <commctrl.h>
 
+#include "forms/Lines.h"
 #include "windows/view/MirrorView.h"
 
 namespace torvexa {
@@ -17,6 +18,18 @@ namespace {
 
 using test::shown;
 using test::Win32ViewMirrorsModel;
+using test::withAlt;
+
+// Counts the requests to open the menu bar from the keyboard, and opens none (the menu's own
+// loop would wait for keys the test does not send).
+LRESULT CALLBACK countMenuKeys(HWND window, UINT message, WPARAM w, LPARAM l, UINT_PTR,
+                               DWORD_PTR count) {
+    if (message == WM_SYSCOMMAND && (w & 0xFFF0) == SC_KEYMENU) {
+        ++*reinterpret_cast<int*>(count);
+        return 0;
+    }
+    return DefSubclassProc(window, message, w, l);
+}
 
 TEST_F(Win32ViewMirrorsModel, TheMainWindowByKeyboard) {
     step("load", [&] { menuChoice(0, 0); });
@@ -63,6 +76,60 @@ TEST_F(Win32ViewMirrorsModel, TheMainWindowByKeyboard) {
     EXPECT_TRUE(focus && IsWindowVisible(focus)) << focused();
 }
 
+// The sequence that once lost an edit: Alt+Down on the reflections box armed the menu bar, and
+// the next Down and Enter ran "Laden". F10 and Alt alone open the menu whatever has the focus.
+TEST_F(Win32ViewMirrorsModel, TheMenuBarOpensOnlyWhenAskedAndFieldsTakeTheirKeys) {
+    step("load", [&] { menuChoice(0, 0); });
+    step("Allgemein", [&] { clickFlat(f().SpeedButton4); });
+    SetForegroundWindow(hwnd(f()));
+    int menuRequests = 0;
+    ASSERT_TRUE(
+        SetWindowSubclass(hwnd(f()), countMenuKeys, 1, reinterpret_cast<DWORD_PTR>(&menuRequests)));
+    SetFocus(hwnd(f().ComboBox3));
+    step("Alt+Down on the reflections box", [&] { withAlt({VK_DOWN}); });
+    EXPECT_EQ(menuRequests, 0) << "Alt+Down armed the menu bar";
+    step("Esc closes its list", [&] { press(VK_ESCAPE); });
+    step("Alt alone", [&] { withAlt({}); });
+    EXPECT_EQ(menuRequests, 1);
+    step("Objekte", [&] { clickFlat(f().SpeedButton6); });
+    SetFocus(hwnd(f().ComboBox4));
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(hwnd(f().ComboBox3), CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, end) << "the reflections box left keeps a selection";
+    step("F10 on the track map box", [&] { press(VK_F10); });
+    EXPECT_EQ(menuRequests, 2) << "F10 on a drop-down";
+    step("Alt+Up opens the list", [&] { withAlt({VK_UP}); });
+    EXPECT_EQ(menuRequests, 2);
+    EXPECT_TRUE(SendMessageW(hwnd(f().ComboBox4), CB_GETDROPPEDSTATE, 0, 0));
+    step("Esc closes it", [&] { press(VK_ESCAPE); });
+    step("Space opens it", [&] { press(VK_SPACE); });
+    EXPECT_TRUE(SendMessageW(hwnd(f().ComboBox4), CB_GETDROPPEDSTATE, 0, 0));
+    step("Esc closes it again", [&] { press(VK_ESCAPE); });
+    EXPECT_FALSE(SendMessageW(hwnd(f().ComboBox4), CB_GETDROPPEDSTATE, 0, 0));
+    RemoveWindowSubclass(hwnd(f()), countMenuKeys, 1);
+
+    // Up and Down in the line-27 field step it; Enter in the value box applies it.
+    step("Allgemein again", [&] { clickFlat(f().SpeedButton4); });
+    s.user([&] {
+        if (!f().CheckBox20.checked()) f().CheckBox20.click();
+        f().Edit3.type("50");
+    });
+    SetFocus(hwnd(f().Edit3));
+    step("Up in the line-27 field", [&] { press(VK_UP); });
+    EXPECT_EQ(f().document().value(lines::Number27), "51");
+    step("manual page", [&] {
+        clickFlat(f().SpeedButton9);
+        s.user([&] { f().ListBox1.select(5); });
+    });
+    SetFocus(hwnd(f().edit1));
+    step("a new value", [&] { s.user([&] { f().edit1.type("0"); }); });
+    step("Enter in the value box", [&] { press(VK_RETURN); });
+    EXPECT_EQ(f().document().value(5), "0") << "Enter applied the value";
+    EXPECT_TRUE(f().visible());
+}
+
 TEST_F(Win32ViewMirrorsModel, ThePresetDialogByKeyboard) {
     step("load", [&] { menuChoice(0, 0); });
     const auto keys = [&](const std::string& name, std::initializer_list<WPARAM> pressed) {
@@ -86,6 +153,27 @@ TEST_F(Win32ViewMirrorsModel, ThePresetDialogByKeyboard) {
     keys("Enter applies", {VK_RETURN});
     EXPECT_FALSE(presets.visible());
     EXPECT_EQ(f().document().value(25), "1");  // preset 2's line 25
+
+    // Esc is "Abbrechen" in the preset dialog, the close button in the tint dialog.
+    step("open the presets again", [&] { menuChoice(1, 2); });
+    SetForegroundWindow(hwnd(presets));
+    SetFocus(hwnd(presets.RadioButton1));
+    keys("Esc in the presets", {VK_ESCAPE});
+    EXPECT_FALSE(presets.visible());
+    step("open the tint dialog", [&] {
+        s.user([&] {
+            f().SpeedButton6.click();
+            if (!f().CheckBox7.checked()) f().CheckBox7.click();
+            f().SpeedButton12.click();
+        });
+    });
+    TForm3& tint = s.program().form3();
+    ASSERT_TRUE(tint.visible());
+    SetForegroundWindow(hwnd(tint));
+    SetFocus(hwnd(tint.TrackBar1));
+    keys("Esc in the tint dialog", {VK_ESCAPE});
+    EXPECT_FALSE(tint.visible());
+    EXPECT_TRUE(f().visible());
 }
 
 }  // namespace

@@ -13,12 +13,14 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "support/Scenario.h"
+#include "view/win32/Keyboard.h"
 #include "view/win32/Win32View.h"
 
 namespace torvexa::test {
@@ -134,23 +136,47 @@ inline Picture pictureOf(HWND window, bool repaint = true) {
     return picture;
 }
 
-// A key as the message loop delivers it: through the dialog manager of the focus's window.
+// The message loop's menu keys, for every key the tests press.
+inline win32::MenuKeys& loopMenuKeys() {
+    static win32::MenuKeys keys;
+    return keys;
+}
+
+// A key message as the message loop delivers it (win32::deliver), to the window with the focus.
+inline void deliverKey(UINT message, WPARAM virtualKey, LPARAM repeatAndState) {
+    HWND focus = GetFocus();
+    if (!focus) return;
+    MSG msg{focus, message, virtualKey, repeatAndState, 0, {}};
+    win32::deliver(loopMenuKeys(), msg);
+    pump();
+}
+
+// A key pressed and released, with Shift held or not.
 inline void press(WPARAM virtualKey, bool shift = false) {
     BYTE keys[256] = {};
     GetKeyboardState(keys);
     keys[VK_SHIFT] = shift ? 0x80 : 0;
     SetKeyboardState(keys);
-    for (const UINT message : {WM_KEYDOWN, WM_KEYUP}) {
-        HWND focus = GetFocus();
-        if (!focus) return;
-        const LPARAM repeatAndState = message == WM_KEYUP ? static_cast<LPARAM>(0xC0000001u) : 1;
-        MSG msg{focus, message, virtualKey, repeatAndState, 0, {}};
-        if (!IsDialogMessageW(GetAncestor(focus, GA_ROOT), &msg)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        pump();
+    deliverKey(WM_KEYDOWN, virtualKey, 1);
+    deliverKey(WM_KEYUP, virtualKey, static_cast<LPARAM>(0xC0000001u));
+}
+
+// Alt pressed, `pressed` pressed and released while it is held (system keys, as Windows sends
+// them), then Alt released: alone when `pressed` is empty.
+inline void withAlt(std::initializer_list<WPARAM> pressed) {
+    constexpr LPARAM kAltHeld = 1L << 29;
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_MENU] = 0x80;
+    SetKeyboardState(keys);
+    deliverKey(WM_SYSKEYDOWN, VK_MENU, kAltHeld | 1);
+    for (const WPARAM key : pressed) {
+        deliverKey(WM_SYSKEYDOWN, key, kAltHeld | 1);
+        deliverKey(WM_SYSKEYUP, key, kAltHeld | static_cast<LPARAM>(0xC0000001u));
     }
+    keys[VK_MENU] = 0;
+    SetKeyboardState(keys);
+    deliverKey(WM_SYSKEYUP, VK_MENU, static_cast<LPARAM>(0xC0000001u));
 }
 
 // The program started in German on the sample file, with its native windows.

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <FL/Fl_Input.H>
+
+#include <functional>
+
+#include "ui/Controls.h"
+
+namespace torvexa::fltk {
+
+// A one-line edit field whose Enter, Up and Down go to its control first (Edit::press): a key
+// the control has no meaning for is the field's, or its window's, as before.
+class FieldInput : public Fl_Input {
+  public:
+    using Fl_Input::Fl_Input;
+    // `press` gives a key to the control and tells whether it took it.
+    void whenKey(std::function<bool(Edit::Key)> press) { press_ = std::move(press); }
+    int handle(int event) override;
+
+  private:
+    std::function<bool(Edit::Key)> press_;
+};
+
+}  // namespace torvexa::fltk
