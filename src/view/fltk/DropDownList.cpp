@@ -64,6 +64,7 @@ class ListWindow : public Fl_Menu_Window {
         } else {
             bar_.hide();
         }
+        scrollTo(0);
         showHighlight();
     }
 
