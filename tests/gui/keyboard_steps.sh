@@ -8,7 +8,8 @@
 # opens a drop-down's list and Down and Enter choose in it (the menu bar stays shut: this once
 # lost the check box's edit), the manual page's lists and value box follow in their order and
 # Enter applies the value, Alt opens the menu again to save, the tint dialog's slider moves
-# with the arrows and Esc closes it, Esc cancels the preset dialog, and a preset is chosen with
+# with the arrows and Esc closes it, Down on a closed drop-down chooses its next item and F10
+# there opens the menu, Esc cancels the preset dialog, and a preset is chosen with
 # the arrows and applied with Enter. The file's bytes are checked; a screenshot after each key
 # shows the focus.
 
@@ -94,16 +95,20 @@ keyboard_journey() {
     open_tint_keys
     key red-plus-5 Right Right Right Right Right
     leave_tint
-    key alt-menu-again Alt_L
+    key focus-track-map Tab
+    key track-map-next Down
+    key f10-on-the-track-map F10
     key sichern-again Down Down Return
     wait_line "$CONFIG" 79 "35  ; visor tint red, 'Rot' slider (0 to 100)" ||
         fail "the red slider did not move by keyboard: $(line_of "$CONFIG" 79)"
     [ "$(line_of "$CONFIG" 68 | cut -d' ' -f1)" = "1" ] || fail "the tint box was not ticked"
+    [ "$(line_of "$CONFIG" 52 | cut -d' ' -f1)" = "2" ] ||
+        fail "Down on the closed track map box did not choose the next item: $(line_of "$CONFIG" 52)"
     [ "$(line_of "$CONFIG" 4)" = "0  ; '32bit verwenden' (1 = on)" ] ||
         fail "32 bit not unticked: $(line_of "$CONFIG" 4)"
     [ "$(line_of "$CONFIG" 6)" = "0  ; 'Vollbildmodus' (1 = full screen)" ] ||
         fail "line 5 not 0: $(line_of "$CONFIG" 6)"
-    local unchanged='4d;6d;54d;68d;78d;79,87d'
+    local unchanged='4d;6d;52d;54d;68d;78d;79,87d'
     cmp <(sed "$unchanged" "$original") <(sed "$unchanged" "$CONFIG") >/dev/null ||
         fail "other lines changed"
 
