@@ -67,7 +67,7 @@ class Kind final : public ControlVisitor {
     void visit(SpeedButton& button) override { is("flat button", {{"Click", button.OnClick}}); }
     void visit(Edit& edit) override {
         is(edit.lines() == Edit::Lines::Multi ? "text box" : "edit field",
-           {{"Change", edit.OnChange}});
+           {{"Change", edit.OnChange}, {"Exit", edit.OnExit}});
     }
     void visit(UpDown&) override { name = "up-down arrows"; }
     void visit(ComboBox& box) override {

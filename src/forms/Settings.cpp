@@ -17,6 +17,15 @@ struct Overloaded : Kinds... {
 template <class... Kinds>
 Overloaded(Kinds...) -> Overloaded<Kinds...>;
 
+// Decimal digits only, standing for a number from 0 to `most`.
+bool isNumberUpTo(const std::string& text, int most) {
+    if (text.empty() ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return false;
+    const auto number = parseInteger(text);
+    return number && *number <= most;
+}
+
 // The targets of a row's captions: the caption that names it, then a drop-down's items.
 std::vector<CaptionTarget> captionsOf(const Setting& row) {
     std::vector<CaptionTarget> targets;
@@ -98,7 +107,10 @@ void SettingTable::write(const Control& control) const {
                            doc.putValue(line, ticked ? f.on : f.off);
                    },
                    [&](const setting::Text& t) {
-                       doc.putValue(t.line, static_cast<const ComboBox&>(control).text());
+                       const std::string& text = static_cast<const ComboBox&>(control).text();
+                       if (t.mostNumber && !text.empty() && !isNumberUpTo(text, *t.mostNumber))
+                           return;
+                       doc.putValue(t.line, text);
                    },
                    [&](const setting::ItemValues& v) {
                        const int item = static_cast<const ComboBox&>(control).itemIndex();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -24,9 +25,11 @@ struct Flag {
     std::string off = "0";
 };
 
-// The drop-down's text is the line's value as it stands.
+// The drop-down's text is the line's value as it stands. With `mostNumber`, only an empty text
+// or a whole number from 0 to it is written: a number the game can hold.
 struct Text {
     int line;
+    std::optional<int> mostNumber = std::nullopt;
 };
 
 // Each item of the drop-down stands for one value of the line, in item order.

@@ -266,6 +266,8 @@ class TForm1 : public Form {
     void aufloesungChange();
     void aufloesungExit();
     void ComboBox1Exit();
+    void ComboBox2Exit();
+    void Edit3Exit();
     void ComboBox3Exit();
     void ComboBox3Change();
     void TrackBar1Change();

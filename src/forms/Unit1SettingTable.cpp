@@ -1,6 +1,9 @@
 // What each setting control of the main window stands for in f1graphics.cfg: one row each, in
 // the order a load shows them. A new plain setting is its line in Lines.h, its control in
 // Unit1.h, one row here and its caption in every language file.
+#include <cstdint>
+#include <limits>
+
 #include "forms/Entries.h"
 #include "forms/Lines.h"
 #include "forms/Unit1.h"
@@ -35,7 +38,9 @@ std::vector<Setting> TForm1::settingTable() {
         {&CheckBox2, Flag{{lines::FullScreen}}, {12}},
         {&CheckBox18, Flag{{lines::Switch26}}, {72}},
         {&ComboBox1, ItemValues{lines::TextureReduction, {"0", "2", "4", "8"}}, {19, &Label4}},
-        {&ComboBox2, Text{lines::LowerQualityDistance}, {20, &Label5}},
+        {&ComboBox2,
+         Text{lines::LowerQualityDistance, std::numeric_limits<std::int32_t>::max()},
+         {20, &Label5}},
         {&ComboBox3,
          Own{{lines::ReflectionSource}},
          {15,

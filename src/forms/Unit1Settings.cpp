@@ -100,9 +100,14 @@ void TForm1::CheckBox20Click() {
 }
 
 void TForm1::Edit3Change() {
-    // The field takes digits only; while it is empty the line keeps its number. The line may
-    // not exist yet (nothing loaded): a failed write is swallowed.
-    if (Edit3.text().empty()) return;
+    // The field takes digits only; the line takes a number in the up-down's range (its help
+    // says so), or 0 from the unticked box, which switches it off; anything else, an empty
+    // field included, leaves the line as it is. The line may not exist yet (nothing loaded): a
+    // failed write is swallowed.
+    const auto number = parseInteger(Edit3.text());
+    const bool inRange = number && *number >= UpDown1.min() && *number <= UpDown1.max();
+    const bool switchedOff = !CheckBox20.checked() && Edit3.text() == "0";
+    if (!inRange && !switchedOff) return;
     try {
         document_.putValue(lines::Number27, Edit3.text());
     } catch (const std::exception&) {
@@ -127,6 +132,11 @@ void TForm1::aufloesungChange() {
 // Leaving a box whose text the file does not hold shows the file's value again.
 void TForm1::aufloesungExit() { showResolution(); }
 void TForm1::ComboBox1Exit() { settings_.show(ComboBox1); }
+void TForm1::ComboBox2Exit() { settings_.show(ComboBox2); }
+void TForm1::Edit3Exit() {
+    if (CheckBox20.checked() && document_.count() > lines::Number27)
+        Edit3.setText(value(lines::Number27));
+}
 void TForm1::ComboBox3Exit() { showReflectionSource(); }
 
 // The items come from the translation file, so the text is compared with the entries.

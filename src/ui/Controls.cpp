@@ -107,6 +107,10 @@ bool Edit::press(Key key) {
     return true;
 }
 
+void Edit::leave() {
+    if (reachable()) run(OnExit);
+}
+
 UpDown::UpDown(Control* parent, std::string name, Rect bounds, Edit& associate, int min, int max,
                int position)
     : Control(parent, std::move(name), bounds),

@@ -105,6 +105,8 @@ class Edit : public Control {
     void accept(ControlVisitor& visitor) override { visitor.visit(*this); }
 
     Handler OnChange;
+    // The person left the field: the focus went to another control.
+    Handler OnExit;
 
     Lines lines() const noexcept { return lines_; }
     const std::string& text() const noexcept { return text_; }
@@ -123,6 +125,8 @@ class Edit : public Control {
     void setEnterPresses(Button& button) { enterPresses_ = &button; }
     // A person's key; whether the field has a meaning for it (a view passes the others on).
     bool press(Key key);
+    // A person leaves the field.
+    void leave();
 
   private:
     friend class UpDown;  // attaches itself

@@ -49,8 +49,31 @@ TEST_F(TruthfulFields, TheNumberBoxTakesDigitsOnlyAndAnEmptyBoxWritesNothing) {
     EXPECT_EQ(at(27), "35");
     s.user([&] { f().UpDown1.up(); });
     EXPECT_EQ(at(27), "36");
+
+    // Only what the field promises (1 to 100) and the game can hold is written; leaving the
+    // field shows the line's number again. Unticked, the box still writes its 0.
+    for (const char* outside : {"0", "101", "500", "2915", "99999999999999999999"}) {
+        s.user([&] { f().Edit3.type(outside); });
+        EXPECT_EQ(at(27), "36") << outside;
+        s.user([&] { f().Edit3.leave(); });
+        EXPECT_EQ(f().Edit3.text(), "36") << "after leaving " << outside;
+    }
+    s.user([&] { f().Edit3.type("100"); });
+    EXPECT_EQ(at(27), "100");
+    page(f().SpeedButton5);
+    for (const char* outside : {"2147483648", "99999999999999999999"}) {
+        s.user([&] { f().ComboBox2.type(outside); });
+        EXPECT_EQ(at(101), "0") << outside;
+        s.user([&] { f().ComboBox2.leave(); });
+        EXPECT_EQ(f().ComboBox2.text(), "0") << "after leaving " << outside;
+    }
+    s.user([&] { f().ComboBox2.type("2147483647"); });
+    EXPECT_EQ(at(101), "2147483647");
     save();
-    EXPECT_EQ(s.configBytes(), craftedConfig({{27, "36"}}));
+    EXPECT_EQ(s.configBytes(), craftedConfig({{27, "100"}, {101, "2147483647"}}));
+    page(f().SpeedButton4);
+    s.user([&] { f().CheckBox20.click(); });
+    EXPECT_EQ(at(27), "0") << "the unticked box switches the line off";
 }
 
 TEST_F(TruthfulFields, NoTypedValueCarriesALineBreakOrAnEndMarkIntoTheFile) {

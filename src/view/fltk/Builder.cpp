@@ -212,11 +212,13 @@ void Builder::visit(Edit& edit) {
         input = new Fl_Multiline_Input(x(edit), y(edit), w(edit), h(edit));
     } else {
         auto* field = new FieldInput(x(edit), y(edit), w(edit), h(edit));
-        field->whenKey([&edit, &application = view_.program.application()](Edit::Key key) {
+        Application& application = view_.program.application();
+        field->whenKey([&edit, &application](Edit::Key key) {
             bool took = false;
             application.perform([&] { took = edit.press(key); });
             return took;
         });
+        field->whenLeft([&edit, &application] { application.perform([&] { edit.leave(); }); });
         input = field;
     }
     record(edit, input);

@@ -28,7 +28,9 @@ int FieldInput::handle(int event) {
     if (event == FL_KEYBOARD && press_) {
         if (const auto key = fieldKeyOf(Fl::event_key()); key && press_(*key)) return 1;
     }
-    return Fl_Input::handle(event);
+    const int handled = Fl_Input::handle(event);
+    if (event == FL_UNFOCUS && left_) left_();
+    return handled;
 }
 
 }  // namespace torvexa::fltk

@@ -263,6 +263,7 @@ void Builder::visit(Edit& edit) {
         return took;
     };
     binding.command = [view = &view_, window, &edit](int code) {
+        if (code == EN_KILLFOCUS) view->perform([&edit] { edit.leave(); });
         if (code != EN_CHANGE) return;
         const std::string typed = windowText(window);
         if (typed != edit.text()) view->perform([&edit, typed] { edit.type(typed); });
