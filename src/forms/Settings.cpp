@@ -132,6 +132,19 @@ void SettingTable::write(const Control& control) const {
                row.mapping);
 }
 
+void SettingTable::showTranslatedChoices() const {
+    for (const Setting& row : rows_) {
+        const std::vector<int> lines = linesOf(row.mapping);
+        const bool held = std::all_of(lines.begin(), lines.end(),
+                                      [&](int line) { return line < document_.count(); });
+        if (row.caption.items.empty() || !held) continue;
+        try {
+            show(*row.control);
+        } catch (const std::exception&) {  // a value that is no item: no choice, as after a load
+        }
+    }
+}
+
 void SettingTable::show(const Control& control) const {
     const Setting& row = of(control);
     if (row.show)

@@ -123,6 +123,11 @@ class SettingTable {
     void show(const Control& control) const;
     // Shows the document in every row, in row order.
     void showFile() const;
+    // After a caption pass has renamed their items, which leaves them without a choice: each
+    // drop-down whose items are captions shows its line's value again, in the new words, where
+    // the document holds the line. A line it cannot show leaves it without a choice. Nothing is
+    // written.
+    void showTranslatedChoices() const;
 
     // Names each row's control and parts for screen readers by the row's label, or the parts by
     // the control when it shows the caption itself.

@@ -57,6 +57,7 @@ bool TForm1::loadTranslationFile(const std::string& path) {
     }
     catalogue_.load(system_.readFile(path));
     const bool complete = applyCaptions();
+    settings_.showTranslatedChoices();
     if (!complete ||
         trimmed(catalogue_.entry(entries::LanguageVersion)) != trimmed(Label24.caption())) {
         dialogs_.errorBox(kLanguageFileIncompatible);

@@ -289,6 +289,13 @@ std::string writtenEntry(const std::string& file, int n) {
 // "Andere Sprachdatei wählen" goes through every shipped language in turn: the main window
 // speaks each at once, its field names follow, and the boxes whose texts come from the file
 // say them as written; the dialogs keep the language they started with.
+std::string valuesOf(const ConfigDocument& document) {
+    std::string values;
+    for (int line = 0; line < document.count(); ++line)
+        values += document.value(line) + "\n";
+    return values;
+}
+
 TEST(Language, EveryShippedLanguageWorksAfterASwitchAtRunTime) {
     Scenario s;
     s.rememberLanguage(Scenario::shippedLanguage("deutsch.zpr"));
@@ -296,11 +303,24 @@ TEST(Language, EveryShippedLanguageWorksAfterASwitchAtRunTime) {
     Program& program = s.start();
     TForm1& f = program.form1();
     s.user([&] { f.Laden1.click(); });
+    const std::vector<int> chosen = {f.ComboBox4.itemIndex(), f.ComboBox5.itemIndex(),
+                                     f.ComboBox6.itemIndex()};
+    ASSERT_EQ(f.ComboBox3.text(), "Grafikkarte");  // the sample's line 53 holds 3
     for (const std::string& file : test::shippedLanguageFiles()) {
         s.dialogs.fileAnswers = {Scenario::shippedLanguage(file)};
         s.user([&] { f.Info1.click(); });  // the Info page, where the button is
+        const std::string before = valuesOf(f.document());
         s.user([&] { f.SpeedButton11.click(); });
         EXPECT_EQ(s.langopt(), Scenario::shippedLanguage(file) + "\r\n");
+        // Each drop-down keeps its choice, in the new words; the switch writes nothing.
+        EXPECT_EQ((std::vector<int>{f.ComboBox4.itemIndex(), f.ComboBox5.itemIndex(),
+                                    f.ComboBox6.itemIndex()}),
+                  chosen)
+            << file;
+        EXPECT_EQ(f.ComboBox6.text(), f.ComboBox6.items()[static_cast<std::size_t>(chosen[2])])
+            << file;
+        EXPECT_EQ(f.ComboBox3.text(), writtenEntry(file, 17)) << file;
+        EXPECT_EQ(valuesOf(f.document()), before) << file;
         EXPECT_EQ(f.Label27.caption(), writtenEntry(file, 0)) << file;
         EXPECT_EQ(f.Laden1.caption(), writtenEntry(file, 3)) << file;
         EXPECT_EQ(f.SpeedButton11.caption(), writtenEntry(file, 79)) << file;
