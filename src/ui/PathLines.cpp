@@ -57,7 +57,60 @@ std::vector<std::string> wrapped(const std::vector<std::string>& parts, int widt
     return lines;
 }
 
+bool isDriveC(std::string_view piece) {
+    return piece.size() == 8 && (piece[0] == 'd' || piece[0] == 'D') &&
+           piece.substr(1, 6) == "rive_c" && isSeparator(piece[7]);
+}
+
+// The order in which the pieces between the first `head` and the file give way.
+std::vector<std::size_t> givingWay(const std::vector<std::string>& all, std::size_t head) {
+    std::vector<std::size_t> order;
+    const std::size_t game = all.size() - 2;  // the folder holding the file
+    const auto drive = std::find_if(all.begin() + static_cast<std::ptrdiff_t>(head), all.end() - 1,
+                                    [](const std::string& p) { return isDriveC(p); });
+    const auto run = [&](std::size_t from, std::size_t to) {
+        for (std::size_t i = from; i < to; ++i)
+            order.push_back(i);
+    };
+    if (drive == all.end() - 1 || drive - all.begin() == static_cast<std::ptrdiff_t>(game)) {
+        run(head, game + 1);
+        return order;
+    }
+    const auto driveC = static_cast<std::size_t>(drive - all.begin());
+    const std::size_t prefix = driveC > head ? driveC - 1 : driveC;
+    run(head, prefix);
+    run(driveC + 1, game);
+    order.push_back(driveC);
+    order.push_back(game);
+    if (prefix != driveC) order.push_back(prefix);
+    return order;
+}
+
+// The pieces with those in `dropped` left out, each run of them one "…".
+std::vector<std::string> leftOut(const std::vector<std::string>& all,
+                                 const std::vector<bool>& dropped, const std::string& ellipsis) {
+    std::vector<std::string> kept;
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        if (!dropped[i])
+            kept.push_back(all[i]);
+        else if (i == 0 || !dropped[i - 1])
+            kept.push_back(ellipsis);
+    }
+    return kept;
+}
+
 }  // namespace
+
+std::string wholePathLines(std::string_view path, int width, const MeasureText& measure) {
+    const std::vector<std::string> all = pieces(path);
+    for (const std::string& piece : all)
+        width = std::max(width, measure(piece));  // no name is shortened
+    bool whole = true;
+    std::string joined;
+    for (const std::string& line : wrapped(all, width, measure, whole))
+        joined += (joined.empty() ? "" : "\n") + line;
+    return joined;
+}
 
 std::vector<std::string> pathLines(std::string_view path, int width, int maxLines,
                                    const MeasureText& measure) {
@@ -70,19 +123,20 @@ std::vector<std::string> pathLines(std::string_view path, int width, int maxLine
     // The first folder stays with the drive or the root before it: "C:\", "/home/".
     const std::size_t head = all.size() > 2 && all.front().size() == 1 ? 2 : 1;
     const char separator = *std::find_if(path.rbegin(), path.rend(), isSeparator);
-    const std::string leftOut = std::string(kLeftOut) + separator;
-    for (std::size_t from = head + 1; from < all.size(); ++from) {
-        std::vector<std::string> shorter(all.begin(), all.begin() + head);
-        shorter.push_back(leftOut);
-        shorter.insert(shorter.end(), all.begin() + from, all.end());
-        lines = wrapped(shorter, width, measure, whole);
-        if (fit()) return lines;
+    const std::string ellipsis = std::string(kLeftOut) + separator;
+    if (all.size() > head + 1) {
+        std::vector<bool> dropped(all.size(), false);
+        for (const std::size_t piece : givingWay(all, head)) {
+            dropped[piece] = true;
+            lines = wrapped(leftOut(all, dropped, ellipsis), width, measure, whole);
+            if (fit()) return lines;
+        }
     }
     // Leaving folders out does not help: a name wider than a line is shortened where it ends,
     // and in a place too small for the drive and the file, the file name comes first.
     lines = wrapped(all, width, measure, whole);
     if (static_cast<int>(lines.size()) <= maxLines) return lines;
-    lines = wrapped({leftOut, all.back()}, width, measure, whole);
+    lines = wrapped({ellipsis, all.back()}, width, measure, whole);
     const auto extra = static_cast<std::ptrdiff_t>(lines.size()) - std::max(maxLines, 0);
     if (extra > 0) lines.erase(lines.begin(), lines.begin() + extra);
     return lines;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "ui/Controls.h"
 #include "ui/PathLines.h"
 
@@ -24,14 +26,19 @@ TEST(PathLines, APathBreaksOnlyAfterItsSeparators) {
     EXPECT_EQ(pathLines("C:\\Spiele\\GP4\\f1graphics.cfg", 150, 8, tenALetter),
               (Lines{"C:\\Spiele\\GP4\\", "f1graphics.cfg"}));
     EXPECT_EQ(pathLines("", 30, 8, tenALetter), Lines{});
+    // A tooltip's whole path: "Program Files" stays on one line, nothing is left out.
+    EXPECT_EQ(wholePathLines("/home/a/drive_c/Program Files/Grand Prix 4/f1graphics.cfg", 180,
+                             tenALetter),
+              "/home/a/drive_c/\nProgram Files/\nGrand Prix 4/\nf1graphics.cfg");
+    EXPECT_EQ(wholePathLines("/x/ПётрПётрПётр/y", 60, tenALetter), "/x/\nПётрПётрПётр/\ny");
     // A name wider than a line is left out where it is a middle folder, and otherwise ends in
     // "…", its letters whole.
     EXPECT_EQ(pathLines("/x/ПётрПётрПётр/y", 60, 8, tenALetter), (Lines{"/x/…/y"}));
     EXPECT_EQ(pathLines("/a/ПётрПётрПётр.cfg", 60, 8, tenALetter), (Lines{"/a/", "ПётрП…"}));
 }
 
-// Where the path has more lines than its place, middle folders give way to "…": the drive or
-// first folder and the file name always show, with as many folders before the file as fit.
+// Where the path has more lines than its place, folders give way to "…": the drive or first
+// folder, a Wine prefix's own folder, the game's folder and the file name stay longest.
 TEST(PathLines, APathTooLongForItsPlaceLeavesOutMiddleFolders) {
     const std::string steam =
         "/home/anna/.local/share/Steam/steamapps/compatdata/2160/pfx/drive_c/"
@@ -43,7 +50,8 @@ TEST(PathLines, APathTooLongForItsPlaceLeavesOutMiddleFolders) {
         "/home/anna/.var/app/com.usebottles.bottles/data/bottles/bottles/GP4/drive_c/"
         "Program Files (x86)/Infogrames/Grand Prix 4/f1graphics.cfg";
     EXPECT_EQ(pathLines(bottles, 150, 4, tenALetter),
-              (Lines{"/home/…/", "Infogrames/", "Grand Prix 4/", "f1graphics.cfg"}));
+              (Lines{"/home/…/GP4/", "drive_c/…/", "Grand Prix 4/", "f1graphics.cfg"}));
+    EXPECT_EQ(pathLines(bottles, 150, 2, tenALetter), (Lines{"/home/…/GP4/…/", "f1graphics.cfg"}));
     const std::string windows =
         "C:\\Users\\Maximiliane Oberhuber\\AppData\\Local\\VirtualStore\\"
         "Program Files (x86)\\Infogrames\\Grand Prix 4\\f1graphics.cfg";
@@ -53,11 +61,28 @@ TEST(PathLines, APathTooLongForItsPlaceLeavesOutMiddleFolders) {
               (Lines{"C:\\…\\Grand Prix 4\\", "f1graphics.cfg"}));
     EXPECT_EQ(pathLines(windows, 200, 1, tenALetter), (Lines{"C:\\…\\f1graphics.cfg"}));
     EXPECT_EQ(pathLines(bottles, 150, 1, tenALetter), Lines{"f1graphics.cfg"});
-    for (int lines = 1; lines <= 6; ++lines) {
-        const Lines shown = pathLines(bottles, 150, lines, tenALetter);
-        EXPECT_LE(static_cast<int>(shown.size()), lines);
-        EXPECT_TRUE(lines == 1 || shown.front().starts_with("/home/")) << lines;
-        EXPECT_TRUE(shown.back().ends_with("f1graphics.cfg")) << lines;
+    // The prefix's folder tells two prefixes apart: it stays wherever two lines are, with the
+    // game's folder from three, at the widths of 100 % and 200 %.
+    const std::map<std::string, std::string> prefixes = {
+        {bottles, "GP4/"},
+        {steam, "pfx/"},
+        {"/home/anna/Games/grand-prix-4/drive_c/Program Files/Infogrames/Grand Prix 4/"
+         "f1graphics.cfg",
+         "grand-prix-4/"}};
+    for (const auto& [path, prefix] : prefixes) {
+        for (const int width : {233, 466}) {  // the label at 100 % and at 200 %
+            for (int lines = 1; lines <= 6; ++lines) {
+                const Lines shown = pathLines(path, width, lines, tenALetter);
+                std::string all;
+                for (const std::string& line : shown)
+                    all += line;
+                EXPECT_LE(static_cast<int>(shown.size()), lines);
+                EXPECT_TRUE(lines == 1 || shown.front().starts_with("/home/")) << all;
+                EXPECT_TRUE(shown.back().ends_with("f1graphics.cfg")) << all;
+                EXPECT_TRUE(lines < 2 || all.find("/" + prefix) != std::string::npos) << all;
+                EXPECT_TRUE(lines < 3 || all.find("/Grand Prix 4/") != std::string::npos) << all;
+            }
+        }
     }
 }
 

@@ -5,6 +5,7 @@
 #include "ui/PathLines.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_Tooltip.H>
 #include <FL/fl_draw.H>
 
 namespace torvexa::fltk {
@@ -17,7 +18,13 @@ LabelBox::LabelBox(int x, int y, int w, int h, bool underline, double scale)
 void LabelBox::path(std::string utf8) {
     path_ = std::move(utf8);
     label(nullptr);
-    copy_tooltip(path_.empty() ? nullptr : path_.c_str());  // the whole path, always
+    // The whole path, always, broken only between folders: FLTK breaks a tooltip at blanks.
+    fl_font(Fl_Tooltip::font(), Fl_Tooltip::size());
+    const std::string tip =
+        wholePathLines(path_, Fl_Tooltip::wrap_width(), [](std::string_view text) {
+            return static_cast<int>(fl_width(text.data(), static_cast<int>(text.size())));
+        });
+    copy_tooltip(path_.empty() ? nullptr : tip.c_str());
     redraw();
 }
 

@@ -86,6 +86,28 @@ HWND addTooltip(HWND label) {
     return tip;
 }
 
+// The whole path on lines that break only between folders, in the tooltip's font: the tooltip
+// itself breaks its text at blanks where it is wider than its widest line (TTM_SETMAXTIPWIDTH).
+std::wstring tooltipLines(HWND tip, const std::string& path) {
+    HDC dc = GetDC(tip);
+    const HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(tip, WM_GETFONT, 0, 0)));
+    const std::string lines = wholePathLines(
+        path, static_cast<int>(SendMessageW(tip, TTM_GETMAXTIPWIDTH, 0, 0)),
+        [dc](std::string_view part) {
+            const std::wstring text = winsys::wideFromUtf8(part);
+            SIZE size{};
+            GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+            return static_cast<int>(size.cx);
+        });
+    SelectObject(dc, old);
+    ReleaseDC(tip, dc);
+    std::wstring text;
+    for (const wchar_t c : winsys::wideFromUtf8(lines))
+        text += c == L'\n' ? std::wstring(L"\r\n") : std::wstring(1, c);  // a tooltip's line end
+    return text;
+}
+
 void setTooltip(HWND tip, HWND label, const std::wstring& text) {
     TOOLINFOW tool{};
     tool.cbSize = sizeof tool;
@@ -171,7 +193,7 @@ void Builder::pathLabel(Label& label) {
     view_.following.follow(label, [window, tip, &label](const Change&) {
         const std::wstring path = winsys::wideFromUtf8(label.caption());
         SetWindowTextW(window, path.c_str());
-        setTooltip(tip, window, path);
+        setTooltip(tip, window, tooltipLines(tip, label.caption()));
         InvalidateRect(window, nullptr, TRUE);
         applyState(window, label);
     });
