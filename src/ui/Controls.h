@@ -123,6 +123,8 @@ class Edit : public Control {
     // form names for it; Up and Down step the up-down attached to it.
     enum class Key { Enter, Up, Down };
     void setEnterPresses(Button& button) { enterPresses_ = &button; }
+    // The up-down attached to the field, if any.
+    const UpDown* upDown() const noexcept { return upDown_; }
     // A person's key; whether the field has a meaning for it (a view passes the others on).
     bool press(Key key);
     // A person leaves the field.

@@ -223,7 +223,9 @@ void Builder::visit(Edit& edit) {
     }
     record(edit, input);
     if (multi) input->wrap(1);
-    input->box(multi ? FL_THIN_UP_BOX : FL_DOWN_BOX);
+    // A number field beside its up-down is narrow: a thin frame leaves its largest number room
+    // (FLTK scrolls a text that does not leave 4 pixels after it).
+    input->box(multi ? FL_THIN_UP_BOX : edit.upDown() ? FL_THIN_DOWN_BOX : FL_DOWN_BOX);
     input->textfont(FL_HELVETICA);
     input->textsize(scaledFont(edit.font().height, view_.scale));
     input->color(toFl(backgroundOf(edit)));

@@ -88,7 +88,18 @@ class Win32Fit : public ControlVisitor {
     void visit(RadioButton& radio) override { fits(radio, radio.caption(), true, scaled(13 + 4)); }
     void visit(Button& button) override { fits(button, button.caption(), true, scaled(6)); }
     void visit(SpeedButton& button) override { fits(button, button.caption(), true, scaled(4)); }
-    void visit(Edit&) override {}
+    // A number field shows the largest number its up-down gives it whole.
+    void visit(Edit& edit) override {
+        if (!edit.upDown()) return;
+        HWND w = window(edit);
+        RECT client{};
+        GetClientRect(w, &client);
+        const auto margins = SendMessageW(w, EM_GETMARGINS, 0, 0);
+        const int room = client.right - LOWORD(margins) - HIWORD(margins);
+        const std::string widest = std::to_string(edit.upDown()->max());
+        const int needed = drawnWidth(w, widest, false);
+        if (needed > room) report(edit, "\"" + widest + "\"", needed, room);
+    }
     void visit(UpDown&) override {}
     void visit(ComboBox& combo) override {
         // The field that shows the chosen item, less the margins its text keeps.
@@ -149,6 +160,10 @@ TEST_P(Win32CaptionsFit, InEveryWindowAfterALoadAtEveryDpi) {
     s.start();
     win32::Win32View view(s.program());
     s.user([&] { s.form1().Laden1.click(); });
+    // Every slider at its end, so that the numbers beside them are their widest.
+    for (TrackBar* slider : {&s.form1().TrackBar1, &s.form1().TrackBar2, &s.form1().TrackBar3,
+                             &s.program().form3().TrackBar1})
+        s.user([&] { slider->scroll(slider->max()); });
     for (const int dpi : {96, 120, 144, 192}) {
         // Wine draws the parts of the system's controls (a drop-down's arrow) by the system's
         // dpi whatever the window's, so below it their room is Wine's, not Windows'.
