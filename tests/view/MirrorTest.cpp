@@ -376,6 +376,22 @@ TEST_P(ViewMirrorsModel, TheManualPagesListsMoveTogetherByBarWheelAndKeys) {
     check("Down 15 times in the comments");
     EXPECT_EQ(f().ListBox1.itemIndex(), 18);
     EXPECT_EQ(shownTops(), std::vector<int>(3, comments.firstShownRow()));
+    // The last row that can be the first shown is the same in the three, whatever their frames.
+    EXPECT_EQ((std::vector<int>{browser(f().ListBox5)->lastTopRow(),
+                                browser(f().ListBox1)->lastTopRow(),
+                                browser(f().ListBox4)->lastTopRow()}),
+              std::vector<int>(3, browser(f().ListBox1)->lastTopRow()));
+    // End, PageUp and Home in each list: the three show the same rows, drawn.
+    for (ListBox* list : {&f().ListBox4, &f().ListBox1, &f().ListBox5}) {
+        for (const int key : {FL_End, FL_Page_Up, FL_Home, FL_End}) {
+            Fl::e_keysym = key;
+            static_cast<Fl_Widget&>(*browser(*list)).handle(FL_KEYBOARD);
+            widget(f())->redraw();
+            check("key " + std::to_string(key) + " in " + list->name());
+            EXPECT_EQ(shownTops(), std::vector<int>(3, browser(*list)->firstShownRow()))
+                << list->name() << " after key " << key;
+        }
+    }
 }
 
 // The bars scale with the rows and letters beside them, as every other part of the window.

@@ -265,6 +265,7 @@ void Builder::visit(TrackBar& track) {
 void Builder::visit(ListBox& list) {
     auto* browser = new RowBrowser(x(list), y(list), w(list), h(list), px(ListBox::kRowHeight));
     record(list, browser);
+    browser->wholeRows(list.visibleRows());  // the three lists side by side end alike
     browser->box(list.look().frame == Frame::Flat ? FL_BORDER_BOX : FL_DOWN_BOX);
     browser->textfont(FL_HELVETICA);
     browser->textsize(scaledFont(list.font().height, view_.scale));

@@ -21,7 +21,9 @@ RowBrowser::RowBrowser(int x, int y, int w, int h, int rowHeight)
 
 int RowBrowser::innerHeight() const { return h() - Fl::box_dh(box()); }
 
-int RowBrowser::lastTopRow() const { return std::max(0, size() - innerHeight() / rowHeight_); }
+int RowBrowser::lastTopRow() const {
+    return std::max(0, size() - (wholeRows_ > 0 ? wholeRows_ : innerHeight() / rowHeight_));
+}
 
 // FLTK's own scroll bar callback moves the list by pixels; here it moves to the nearest whole
 // row (the last one at the bar's end), so that lists side by side stay in step, and tells.

@@ -44,6 +44,9 @@ class RowBrowser : public Fl_Browser_ {
     // The last row that can be the first shown: the rows end at the list's foot, every row
     // whole, as in the lists beside it.
     int lastTopRow() const;
+    // How many whole rows the list shows, the same for lists side by side whatever their frames
+    // (by default, as many as its inner height holds).
+    void wholeRows(int rows) { wholeRows_ = rows; }
 
   protected:
     void draw() override;
@@ -74,6 +77,7 @@ class RowBrowser : public Fl_Browser_ {
     void (*scrolled_)(void*) = nullptr;
     void* scrolledData_ = nullptr;
     int rowHeight_;
+    int wholeRows_ = 0;
     int selected_ = 0;
     Fl_Font font_ = FL_HELVETICA;
     int size_ = 11;
