@@ -25,6 +25,11 @@ TForm1::TForm1(Application& application, System& system, Dialogs& dialogs)
     // the description and the apply button.
     setTabOrder({&Panel3});  // the page buttons, then the page on view
     Panel7.setTabOrder({&ListBox1, &ListBox4, &ListBox5});
+    // The three lists scroll together, as the columns of one table: the comments' scroll bar
+    // serves all three, and the numbers and values keep their width for their text (the line
+    // numbers of a file of a million lines fit).
+    ListBox5.setScrollBar(false);
+    ListBox1.setScrollBar(false);
     Panel8.setTabOrder({&edit1, &edit2, &SpeedButton10});
     connectHandlers();
     connectSettingHandlers();

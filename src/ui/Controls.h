@@ -261,6 +261,9 @@ class ListBox : public Control {
     int topIndex() const noexcept { return topIndex_; }
     // Rows fully in view inside the 2-pixel frame.
     int visibleRows() const noexcept { return (bounds().height - 4) / kRowHeight; }
+    // Whether the list shows a scroll bar of its own (lists that scroll together share one).
+    bool scrollBar() const noexcept { return scrollBar_; }
+    void setScrollBar(bool shown) { scrollBar_ = shown; }
 
     // Selects a row and scrolls by the least amount that brings it into view; no handler.
     void setItemIndex(int index);
@@ -275,6 +278,7 @@ class ListBox : public Control {
     const Rows* items_ = nullptr;
     int itemIndex_ = -1;
     int topIndex_ = 0;
+    bool scrollBar_ = true;
 };
 
 // The main menu and its items.

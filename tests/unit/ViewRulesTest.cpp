@@ -233,6 +233,11 @@ TEST(ViewRules, AWindowIsMovedInsideItsScreensWorkArea) {
         << "wider than the screen: its left edge on it";
     const Rect second{1280, 0, 1920, 1080};  // a monitor to the right
     EXPECT_EQ(keptInside({3000, 100, 587, 279}, second), (Rect{2613, 100, 587, 279}));
+    // The frame a desktop adds stays inside too: the preset dialog at 200 % on 1280x800.
+    const FrameSize frame{8, 64, 8, 8};
+    EXPECT_EQ(keptInside({404, 1020, 922, 276}, {0, 0, 1280, 800}, frame),
+              (Rect{350, 516, 922, 276}));
+    EXPECT_EQ(keptInside({0, 0, 300, 200}, area, frame), (Rect{8, 64, 300, 200}));
 }
 
 TEST(ViewRules, TheOpenDialogsFilterIsReadAsNameAndPatternPairs) {

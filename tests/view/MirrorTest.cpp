@@ -26,6 +26,7 @@
 #include "view/fltk/LabelBox.h"
 #include "view/fltk/RowBrowser.h"
 #include "view/fltk/Toolkit.h"
+#include "view/fltk/WindowHints.h"
 
 namespace torvexa {
 namespace {
@@ -356,9 +357,10 @@ TEST_P(ViewMirrorsModel, TheManualPagesListsMoveTogetherByBarWheelAndKeys) {
     int row = 10;
     for (ListBox* list : {&f().ListBox4, &f().ListBox1, &f().ListBox5}) {
         RowBrowser& b = *browser(*list);
-        b.scrollbar.value(row * scaled(ListBox::kRowHeight, GetParam()) + 5);  // between two rows
-        b.scrollbar.do_callback();
-        check("drag the bar of " + list->name());
+        RowBrowser& bar = *browser(f().ListBox4);  // the one bar of the three
+        bar.scrollbar.value(row * scaled(ListBox::kRowHeight, GetParam()) + 5);  // between rows
+        bar.scrollbar.do_callback();
+        check("drag the bar");
         EXPECT_EQ(shownTops(), std::vector<int>(3, row)) << list->name();
         const int before = b.firstShownRow();
         Fl::e_dy = 1;
@@ -377,10 +379,10 @@ TEST_P(ViewMirrorsModel, TheManualPagesListsMoveTogetherByBarWheelAndKeys) {
     EXPECT_EQ(f().ListBox1.itemIndex(), 18);
     EXPECT_EQ(shownTops(), std::vector<int>(3, comments.firstShownRow()));
     // The last row that can be the first shown is the same in the three, whatever their frames.
-    EXPECT_EQ((std::vector<int>{browser(f().ListBox5)->lastTopRow(),
-                                browser(f().ListBox1)->lastTopRow(),
-                                browser(f().ListBox4)->lastTopRow()}),
-              std::vector<int>(3, browser(f().ListBox1)->lastTopRow()));
+    EXPECT_EQ(
+        (std::vector<int>{browser(f().ListBox5)->lastTopRow(), browser(f().ListBox1)->lastTopRow(),
+                          browser(f().ListBox4)->lastTopRow()}),
+        std::vector<int>(3, browser(f().ListBox1)->lastTopRow()));
     // End, PageUp and Home in each list: the three show the same rows, drawn.
     for (ListBox* list : {&f().ListBox4, &f().ListBox1, &f().ListBox5}) {
         for (const int key : {FL_End, FL_Page_Up, FL_Home, FL_End}) {
@@ -394,27 +396,26 @@ TEST_P(ViewMirrorsModel, TheManualPagesListsMoveTogetherByBarWheelAndKeys) {
     }
 }
 
-// The bars scale with the rows and letters beside them, as every other part of the window.
-TEST_P(ViewMirrorsModel, ScrollBarsAreAsWideAsTheScaleMakesThem) {
+// The three lists share the comments' scroll bar, which scales with the rows and letters beside
+// it, as every other part of the window; the line numbers of a file of a million lines fit.
+TEST_P(ViewMirrorsModel, OneScrollBarAsWideAsTheScaleMakesItAndTheNumbersFit) {
     step("load the sample", [&] { f().Laden1.click(); });
     step("show the manual page", [&] { f().SpeedButton9.click(); });
     const int wide = scaled(16, GetParam());
-    const auto bars = [&] {
-        std::vector<int> widths;
-        for (ListBox* list : {&f().ListBox5, &f().ListBox1, &f().ListBox4})
-            widths.push_back(dynamic_cast<RowBrowser&>(*widget(*list)).scrollbar.w());
-        return widths;
-    };
+    auto& comments = dynamic_cast<RowBrowser&>(*widget(f().ListBox4));
     // A list places its bar when it is drawn, once the shown window is on the screen.
     widget(f())->show();
-    for (int i = 0; i < 100 && bars() != std::vector<int>(3, wide); ++i)
+    for (int i = 0; i < 100 && comments.scrollbar.w() != wide; ++i)
         Fl::wait(0.02);
-    for (ListBox* list : {&f().ListBox5, &f().ListBox1, &f().ListBox4}) {
-        auto& b = dynamic_cast<RowBrowser&>(*widget(*list));
-        EXPECT_EQ(b.scrollbar.w(), wide) << list->name();
-        EXPECT_EQ(b.scrollbar.x() + b.scrollbar.w(), b.x() + b.w() - Fl::box_dw(b.box()) / 2)
-            << list->name();
-    }
+    EXPECT_EQ(comments.scrollbar.w(), wide);
+    EXPECT_EQ(comments.scrollbar.x() + comments.scrollbar.w(),
+              comments.x() + comments.w() - Fl::box_dw(comments.box()) / 2);
+    for (ListBox* list : {&f().ListBox5, &f().ListBox1})
+        EXPECT_FALSE(dynamic_cast<RowBrowser&>(*widget(*list)).scrollbar.visible()) << list->name();
+    const Fl_Widget& numbers = *widget(f().ListBox5);
+    fl_font(FL_HELVETICA, scaledFont(f().ListBox5.font().height, GetParam()));
+    const int needed = static_cast<int>(fl_width("999999")) + 6;  // a row's text insets
+    EXPECT_LE(needed, numbers.w() - Fl::box_dw(numbers.box()));
     widget(f())->hide();
 }
 
@@ -543,6 +544,32 @@ TEST_P(ViewMirrorsModel, LanguagePresetTintFailedLoadAndRestore) {
     step("a load that fails", [&] { f().Laden1.click(); });
     step("restore the backup", [&] { f().Backupladen1.click(); });
     step("show the manual page", [&] { f().SpeedButton9.click(); });
+}
+
+// Each window opens wholly inside the screen's work area with the frame a desktop gives it, at
+// its designed place where that fits (scripts/test runs this on 1280x800 and 1920x1200 too).
+TEST_P(ViewMirrorsModel, EveryWindowOpensInsideTheWorkAreaWithItsFrame) {
+    step("load", [&] { f().Laden1.click(); });
+    step("show the presets", [&] { f().f1graphicscfgoptimieren1.click(); });
+    step("show Objekte", [&] { f().SpeedButton6.click(); });
+    step("tint on", [&] { f().CheckBox7.setChecked(true); });
+    step("open the tint dialog", [&] { f().SpeedButton12.click(); });
+    int areaX = 0, areaY = 0, areaW = 0, areaH = 0;
+    Fl::screen_work_area(areaX, areaY, areaW, areaH);
+    const FrameSize frame = desktopFrame(GetParam());
+    for (Form* form : s.program().forms()) {
+        const Fl_Widget& w = *widget(*form);
+        EXPECT_GE(w.x() - frame.left, areaX) << form->name();
+        EXPECT_GE(w.y() - frame.top, areaY) << form->name();
+        EXPECT_LE(w.x() + w.w() + frame.right, areaX + areaW) << form->name();
+        EXPECT_LE(w.y() + w.h() + frame.bottom, areaY + areaH) << form->name();
+        const Rect designed = scaledRect(form->bounds(), GetParam());
+        const bool fits = designed.left + designed.width + frame.right <= areaX + areaW &&
+                          designed.top + w.h() + frame.bottom <= areaY + areaH;
+        if (fits) {
+            EXPECT_EQ(w.x() * 1000 + w.y(), designed.left * 1000 + designed.top) << form->name();
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, ViewMirrorsModel, ::testing::Values(1.0, 1.5, 2.0),

@@ -57,10 +57,7 @@ void Builder::visit(Form& form) {
     menuHeight_ = form.mainMenu() ? px(kMenuHeight) : 0;
     Rect onScreen = scaledRect(r, view_.scale);
     onScreen.height += menuHeight_;
-    Rect workArea;
-    Fl::screen_work_area(workArea.left, workArea.top, workArea.width, workArea.height,
-                         onScreen.left, onScreen.top);
-    onScreen = keptInside(onScreen, workArea);
+    onScreen = placedOnScreen(onScreen, view_.scale);
     auto* widget = new FormWindow(onScreen.left, onScreen.top, onScreen.width, onScreen.height);
     window_.widget = widget;
     record(form, widget);
@@ -266,6 +263,7 @@ void Builder::visit(ListBox& list) {
     auto* browser = new RowBrowser(x(list), y(list), w(list), h(list), px(ListBox::kRowHeight));
     record(list, browser);
     browser->wholeRows(list.visibleRows());  // the three lists side by side end alike
+    if (!list.scrollBar()) browser->has_scrollbar(0);
     browser->box(list.look().frame == Frame::Flat ? FL_BORDER_BOX : FL_DOWN_BOX);
     browser->textfont(FL_HELVETICA);
     browser->textsize(scaledFont(list.font().height, view_.scale));

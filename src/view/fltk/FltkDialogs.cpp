@@ -16,6 +16,7 @@
 #include "view/fltk/Modal.h"
 #include "view/fltk/OpenDialog.h"
 #include "view/fltk/Text.h"
+#include "view/fltk/WindowHints.h"
 
 namespace torvexa::fltk {
 namespace {
@@ -28,15 +29,6 @@ constexpr int kLayoutMaxTextWidth = 420;
 constexpr int kLayoutButtonWidth = 75;
 constexpr int kLayoutButtonHeight = 23;
 constexpr int kLayoutSymbolSize = 18;
-
-void placeCentred(Fl_Window& window) {
-    int sx = 0;
-    int sy = 0;
-    int sw = 0;
-    int sh = 0;
-    Fl::screen_work_area(sx, sy, sw, sh);
-    window.position(sx + (sw - window.w()) / 2, sy + (sh - window.h()) / 2);
-}
 
 }  // namespace
 
@@ -94,7 +86,7 @@ void FltkDialogs::showMessage(MessageIcon icon, std::string_view title, std::str
     ok.callback([](Fl_Widget* w, void*) { w->window()->hide(); });
     window.end();
     window.callback([](Fl_Widget* w, void*) { w->hide(); });  // Esc and the close button: like OK
-    placeCentred(window);
+    placeCentred(window, scale_);
     runModal(window, &ok);
 }
 

@@ -17,6 +17,7 @@
 #include "view/fltk/FolderListing.h"
 #include "view/fltk/Text.h"
 #include "view/fltk/Toolkit.h"
+#include "view/fltk/WindowHints.h"
 
 namespace torvexa::fltk {
 namespace {
@@ -132,6 +133,7 @@ std::optional<std::string> runOpenDialog(std::vector<FileFilter> filters,
                                          const std::filesystem::path& folder, double scale) {
     OpenWindow window(openDialogWordsOfThisDesktop(), std::move(filters),
                       folder.empty() ? fs::current_path() : folder, scale);
+    placeCentred(window, scale);
     runModal(window);
     return window.chosen;
 }

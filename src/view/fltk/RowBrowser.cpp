@@ -75,7 +75,9 @@ void RowBrowser::draw() {
     if (position() > lastTopRow() * rowHeight_) position(lastTopRow() * rowHeight_);
     Fl_Browser_::draw();
     // The focus shows on the list itself, also while no row is chosen.
-    const int bar = scrollbar_size() ? scrollbar_size() : Fl::scrollbar_size();
+    const int bar = !has_scrollbar()   ? 0
+                    : scrollbar_size() ? scrollbar_size()
+                                       : Fl::scrollbar_size();
     if (Fl::focus() == this) draw_focus(box(), x(), y(), w() - bar, h());
 }
 

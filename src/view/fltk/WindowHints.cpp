@@ -1,13 +1,19 @@
 // Kept apart: X11's headers define macros that clash with the windows' control names.
 #include "view/fltk/WindowHints.h"
 
+#include <FL/Fl.H>
 #include <FL/Fl_Window.H>
 #include <FL/x.H>
+
+#include "ui/Scale.h"
 
 #include <array>
 
 namespace torvexa::fltk {
 namespace {
+
+constexpr int kTitleBar = 30;  // layout pixels, as desktops draw them at 96 dpi
+constexpr int kBorder = 4;
 
 // The layout of _MOTIF_WM_HINTS, as window managers read it.
 struct MotifHints {
@@ -45,6 +51,28 @@ void setTitleBarButtons(Fl_Window& window, TitleBar buttons) {
     XChangeProperty(display, xid, XInternAtom(display, "_NET_WM_ALLOWED_ACTIONS", False), XA_ATOM,
                     32, PropModeReplace, reinterpret_cast<unsigned char*>(actions.data()),
                     close ? 2 : 1);
+}
+
+FrameSize desktopFrame(double scale) {
+    const int border = scaled(kBorder, scale);
+    return {border, scaled(kTitleBar, scale) + border, border, border};
+}
+
+Rect placedOnScreen(const Rect& wanted, double scale) {
+    Rect area;
+    Fl::screen_work_area(area.left, area.top, area.width, area.height, wanted.left, wanted.top);
+    return keptInside(wanted, area, desktopFrame(scale));
+}
+
+void placeCentred(Fl_Window& window, double scale) {
+    int x = 0;
+    int y = 0;
+    int w = 0;
+    int h = 0;
+    Fl::screen_work_area(x, y, w, h);
+    const Rect placed = placedOnScreen(
+        {x + (w - window.w()) / 2, y + (h - window.h()) / 2, window.w(), window.h()}, scale);
+    window.position(placed.left, placed.top);
 }
 
 }  // namespace torvexa::fltk

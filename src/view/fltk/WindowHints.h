@@ -1,8 +1,23 @@
 #pragma once
 
+#include "ui/WindowRules.h"
+
 class Fl_Window;
 
 namespace torvexa::fltk {
+
+// What a desktop's frame and title bar take around a window, allowed for before the window is
+// shown: X tells a window its frame only once it is on the screen, and by the window
+// manager's rules (ICCCM, north-west gravity) the frame's corner goes where the window asked
+// to be, so the window itself lies lower by the title bar.
+FrameSize desktopFrame(double scale);
+
+// A window's place: `wanted` (in screen pixels), moved wholly into the work area of the screen
+// that holds that corner, its frame included.
+Rect placedOnScreen(const Rect& wanted, double scale);
+
+// Moves a window to the middle of the work area of the main screen, wholly inside it.
+void placeCentred(Fl_Window& window, double scale);
 
 enum class TitleBar { NoButtons, SystemMenuAndClose };
 

@@ -14,12 +14,27 @@ using winsys::wide;
 
 // A person scrolled a list (bar, wheel or keys): its top row goes to the model, whose other
 // lists follow it. A list box sends no notice of scrolling, so its messages are watched.
+// A list without a scroll bar of its own turns the wheel here, by the rows the system's setting
+// asks (https://learn.microsoft.com/windows/win32/inputdev/wm-mousewheel): what a list box does
+// with the wheel without WS_VSCROLL is not documented.
+void turnWheel(HWND window, WPARAM w, const ListBox& list) {
+    UINT rows = 3;
+    SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &rows, 0);
+    if (rows == WHEEL_PAGESCROLL) rows = static_cast<UINT>(list.visibleRows());
+    const int notches = GET_WHEEL_DELTA_WPARAM(w) / WHEEL_DELTA;
+    const int top = static_cast<int>(SendMessageW(window, LB_GETTOPINDEX, 0, 0)) -
+                    notches * static_cast<int>(rows);
+    SendMessageW(window, LB_SETTOPINDEX, static_cast<WPARAM>(std::max(0, top)), 0);
+}
+
 LRESULT CALLBACK scrolledList(HWND window, UINT message, WPARAM w, LPARAM l, UINT_PTR,
                               DWORD_PTR data) {
-    const LRESULT result = DefSubclassProc(window, message, w, l);
+    const Binding& binding = *reinterpret_cast<const Binding*>(data);
+    auto& list = static_cast<ListBox&>(*binding.control);
+    const bool ownWheel = message == WM_MOUSEWHEEL && !list.scrollBar();
+    if (ownWheel) turnWheel(window, w, list);
+    const LRESULT result = ownWheel ? 0 : DefSubclassProc(window, message, w, l);
     if (message == WM_VSCROLL || message == WM_MOUSEWHEEL || message == WM_KEYDOWN) {
-        const Binding& binding = *reinterpret_cast<const Binding*>(data);
-        auto& list = static_cast<ListBox&>(*binding.control);
         const int top = static_cast<int>(SendMessageW(window, LB_GETTOPINDEX, 0, 0));
         if (top != list.topIndex()) binding.view->perform([&list, top] { list.scrollTo(top); });
     }
@@ -53,8 +68,9 @@ struct NativeList {
 
 void Builder::visit(ListBox& list) {
     const DWORD frame = list.look().frame == Frame::Flat ? WS_BORDER : 0;
+    const DWORD bar = list.scrollBar() ? WS_VSCROLL : 0;
     HWND window =
-        child(list, L"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | frame,
+        child(list, L"LISTBOX", WS_TABSTOP | bar | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | frame,
               list.look().frame == Frame::Flat ? 0 : WS_EX_CLIENTEDGE);
     Binding& binding = bind(window, list);
     binding.rescale = [window](int dpi) {

@@ -118,7 +118,17 @@ class Win32Fit : public ControlVisitor {
         }
     }
     void visit(TrackBar&) override {}
-    void visit(ListBox&) override {}
+    // The line numbers of a file of a million lines fit their column, which shares the
+    // comments' scroll bar.
+    void visit(ListBox& list) override {
+        if (list.name() != "ListBox5") return;
+        HWND w = window(list);
+        if (GetWindowLongW(w, GWL_STYLE) & WS_VSCROLL) report(list, "its own scroll bar", 1, 0);
+        RECT client{};
+        GetClientRect(w, &client);
+        const int needed = drawnWidth(w, "999999", false) + scaled(4);  // a row's text insets
+        if (needed > client.right) report(list, "\"999999\"", needed, client.right);
+    }
     void visit(MainMenu&) override {}
     void visit(MenuItem&) override {}
 
