@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# A person loads the demo file, looks at every page, scrolls the value list of the manual
-# editing page to the bottom, selects the last row, types a value, applies and saves.
+# A person loads the demo file, looks at every page, scrolls the manual editing page's lists to
+# the bottom, selects the last row of the values, types a value, applies and saves.
 # Usage: manual_test.sh BINARY SCREENSHOT_DIR
 source "$(dirname "$0")/lib.sh" "$@"
 
@@ -21,10 +21,10 @@ screenshot "$WIN" page-objekte
 click_in "$WIN" $NAV_X $((MENU + 104 + 12))
 screenshot "$WIN" page-manuell
 
-# The value list (ListBox1) lies at 49..114 of the page, 169 pixels high; a click on its
-# scroll bar's trough above the lower arrow pages down.
+# The three lists share one scroll bar, the comments' (ListBox4, at 114..458 of the page, 169
+# pixels high); a click on its trough above the lower arrow pages all three down.
 geometry "$WIN"
-xdotool mousemove $((GX + PAGE_X + 114 - 10)) $((GY + MENU + 169 - 2 - 16 - 2))
+xdotool mousemove $((GX + PAGE_X + 458 - 10)) $((GY + MENU + 169 - 2 - 16 - 2))
 act xdotool click --repeat 25 --delay 10 1
 # The list stops with its last row whole, the rows as in the lists beside it: row 11 of 11.
 click_in "$WIN" $((PAGE_X + 75)) $((MENU + 2 + 14 * 10 + 7))
