@@ -73,8 +73,21 @@ void Builder::visit(ListBox& list) {
         child(list, L"LISTBOX", WS_TABSTOP | bar | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | frame,
               list.look().frame == Frame::Flat ? 0 : WS_EX_CLIENTEDGE);
     Binding& binding = bind(window, list);
-    binding.rescale = [window](int dpi) {
-        SendMessageW(window, LB_SETITEMHEIGHT, 0, scaledTo(ListBox::kRowHeight, dpi));
+    binding.rescale = [window, &list](int dpi) {
+        const int rowHeight = scaledTo(ListBox::kRowHeight, dpi);
+        SendMessageW(window, LB_SETITEMHEIGHT, 0, rowHeight);
+        // A list box scrolls no further than its last page of whole rows: a list whose thinner
+        // frame leaves room for a whole row more than its neighbours would end a row apart from
+        // them, so it gives up those pixels (one at 150 % and at 200 %).
+        RECT client{};
+        GetClientRect(window, &client);
+        const int most = (list.visibleRows() + 1) * rowHeight - 1;
+        if (client.bottom <= most) return;
+        RECT outer{};
+        GetWindowRect(window, &outer);
+        SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left,
+                     outer.bottom - outer.top - (client.bottom - most),
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     };
     binding.rescale(view_.dpiOf(window));
     made(SetWindowSubclass(window, scrolledList, 0, reinterpret_cast<DWORD_PTR>(&binding)),
