@@ -9,6 +9,7 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Choice.H>
 #include <FL/Fl_Input.H>
+#include <FL/Fl_Menu_Bar.H>
 #include <FL/Fl_Menu_Item.H>
 #include <FL/Fl_Slider.H>
 #include <FL/Fl_Window.H>
@@ -544,6 +545,25 @@ TEST_P(ViewMirrorsModel, LanguagePresetTintFailedLoadAndRestore) {
     step("a load that fails", [&] { f().Laden1.click(); });
     step("restore the backup", [&] { f().Backupladen1.click(); });
     step("show the manual page", [&] { f().SpeedButton9.click(); });
+}
+
+// A menu leaves room after its longest item's text at every scale, as Windows menus do: FLTK
+// adds only a fixed few pixels to what an item measures.
+TEST_P(ViewMirrorsModel, MenuItemsMeasureWithRoomAfterTheirText) {
+    const auto* bar = dynamic_cast<const Fl_Menu_Bar*>(widget(*f().mainMenu()));
+    ASSERT_NE(bar, nullptr);
+    int items = 0;
+    for (const Fl_Menu_Item* item = bar->menu(); item && item != bar->menu() + bar->size();
+         ++item) {
+        if (!item->label() || item->submenu()) continue;
+        int height = 0;
+        const int measured = item->measure(&height, bar);
+        fl_font(bar->textfont(), bar->textsize());
+        EXPECT_GE(measured - static_cast<int>(fl_width(item->label())), scaled(4, GetParam()))
+            << item->label();
+        ++items;
+    }
+    EXPECT_GT(items, 5);
 }
 
 // Each window opens wholly inside the screen's work area with the frame a desktop gives it, at
