@@ -16,6 +16,7 @@
 #include "forms/Lines.h"
 #include "support/Scenario.h"
 #include "view/fltk/EditableCombo.h"
+#include "view/fltk/FltkVersion.h"
 #include "view/fltk/FltkView.h"
 #include "view/fltk/Toolkit.h"
 
@@ -269,6 +270,25 @@ TEST_F(FltkKeyboard, EscClosesThePresetDialogAndTheTintDialog) {
     widget(f().SpeedButton4)->take_focus();
     press(FL_Escape);
     EXPECT_TRUE(f().visible()) << "Esc closes no main window";
+}
+
+// One scale, the layout's: FLTK 1.4's own zoom keys (Ctrl with '+', '-', '0') scale nothing.
+TEST_F(FltkKeyboard, TheZoomKeysLeaveTheWindowAtItsLayoutsScale) {
+    Fl_Widget& window = *widget(f());
+    const int width = window.w();
+    widget(f().SpeedButton4)->take_focus();
+    for (const char key : {'+', '-', '+', '0'}) {
+        const char text[2] = {key, '\0'};
+        Fl::e_keysym = key;
+        Fl::e_state = FL_CTRL;
+        Fl::e_text = const_cast<char*>(text);
+        Fl::e_length = 1;
+        Fl::handle(FL_KEYBOARD, window.as_window());
+        Fl::e_state = 0;
+        Fl::wait(0.05);
+        EXPECT_EQ(toolkitScale(0), 1.0f) << "Ctrl+" << key;
+        EXPECT_EQ(window.w(), width) << "Ctrl+" << key;
+    }
 }
 
 // The menu runs its own loop while it is open; a timer looks at it from inside and closes it.

@@ -5,6 +5,7 @@
 #include <FL/fl_draw.H>
 
 #include "view/fltk/FltkDialogs.h"
+#include "view/fltk/FltkVersion.h"
 #include "view/fltk/FltkView.h"
 #include "view/fltk/Toolkit.h"
 
@@ -22,7 +23,7 @@ int drawnHeight(const std::string& text, int width) {
 
 TEST(MessageBox, AShortMessageStaysOnOneLine) {
     initialiseToolkit();
-    fl_open_display();
+    openDisplay();
     for (const std::string text : {"List index out of bounds (63).", "File not found.",
                                    "'0X10' is not a valid integer value."}) {
         const MessageLayout layout = layoutMessage(text);
@@ -33,7 +34,7 @@ TEST(MessageBox, AShortMessageStaysOnOneLine) {
 
 TEST(MessageBox, LongTextWrapsWithinTheBoxAndKeepsAMarginAboveTheButton) {
     initialiseToolkit();
-    fl_open_display();
+    openDisplay();
     const std::string missing =
         "Die gewaehle Sprachdatei wurde nicht gefunden!\nStarten Sie Torvexa neu!\n\n"
         "Languagefile not found!\nPlease restart Torvexa";

@@ -1,11 +1,13 @@
 #include "view/fltk/CommandLine.h"
 
 #include <FL/Fl.H>
-#include <FL/x.H>
+#include <X11/Xlib.h>
 
 #include <cstdlib>
 #include <ostream>
 #include <string_view>
+
+#include "view/fltk/FltkVersion.h"
 
 namespace torvexa::fltk {
 namespace {
@@ -57,7 +59,7 @@ bool openDisplay(std::ostream& errors) {
         errors << "Torvexa needs a graphical display: cannot open display " << name << '\n';
         return false;
     }
-    fl_open_display(display);  // FLTK takes it as its own
+    useDisplay(display);  // FLTK takes it as its own
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "view/fltk/FlatButton.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_Window.H>
 #include <FL/fl_draw.H>
 
 #include "ui/FlatButtonLook.h"

@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "view/fltk/FltkVersion.h"
 #include "view/fltk/FolderListing.h"
 #include "view/fltk/Text.h"
 #include "view/fltk/Toolkit.h"
@@ -34,7 +35,7 @@ class FileList : public Fl_Hold_Browser {
     int handle(int event) override {
         if (event != FL_KEYBOARD || !typesALetter()) return Fl_Hold_Browser::handle(event);
         name_.take_focus();
-        name_.position(name_.size(), 0);  // the typing replaces the whole name
+        markText(name_, name_.size(), 0);  // the typing replaces the whole name
         return name_.handle(event);
     }
 

@@ -5,6 +5,7 @@
 #include <FL/Fl.H>
 #include <FL/fl_draw.H>
 
+#include "view/fltk/FltkVersion.h"
 #include "view/fltk/Text.h"
 
 namespace torvexa::fltk {
@@ -66,13 +67,14 @@ void RowBrowser::value(int row) {
 }
 
 // By pixel position: the list works out its first row only when drawn.
-void RowBrowser::showFromRow(int top) { position(top * rowHeight_); }
+void RowBrowser::showFromRow(int top) { setVerticalPosition(*this, top * rowHeight_); }
 
-int RowBrowser::firstShownRow() const { return position() / rowHeight_; }
+int RowBrowser::firstShownRow() const { return verticalPosition(*this) / rowHeight_; }
 
 void RowBrowser::draw() {
     // Never past the last row; the top is a whole row, as in the lists beside it.
-    if (position() > lastTopRow() * rowHeight_) position(lastTopRow() * rowHeight_);
+    if (verticalPosition(*this) > lastTopRow() * rowHeight_)
+        setVerticalPosition(*this, lastTopRow() * rowHeight_);
     Fl_Browser_::draw();
     // The focus shows on the list itself, also while no row is chosen.
     const int bar = !has_scrollbar()   ? 0

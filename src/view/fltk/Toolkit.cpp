@@ -6,39 +6,13 @@
 
 #include "ui/Palette.h"
 #include "ui/Scale.h"
+#include "view/fltk/FltkVersion.h"
 #include "view/fltk/Modal.h"
 
 namespace torvexa::fltk {
-namespace {
-
-// FLTK reads its options from preference files on their first use, and writes those files
-// (~/.fltk/fltk.org/fltk.prefs, and /etc/fltk/... when it may) when they are missing. Torvexa
-// writes nothing but its language choice and the game's files, so it gives FLTK its default
-// options itself and marks them read. The storage is private to FLTK; an explicit
-// instantiation is where C++ lets a name be used regardless of access.
-unsigned char* fltkOptionsRead();
-unsigned char* fltkOptions();
-template <unsigned char* Read, unsigned char* Options>
-struct FltkOptionStorage {
-    friend unsigned char* fltkOptionsRead() { return Read; }
-    friend unsigned char* fltkOptions() { return Options; }
-};
-template struct FltkOptionStorage<&Fl::options_read_, Fl::options_>;
-
-void takeDefaultOptionsWithoutPreferenceFiles() {
-    unsigned char* options = fltkOptions();
-    options[Fl::OPTION_ARROW_FOCUS] = 0;
-    options[Fl::OPTION_VISIBLE_FOCUS] = 1;
-    options[Fl::OPTION_DND_TEXT] = 1;
-    options[Fl::OPTION_SHOW_TOOLTIPS] = 1;
-    options[Fl::OPTION_FNFC_USES_GTK] = 0;  // Torvexa's own open dialog is used, never GTK's
-    *fltkOptionsRead() = 1;
-}
-
-}  // namespace
 
 void initialiseToolkit(double scale) {
-    takeDefaultOptionsWithoutPreferenceFiles();
+    setOptionsWithoutPreferenceFiles();
     Fl::set_font(FL_HELVETICA, " Liberation Sans");
     Fl::set_font(FL_HELVETICA_BOLD, "BLiberation Sans");
     Fl::set_font(FL_HELVETICA_ITALIC, "ILiberation Sans");
@@ -48,6 +22,7 @@ void initialiseToolkit(double scale) {
     Fl::scrollbar_size(scaled(16, scale));
     Fl::visible_focus(1);
     Fl::event_dispatch(routeToModal);
+    keepOneScale();
 }
 
 Fl_Color toFl(Colour colour) {
