@@ -273,6 +273,7 @@ void ListBox::setTopIndex(int topIndex) {
 }
 
 void ListBox::scrollTo(int topIndex) {
+    if (!reachable()) return;
     const int before = topIndex_;
     setTopIndex(topIndex);
     if (topIndex_ != before) run(OnScroll);

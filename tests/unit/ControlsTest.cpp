@@ -214,6 +214,19 @@ TEST(ListBoxRule, OnlyAPersonsSelectionRunsOnClickAndScrollingIsLeast) {
     list.showItems(&shown);
     EXPECT_EQ(list.itemIndex(), -1);
     EXPECT_EQ(list.topIndex(), 0);
+
+    // A person's scroll on a list out of reach does nothing, as every other entry point.
+    list.OnScroll = h.counter();
+    list.setEnabled(false);
+    list.scrollTo(5);
+    list.setEnabled(true);
+    list.setVisible(false);
+    list.scrollTo(5);
+    EXPECT_EQ(list.topIndex(), 0);
+    EXPECT_EQ(h.handlerRuns, 1);
+    list.setVisible(true);
+    list.scrollTo(5);
+    EXPECT_EQ(h.handlerRuns, 2);
 }
 
 TEST(ButtonAndMenuRule, ClickRunsOnClickOnlyWhenReachable) {
