@@ -47,7 +47,8 @@ class FltkKeyboard : public ::testing::Test {
         Fl_Widget* focus = Fl::focus();
         Fl_Window* window = focus ? focus->window() : Fl::first_window();
         if (focus && focus->as_window()) window = focus->as_window();
-        const char text[2] = {key == ' ' ? ' ' : '\0', '\0'};
+        const bool printable = key >= ' ' && key <= '~';  // what the key types
+        const char text[2] = {printable ? static_cast<char>(key) : '\0', '\0'};
         Fl::e_keysym = key;
         Fl::e_state = state;
         Fl::e_text = const_cast<char*>(text);
@@ -278,13 +279,7 @@ TEST_F(FltkKeyboard, TheZoomKeysLeaveTheWindowAtItsLayoutsScale) {
     const int width = window.w();
     widget(f().SpeedButton4)->take_focus();
     for (const char key : {'+', '-', '+', '0'}) {
-        const char text[2] = {key, '\0'};
-        Fl::e_keysym = key;
-        Fl::e_state = FL_CTRL;
-        Fl::e_text = const_cast<char*>(text);
-        Fl::e_length = 1;
-        Fl::handle(FL_KEYBOARD, window.as_window());
-        Fl::e_state = 0;
+        press(key, FL_CTRL);
         Fl::wait(0.05);
         EXPECT_EQ(toolkitScale(0), 1.0f) << "Ctrl+" << key;
         EXPECT_EQ(window.w(), width) << "Ctrl+" << key;
