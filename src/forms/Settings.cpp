@@ -17,6 +17,11 @@ struct Overloaded : Kinds... {
 template <class... Kinds>
 Overloaded(Kinds...) -> Overloaded<Kinds...>;
 
+template <class Kind>
+bool isA(const Control* control) {
+    return dynamic_cast<const Kind*>(control) != nullptr;
+}
+
 // Decimal digits only, standing for a number from 0 to `most`.
 bool isNumberUpTo(const std::string& text, int most) {
     if (text.empty() ||
@@ -70,6 +75,22 @@ const Setting& SettingTable::of(const Control& control) const {
         if (row.control == &control) return row;
     }
     throw std::logic_error("no setting for " + control.name());
+}
+
+SettingTable::SettingTable(ConfigDocument& document, std::vector<Setting> rows)
+    : document_(document), rows_(std::move(rows)) {
+    for (const Setting& row : rows_) {
+        const Control* control = row.control;
+        const bool fits =
+            std::visit(Overloaded{[&](const setting::Flag&) { return isA<CheckBox>(control); },
+                                  [&](const setting::Position&) { return isA<TrackBar>(control); },
+                                  [](const setting::Own&) { return true; },
+                                  [&](const auto&) { return isA<ComboBox>(control); }},
+                       row.mapping);
+        if (!fits)
+            throw std::logic_error(control->name() +
+                                   ": the setting table maps it as a control of another kind");
+    }
 }
 
 void SettingTable::connect() {

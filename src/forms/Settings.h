@@ -108,8 +108,9 @@ struct Setting {
 // later row reads what an earlier handler wrote.
 class SettingTable {
   public:
-    SettingTable(ConfigDocument& document, std::vector<Setting> rows)
-        : document_(document), rows_(std::move(rows)) {}
+    // Refuses (std::logic_error, naming the control) a row whose mapping does not fit its
+    // control's kind: a tick is a check box's, a position a slider's, the others a drop-down's.
+    SettingTable(ConfigDocument& document, std::vector<Setting> rows);
 
     // Connects every control of the table that has no handler of its own: a person's change
     // writes its line(s). Controls with more to do have named handlers that call write().

@@ -34,6 +34,23 @@ struct SettingTableTest : ::testing::Test {
                         {&slider, setting::Position{1}}}};
 };
 
+// A row whose mapping does not fit its control's kind (a tick on a drop-down) is refused when
+// the table is made, by the control's name: the table would read the control as another kind.
+TEST_F(SettingTableTest, ARowWhoseMappingDoesNotFitItsControlIsRefused) {
+    const auto refused = [&](Control& control, Mapping mapping) {
+        try {
+            SettingTable wrong(document, {{&control, std::move(mapping)}});
+        } catch (const std::logic_error& failure) {
+            return std::string(failure.what());
+        }
+        return std::string("accepted");
+    };
+    EXPECT_NE(refused(text, setting::Flag{{0}}).find("ComboBox1"), std::string::npos);
+    EXPECT_NE(refused(flag, setting::ItemPosition{0}).find("CheckBox1"), std::string::npos);
+    EXPECT_NE(refused(values, setting::Position{0}).find("ComboBox2"), std::string::npos);
+    EXPECT_EQ(refused(slider, setting::Own{{0}}), "accepted") << "named handlers write";
+}
+
 TEST_F(SettingTableTest, APersonsChangeWritesTheLinesOfItsRow) {
     table.connect();
     flag.click();
