@@ -21,8 +21,10 @@ path_without() {
     echo "$bin"
 }
 
+# With every tool there it says only which FLTK a build takes.
 said=$(PATH=$(path_without) "$root/scripts/setup" 2>&1) || fail "setup with every tool there: $said"
-[ -z "$said" ] || fail "setup with every tool there said: $said"
+[[ $said =~ ^setup:\ FLTK\ [0-9.]+\ \(.*/fltk-config\)\;\ a\ build\ takes[^$'\n']*$ ]] ||
+    fail "setup with every tool there said: $said"
 
 bin=$(path_without cmake ninja xdotool lintian)
 start=$SECONDS
