@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <set>
 #include <variant>
 
 #include "support/Scenario.h"
@@ -78,6 +79,88 @@ TEST_F(Bindings, EverySettingControlOfThePagesIsInExactlyOneRowOfTheTable) {
     for (Panel* page : {&f().Panel1, &f().Panel4, &f().Panel5})
         check(*page);
     EXPECT_EQ(controls, 32);  // 20 check boxes, 7 drop-downs, 3 sliders, Edit3 and UpDown1
+}
+
+// What each row of the setting table writes, written apart from the table, line numbers as the
+// game reads them: its lines, and what a person's change writes into each of them: a check box
+// ticked then cleared, a drop-down each item in turn (a typed distance for the one that takes
+// typing), a slider at its two ends. Rows whose named handlers write (no values here) have
+// cases of their own below.
+struct Expected {
+    std::vector<int> lines;
+    std::vector<std::string> writes;
+};
+const std::map<std::string, Expected> kExpected = {
+    {"aufloesung", {{1, 2}, {}}},
+    {"CheckBox3", {{0}, {"1", "0"}}},
+    {"CheckBox1", {{3}, {"1", "0"}}},
+    {"CheckBox2", {{5}, {"1", "0"}}},
+    {"CheckBox18", {{26}, {"1", "0"}}},
+    {"ComboBox1", {{23}, {"0", "2", "4", "8"}}},
+    {"ComboBox2", {{101}, {"4000"}}},
+    {"ComboBox3", {{53}, {}}},
+    {"CheckBox5", {{50}, {"1", "0"}}},
+    {"CheckBox4", {{43}, {"1", "0"}}},
+    {"CheckBox6", {{60}, {"1", "0"}}},
+    {"CheckBox7", {{67, 77}, {"1", "0"}}},
+    {"CheckBox8", {{4}, {"1", "0"}}},
+    {"TrackBar1", {{46}, {"1", "32"}}},
+    {"SpeedButton12", {{78, 79, 80, 81, 82, 83, 84, 85, 86}, {}}},
+    {"TrackBar3", {{30}, {"0", "8"}}},
+    {"ComboBox4", {{51}, {"0", "1", "2"}}},
+    {"ComboBox5", {{117}, {"0", "1"}}},
+    {"ComboBox6", {{123}, {"0", "1", "2", "3"}}},
+    {"CheckBox9", {{109}, {"1", "0"}}},
+    {"CheckBox10", {{121}, {"1", "0"}}},
+    {"CheckBox11", {{107}, {"1", "0"}}},
+    {"CheckBox12", {{93, 94}, {"2", "0"}}},
+    {"CheckBox13", {{102, 165}, {"1", "0"}}},
+    {"CheckBox14", {{59}, {"1", "0"}}},
+    {"CheckBox15", {{25}, {"0", "1"}}},
+    {"CheckBox16", {{34}, {"1", "0"}}},
+    {"CheckBox17", {{37}, {"1", "0"}}},
+    {"CheckBox19", {{33}, {"1", "0"}}},
+    {"CheckBox20", {{27}, {}}},
+    {"TrackBar2", {{49}, {"0", "100"}}},
+};
+
+// A row bound to a wrong line, or writing a wrong value, fails here by its control's name; so
+// does a row without an expectation, and an expectation without a row.
+TEST_F(Bindings, EveryRowWritesWhatItsExpectationSays) {
+    for (Panel* page : {&f().Panel1, &f().Panel4, &f().Panel5})
+        page->setVisible(true);
+    std::set<std::string> rows;
+    for (const Setting& row : f().settings().rows()) {
+        load({{43, "1"}, {60, "1"}});  // mirrors and visor on: the boxes that need them work
+        apply();
+        Control& control = *row.control;
+        const auto expected = kExpected.find(control.name());
+        if (expected == kExpected.end()) {
+            ADD_FAILURE() << control.name() << ": a row with no expectation";
+            continue;
+        }
+        rows.insert(control.name());
+        EXPECT_EQ(linesOf(row.mapping), expected->second.lines) << control.name();
+        const std::vector<std::string>& writes = expected->second.writes;
+        for (std::size_t k = 0; k < writes.size(); ++k) {
+            s.user([&] {
+                if (auto* box = dynamic_cast<CheckBox*>(&control)) {
+                    if (box->checked() != (k == 0)) box->click();
+                } else if (auto* slider = dynamic_cast<TrackBar*>(&control)) {
+                    slider->scroll(k == 0 ? slider->min() : slider->max());
+                } else if (auto* list = dynamic_cast<ComboBox*>(&control)) {
+                    if (list->style() == ComboBox::Style::Editable && writes.size() == 1)
+                        list->type(writes[k]);
+                    else
+                        list->pick(static_cast<int>(k));
+                }
+            });
+            for (const int line : expected->second.lines)
+                EXPECT_EQ(at(line), writes[k]) << control.name() << ", change " << k;
+        }
+    }
+    for (const auto& [name, expected] : kExpected)
+        EXPECT_TRUE(rows.count(name)) << name << ": an expectation with no row";
 }
 
 // What a control shows, for telling a change of its value from one of its enabling.
