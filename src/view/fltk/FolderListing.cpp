@@ -85,9 +85,10 @@ int compareSortForms(const std::u32string& a, const std::u32string& b) {
     return (i < a.size()) - (j < b.size());
 }
 
-bool startsWithGerman(const char* value) {
-    const std::string_view v = value;
-    return v.substr(0, 2) == "de" && (v.size() == 2 || v[2] == '_' || v[2] == '.' || v[2] == '@');
+// Whether a locale name ("fr_CA.UTF-8", "it", "es_ES@euro") is of this language.
+bool isOfLanguage(std::string_view locale, std::string_view code) {
+    return locale.substr(0, 2) == code &&
+           (locale.size() == 2 || locale[2] == '_' || locale[2] == '.' || locale[2] == '@');
 }
 
 bool isSet(const char* value) { return value != nullptr && *value != '\0'; }
@@ -136,13 +137,28 @@ std::vector<std::string> listFolder(const fs::path& folder, std::string_view pat
     return rows;
 }
 
-bool desktopSpeaksGerman(const char* lcAll, const char* lcMessages, const char* lang) {
-    for (const char* value : {lcAll, lcMessages, lang})
-        if (isSet(value)) return startsWithGerman(value);
-    return false;
+DesktopLanguage desktopLanguage(const char* lcAll, const char* lcMessages, const char* lang) {
+    struct Known {
+        std::string_view code;
+        DesktopLanguage language;
+    };
+    static constexpr Known kKnown[] = {{"de", DesktopLanguage::German},
+                                       {"fr", DesktopLanguage::French},
+                                       {"it", DesktopLanguage::Italian},
+                                       {"es", DesktopLanguage::Spanish}};
+    for (const char* value : {lcAll, lcMessages, lang}) {
+        if (!isSet(value)) continue;
+        for (const Known& known : kKnown)
+            if (isOfLanguage(value, known.code)) return known.language;
+        return DesktopLanguage::English;  // the first one set decides, as for every program
+    }
+    return DesktopLanguage::English;
 }
 
-const OpenDialogWords& openDialogWords(bool german) {
+// UTF-8; French sets a no-break space before its colons.
+const OpenDialogWords& openDialogWords(DesktopLanguage language) {
+    static constexpr OpenDialogWords kEnglish{"Open", "File name:", "Files of type:", "Open",
+                                              "Cancel"};
     static constexpr OpenDialogWords kGerman{
         "\xC3\x96"
         "ffnen",
@@ -150,14 +166,30 @@ const OpenDialogWords& openDialogWords(bool german) {
         "\xC3\x96"
         "ffnen",
         "Abbrechen"};
-    static constexpr OpenDialogWords kEnglish{"Open", "File name:", "Files of type:", "Open",
-                                              "Cancel"};
-    return german ? kGerman : kEnglish;
+    static constexpr OpenDialogWords kFrench{
+        "Ouvrir", "Nom du fichier\xC2\xA0:", "Type de fichier\xC2\xA0:", "Ouvrir", "Annuler"};
+    static constexpr OpenDialogWords kItalian{"Apri", "Nome file:", "Tipo file:", "Apri",
+                                              "Annulla"};
+    static constexpr OpenDialogWords kSpanish{
+        "Abrir", "Nombre de archivo:", "Tipo de archivo:", "Abrir", "Cancelar"};
+    switch (language) {
+        case DesktopLanguage::German:
+            return kGerman;
+        case DesktopLanguage::French:
+            return kFrench;
+        case DesktopLanguage::Italian:
+            return kItalian;
+        case DesktopLanguage::Spanish:
+            return kSpanish;
+        case DesktopLanguage::English:
+            break;
+    }
+    return kEnglish;
 }
 
 const OpenDialogWords& openDialogWordsOfThisDesktop() {
-    return openDialogWords(desktopSpeaksGerman(std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"),
-                                               std::getenv("LANG")));
+    return openDialogWords(
+        desktopLanguage(std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG")));
 }
 
 }  // namespace torvexa::fltk

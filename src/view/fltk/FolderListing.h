@@ -25,7 +25,8 @@ bool matchesFilter(std::string_view name, std::string_view patterns);
 std::vector<std::string> listFolder(const std::filesystem::path& folder, std::string_view patterns);
 
 // The open dialog's own words. It stands for the system's dialog, so it speaks the desktop's
-// language (LC_ALL, else LC_MESSAGES, else LANG), not the program's translation file.
+// language (LC_ALL, else LC_MESSAGES, else LANG), not the program's translation file: German,
+// French, Italian or Spanish where the desktop speaks it, English otherwise.
 struct OpenDialogWords {
     const char* title;
     const char* fileName;
@@ -33,8 +34,9 @@ struct OpenDialogWords {
     const char* open;
     const char* cancel;
 };
-bool desktopSpeaksGerman(const char* lcAll, const char* lcMessages, const char* lang);
-const OpenDialogWords& openDialogWords(bool german);
+enum class DesktopLanguage { English, German, French, Italian, Spanish };
+DesktopLanguage desktopLanguage(const char* lcAll, const char* lcMessages, const char* lang);
+const OpenDialogWords& openDialogWords(DesktopLanguage language);
 const OpenDialogWords& openDialogWordsOfThisDesktop();
 
 }  // namespace torvexa::fltk

@@ -10,7 +10,10 @@
 #include <FL/Fl_Hold_Browser.H>
 #include <FL/Fl_Input.H>
 #include <FL/Fl_Return_Button.H>
+#include <FL/fl_draw.H>
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <vector>
 
@@ -55,10 +58,11 @@ class OpenWindow : public Fl_Double_Window {
     OpenWindow(const OpenDialogWords& words, std::vector<FileFilter> filters, fs::path folder,
                double scale)
         : Fl_Double_Window(460, 330, words.title),
+          fieldLeft_(fieldLeft(words, scale)),
           filters_(std::move(filters)),
           folder_(std::move(folder)),
-          name_(100, 244, 350, 24, words.fileName),
-          kind_(100, 274, 350, 24, words.fileType),
+          name_(fieldLeft_, 244, 450 - fieldLeft_, 24, words.fileName),
+          kind_(fieldLeft_, 274, 450 - fieldLeft_, 24, words.fileType),
           ok_(280, 300, 80, 24, words.open),
           cancel_(370, 300, 80, 24, words.cancel) {
         folderLabel_.align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_CLIP);
@@ -82,6 +86,15 @@ class OpenWindow : public Fl_Double_Window {
     std::optional<std::string> chosen;
 
   private:
+    // Where the two fields start, in layout pixels: after the longer of their labels as this
+    // language words them.
+    static int fieldLeft(const OpenDialogWords& words, double scale) {
+        fl_open_display();
+        fl_font(FL_HELVETICA, FL_NORMAL_SIZE);
+        const double widest = std::max(fl_width(words.fileName), fl_width(words.fileType));
+        return std::max(100, 10 + static_cast<int>(std::ceil(widest / scale)) + 8);
+    }
+
     void list() {
         folderLabel_.copy_label(machineText(folder_.string()).c_str());
         const int k = kind_.value();
@@ -117,6 +130,7 @@ class OpenWindow : public Fl_Double_Window {
         hide();
     }
 
+    int fieldLeft_;
     std::vector<FileFilter> filters_;
     fs::path folder_;
     std::vector<std::string> rows_;  // what the browser's rows show, from the first
