@@ -89,9 +89,11 @@ XDG_DATA_HOME="$HOME_DIR/my data" as_player "$unpacked/install.sh" --uninstall >
 
 # Everything under --prefix; out with the copy of uninstall.sh it installed.
 new_home "Åsa Berg"
-prefix="$HOME_DIR/Programme für Spiele"
+prefix="$HOME_DIR/opt/Programme für Spiele"  # ~/opt is made too, and goes with it
 before=$(listing "$HOME_DIR")
-as_player "$unpacked/install.sh" --prefix "$prefix" >/dev/null || fail "install.sh --prefix failed"
+# As a person types it: the shell leaves a quoted "~" to install.sh.
+as_player "$unpacked/install.sh" --prefix "~/opt/Programme für Spiele" >/dev/null ||
+    fail "install.sh --prefix failed"
 installed_files "$prefix" "$prefix/share"
 [ ! -e "$HOME_DIR/.local/share/applications" ] || fail "install.sh --prefix wrote into ~/.local"
 as_player "$prefix/share/torvexa/uninstall.sh" >/dev/null || fail "the installed uninstall.sh failed"

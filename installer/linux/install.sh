@@ -24,6 +24,8 @@ while [ $# -gt 0 ]; do
     esac
 done
 if [ -n "$prefix" ]; then
+    # "~" that the shell left as it is (quoted, or after "--prefix=") is the home folder.
+    case $prefix in "~" | "~/"*) prefix=$HOME${prefix#\~} ;; esac
     case $prefix in /*) ;; *) prefix=$PWD/$prefix ;; esac
     prefix=${prefix%/}
     data=$prefix/share

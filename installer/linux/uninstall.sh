@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Removes what install.sh installed, and nothing else: the files and the folders it made, as
-# written down in share/torvexa/installed-files; a folder that holds anything else stays.
+# Removes what install.sh installed, and nothing else: the files and the folders it made (those
+# above the prefix too), as written down in share/torvexa/installed-files; a folder that holds
+# anything else stays.
 #
 #   ./uninstall.sh [--prefix DIR]      (DIR defaults to ~/.local, as for install.sh)
 #
@@ -20,6 +21,7 @@ while [ $# -gt 0 ]; do
     esac
 done
 
+case $prefix in "~" | "~/"*) prefix=$HOME${prefix#\~} ;; esac
 if [ -n "$prefix" ]; then
     manifest=$prefix/share/torvexa/installed-files
 elif [ -f "$here/installed-files" ]; then
@@ -50,6 +52,14 @@ inside() {
     done
     return 1
 }
+# A folder the install made above them (--prefix ~/opt/tv made ~/opt too).
+holds_a_root() {
+    local root
+    for root in "${roots[@]}"; do
+        case $root in "$1"/*) return 0 ;; esac
+    done
+    return 1
+}
 
 echo "Removing Torvexa:"
 for f in "${files[@]}"; do
@@ -63,7 +73,8 @@ done
 # Deepest first, and only when empty.
 for ((i = ${#folders[@]} - 1; i >= 0; i--)); do
     d=${folders[i]}
-    inside "$d" && [ -d "$d" ] && rmdir -- "$d" 2>/dev/null && echo "  $d/"
+    { inside "$d" || holds_a_root "$d"; } && [ -d "$d" ] && rmdir -- "$d" 2>/dev/null &&
+        echo "  $d/"
 done
 echo "Done."
 config=${XDG_CONFIG_HOME:-$HOME/.config}/torvexa
