@@ -9,7 +9,10 @@
 ; (https://learn.microsoft.com/windows/win32/shell/knownfolderid); a per-user program is
 ; listed in Settings -> Apps from its HKCU uninstall key
 ; (https://learn.microsoft.com/windows/win32/msi/uninstall-registry-key).
-; makensis -DVERSION=... -DEXE=... -DLANGUAGES=... -DOUTFILE=... torvexa.nsi
+; Both speak English, German, French, Italian or Spanish: the one of Windows' display language
+; (NSIS starts with the user's default UI language where the script has it), English otherwise
+; (the first one inserted).
+; makensis -DVERSION=... -DEXE=... -DLANGUAGES=... -DICON=... -DOUTFILE=... torvexa.nsi
 ; LANGUAGES: an include that defines the macros PutLanguages and RemoveLanguages, the build's
 ; list of translation files.
 
@@ -23,10 +26,18 @@ SetCompressor /SOLID lzma
 !include "${LANGUAGES}"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Torvexa"
 
-Page directory
-Page instfiles
-UninstPage uninstConfirm
-UninstPage instfiles
+!include "MUI2.nsh"
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "English"
+!insertmacro MUI_LANGUAGE "German"
+!insertmacro MUI_LANGUAGE "French"
+!insertmacro MUI_LANGUAGE "Italian"
+!insertmacro MUI_LANGUAGE "Spanish"
 
 Function .onInit
     SetShellVarContext current

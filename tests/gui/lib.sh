@@ -113,12 +113,12 @@ settle() {  # [BEFORE]
 # Waits until a window that has just appeared is drawn: its picture holds more than one colour
 # and two looks in a row agree (for at most 5 s).
 drawn() {  # WINDOW
-    local last="" now deadline
+    local last="" now deadline colours
     deadline=$(($(now_ms) + 5000))
     while [ "$(now_ms)" -lt "$deadline" ]; do
         now=$(import -window "$1" rgb:- 2>/dev/null | md5sum)
-        [ "$now" = "$last" ] && [ "$(import -window "$1" -format '%k' info: 2>/dev/null)" -gt 1 ] &&
-            return 0
+        colours=$(import -window "$1" -format '%k' info: 2>/dev/null || true)
+        [ "$now" = "$last" ] && [ "${colours:-0}" -gt 1 ] && return 0
         last=$now
         sleep 0.05
     done

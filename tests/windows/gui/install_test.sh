@@ -3,7 +3,9 @@
 # and the translation files in the user's programs folder, a Start-menu shortcut and an
 # uninstall entry in the user's own registry, and nothing in Program Files or HKLM; started
 # through the shortcut, Torvexa asks for a language in its lang folder and remembers it in the
-# user's own folder; a silent uninstall leaves nothing but that file. Usage: install_test.sh SETUP_EXE SCREENSHOT_DIR
+# user's own folder; a silent uninstall leaves nothing but that file. On a Windows that speaks
+# French (Wine takes its display language from the locale it starts in) the uninstaller and the
+# installer speak French, page by page. Usage: install_test.sh SETUP_EXE SCREENSHOT_DIR
 source "$(dirname "$0")/lib.sh" "$@"
 SETUP=$BINARY
 
@@ -49,10 +51,49 @@ screenshot "$WIN" win-installed
 [ "$(cat "$roaming/Torvexa/langopt.zel")" = "$installed_windows\\lang\\deutsch.zpr"$'\r' ] ||
     fail "langopt.zel is not in the shortcut's working folder"
 w_menu_item $W_DATEI_X 2  # Datei -> Beenden
-for _ in $(seq 50); do
-    xdotool search --name '^ZEL Torvexa$' >/dev/null 2>&1 || break
-    sleep 0.2
-done
+wait_gone "ZEL Torvexa" || fail "the main window stayed open after Datei -> Beenden"
+
+# Windows in French: a locale of the test's own (no system locale is added), in which Wine
+# starts with French as its display language.
+mkdir "$TMPDIR/locales"
+localedef -i fr_FR -f UTF-8 "$TMPDIR/locales/fr_FR.UTF-8" ||
+    fail "no French locale could be made (Debian: locales)"
+in_french() { LOCPATH="$TMPDIR/locales" LC_ALL=fr_FR.UTF-8 "$@"; }
+# A wizard's pages: a picture of each and a click on its button at the lower right (Installer,
+# Désinstaller, Fermer), then a wait for the next page (its heading changes) or the window's end.
+through_pages() {  # TITLE SHOT
+    local window page=1 heading
+    window=$(w_wait_window "$1") || fail "no window titled '$1'"
+    heading_of() { import -window "$window" -crop 497x50+0+0 rgb:- 2>/dev/null | md5sum; }
+    while xdotool search --name "^$1\$" >/dev/null 2>&1; do
+        [ $page -le 3 ] || fail "'$1' did not end after its pages"
+        drawn "$window" || fail "the page $page of '$1' was not drawn"
+        screenshot "$window" "$2-$page"
+        heading=$(heading_of)
+        # The pointer rests on the button before it presses: Wine drops a click that comes with
+        # the move onto a button that was disabled while the pointer was there.
+        geometry "$window"
+        xdotool mousemove 0 0 mousemove $((GX + 359)) $((GY + 311)) sleep 0.3 \
+            mousedown 1 sleep 0.1 mouseup 1
+        for _ in $(seq 100); do
+            xdotool search --name "^$1\$" >/dev/null 2>&1 || break
+            [ "$(heading_of)" = "$heading" ] || break
+            sleep 0.05
+        done
+        page=$((page + 1))
+    done
+}
+wineserver -k 2>/dev/null || true
+wineserver -w 2>/dev/null || true
+(in_french wine "$installed_windows\\uninstall.exe" >/dev/null 2>&1 &)
+# (French NSIS ends its titles with a blank.)
+through_pages "$(printf 'D\xc3\xa9sinstallation de Torvexa') ?" win-uninstaller-fr
+[ ! -e "$installed" ] || fail "the French uninstaller left $(ls -R "$installed")"
+(in_french wine "$SETUP" >/dev/null 2>&1 &)
+through_pages "Installation de Torvexa ?" win-installer-fr
+[ -f "$installed/torvexa.exe" ] || fail "the French installer did not install torvexa.exe"
+wineserver -k 2>/dev/null || true
+wineserver -w 2>/dev/null || true
 
 wine "$installed_windows\\uninstall.exe" /S >/dev/null 2>&1 || fail "the silent uninstall failed"
 for _ in $(seq 100); do  # the uninstaller runs from a copy of itself and returns at once
