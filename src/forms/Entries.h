@@ -1,27 +1,104 @@
 #pragma once
 
-// The entries of a translation file that Torvexa's code looks up by meaning, by their 0-based
-// number in the file. Entries that only caption a control are listed with that control in the
-// caption tables of each window.
+// Every entry of a translation file, by what it is for: line n of the file is entry n. The
+// entries are numbered in the order the file lists them, so a new one goes at the end, before
+// Count; Count is how many entries a complete file has.
 namespace torvexa::entries {
 
-inline constexpr int LanguageName = 0;
-inline constexpr int Translator = 1;
-inline constexpr int LanguageVersion = 2;  // must match the program's version
-
-// Items of "Reflektionen werden erzeugt von:", by the value they stand for.
-inline constexpr int ReflectionsByProcessor = 16;
-inline constexpr int ReflectionsByGraphicsCard = 17;
-inline constexpr int ReflectionsByBoth = 71;
-
-// Messages.
-inline constexpr int PresetSaved = 61;
-inline constexpr int NoPresetChosen = 70;
-inline constexpr int Number27Help = 76;
-inline constexpr int Switch33Help = 77;
-inline constexpr int NoBackup = 87;
-
-// "Weichzeichnung" at 0.
-inline constexpr int SofteningOff = 86;
+enum Entry : int {
+    LanguageName,     // shown on the Info page
+    Translator,       // shown on the Info page
+    LanguageVersion,  // must match the program's version
+    MenuLoad,
+    MenuSave,
+    MenuQuit,
+    MenuInfo,
+    PageGeneral,
+    PageGraphicsQuality,
+    PageObjects,
+    AllSettingsFromFile,
+    Colour32Bit,
+    FullScreen,
+    HardwareTnL,
+    DoubleFiltering,
+    ReflectionsLabel,
+    ReflectionsByProcessor,     // an item of the reflections box, by the value it stands for
+    ReflectionsByGraphicsCard,  // the same
+    ResolutionLabel,
+    TextureQualityLabel,
+    LowerQualityDistanceLabel,
+    Mirrors,
+    MirrorsTCam,
+    HelmetVisor,
+    VisorTint,
+    CarsMirroredInRain,
+    Sky,
+    WaterReflections,
+    TrackMapLabel,
+    TrackMapOff,
+    TrackMapArcadeOnly,
+    TrackMapAlways,
+    SteeringWheelLabel,
+    SteeringWheelCockpitOnly,
+    SteeringWheelAlways,
+    RaindropsLabel,
+    RaindropsNever,
+    RaindropsRealCameras,
+    RaindropsAllButCockpit,
+    RaindropsAll,
+    MirrorViewLabel,
+    MirrorViewWide,  // the slider's marks, low end to high end
+    MirrorViewNormal,
+    MirrorViewZoom,
+    LanguageFileGroup,
+    LanguageLabel,
+    AuthorLabel,
+    VersionLabel,
+    Switch102,
+    Switch59,
+    Switch25,
+    Switch34,
+    Switch37,
+    PageManual,
+    NewValueLabel,
+    ApplyValue,
+    DescriptionLabel,
+    Line49Label,
+    PreviewHeading,
+    WriteToUs,
+    ProgramGroup,
+    PresetSaved,   // message
+    OptimiseMenu,  // also the preset dialog's title
+    Preset1,
+    Preset2,
+    Preset3,
+    Preset4,
+    PresetCancel,
+    PresetApply,
+    PresetGroup,
+    NoPresetChosen,     // message
+    ReflectionsByBoth,  // an item of the reflections box
+    Switch26,
+    Switch33,
+    Number27,
+    DoubleFilteringLines,
+    Number27Help,  // message of the first help button
+    Switch33Help,  // message of the second
+    HelpButton,
+    ChooseLanguageFile,
+    MoreAt,
+    TintRed,
+    TintGreen,
+    TintBlue,
+    LinkSliders,
+    SofteningLabel,
+    SofteningOff,  // the number beside the slider at 0
+    NoBackup,      // message
+    MenuSaveBackup,
+    MenuRestoreBackup,
+    MenuFile,
+    MenuExtras,
+    Count
+};
 
 }  // namespace torvexa::entries

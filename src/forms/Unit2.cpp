@@ -28,9 +28,11 @@ TForm2::TForm2(TForm1& form1, Dialogs& dialogs)
 
 void TForm2::FormCreate() {
     // The entry of each caption, in the order they are put.
+    using namespace entries;
     const std::pair<int, Control*> captions[] = {
-        {63, &RadioButton1}, {64, &RadioButton2}, {65, &RadioButton3}, {66, &RadioButton4},
-        {67, &SpeedButton2}, {68, &SpeedButton1}, {62, this},          {69, &GroupBox1}};
+        {Preset1, &RadioButton1}, {Preset2, &RadioButton2},      {Preset3, &RadioButton3},
+        {Preset4, &RadioButton4}, {PresetCancel, &SpeedButton2}, {PresetApply, &SpeedButton1},
+        {OptimiseMenu, this},     {PresetGroup, &GroupBox1}};
     for (const auto& [entry, control] : captions)
         control->setCaption(form1_.catalogue().entry(entry));
 }

@@ -1,6 +1,7 @@
 #include "forms/Unit3.h"
 
 #include "common/Integer.h"
+#include "forms/Entries.h"
 #include "forms/Lines.h"
 #include "forms/Unit1.h"
 
@@ -28,13 +29,13 @@ std::vector<Setting> TForm3::settingTable() {
                            slider.setPosition(toInteger(form1_.document().value(firstLine)));
                        }};
     };
-    return {colour(TrackBar1, lines::VisorRed, Label1, 81),
-            colour(TrackBar2, lines::VisorGreen, Label2, 82),
-            colour(TrackBar3, lines::VisorBlue, Label3, 83)};
+    return {colour(TrackBar1, lines::VisorRed, Label1, entries::TintRed),
+            colour(TrackBar2, lines::VisorGreen, Label2, entries::TintGreen),
+            colour(TrackBar3, lines::VisorBlue, Label3, entries::TintBlue)};
 }
 
 void TForm3::FormCreate() {
-    putCaptions(form1_.catalogue(), settings_.captionPass({{84, &CheckBox1}}));
+    putCaptions(form1_.catalogue(), settings_.captionPass({{entries::LinkSliders, &CheckBox1}}));
 }
 
 void TForm3::TrackBar1Change() { componentChanged(TrackBar1, Label4, TrackBar2, TrackBar3); }

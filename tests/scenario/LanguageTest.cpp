@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <functional>
+#include <limits>
 #include <map>
 #include <set>
 
+#include "forms/Entries.h"
 #include "support/Scenario.h"
 
 namespace torvexa {
@@ -83,7 +85,7 @@ TEST(Language, WithoutAChoiceTheDialogAsksAndTheChosenFileIsAppliedAndRemembered
 
 TEST(Language, AnIncompatibleChosenFileWarnsOnceAndIsRememberedAllTheSame) {
     Scenario s;
-    const std::string path = s.writeLanguage("old.txt", numberedFile(92, "0.4"));
+    const std::string path = s.writeLanguage("old.txt", numberedFile(entries::Count, "0.4"));
     s.dialogs.fileAnswers = {path};
     s.start();
     EXPECT_EQ(warnings(s.dialogs), 1);
@@ -138,7 +140,7 @@ TEST(Language, TheVersionLineIsComparedTrimmedAndExactly) {
         {" 0.5 ", 0}, {"\t0.5", 0}, {"0.5  # comment", 0}, {"0.50", 1}, {"0,5", 1}, {"", 1}};
     for (const auto& [version, expected] : cases) {
         Scenario s;
-        s.rememberLanguage(s.writeLanguage("v.zpr", numberedFile(92, version)));
+        s.rememberLanguage(s.writeLanguage("v.zpr", numberedFile(entries::Count, version)));
         s.start();
         EXPECT_EQ(warnings(s.dialogs), expected) << "version line '" << version << "'";
     }
@@ -149,14 +151,15 @@ TEST(Language, AShortFileAppliesExactlyTheLookupsBeforeItsFirstMissingEntryAndWa
         int lines;
         int lookups;  // how many lookups of the pass took effect
     };
-    for (const Case c :
-         {Case{3, 0}, Case{18, 15}, Case{62, 15}, Case{71, 15}, Case{72, 63}, Case{92, 76}}) {
+    constexpr int kEvery = std::numeric_limits<int>::max();  // a complete file: every lookup
+    for (const Case c : {Case{3, 0}, Case{18, 15}, Case{62, 15}, Case{71, 15}, Case{72, 63},
+                         Case{entries::Count, kEvery}}) {
         Scenario s;
         s.rememberLanguage(s.writeLanguage("short.zpr", numberedFile(c.lines)));
         Program& program = s.start();
         const TForm1& f = program.form1();
         SCOPED_TRACE(std::to_string(c.lines) + " lines");
-        EXPECT_EQ(warnings(s.dialogs), c.lines < 92 ? 1 : 0);
+        EXPECT_EQ(warnings(s.dialogs), c.lines < entries::Count ? 1 : 0);
         // The first lookup, the last of the first 15, the 16th (entry 71), the 63rd and 64th, the
         // last.
         EXPECT_EQ(f.Laden1.caption(), c.lookups >= 1 ? "E3" : "Laden");
