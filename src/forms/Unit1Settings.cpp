@@ -175,7 +175,7 @@ void TForm1::Button2Click() { dialogs_.informationBox(catalogue_.entry(entries::
 // unticked, so each read must start with it clear, and the mirrors box (CheckBox4) must change
 // for its handler to enable the T-cam box again. Each box that starts clear and is ticked by
 // the file runs its handler, which writes its line(s) back into the document, so this set
-// decides which values a load rewrites (LoadSave.TheSecondPassPutsBackWhatTheFirstPassOverwrote).
+// decides which values a load rewrites (a 3 in the mirrors' line 43 comes back as 1).
 void TForm1::uncheckBeforeReading() {
     for (CheckBox* box : {&CheckBox1, &CheckBox2, &CheckBox3, &CheckBox4, &CheckBox5})
         box->setChecked(false);
