@@ -111,13 +111,13 @@ settle() {  # [BEFORE]
 }
 
 # Waits until a window that has just appeared is drawn: its picture holds more than one colour
-# and two looks in a row agree (for at most 5 s).
+# and two looks in a row agree (for at most 5 s; a window that goes is never drawn).
 drawn() {  # WINDOW
     local last="" now deadline colours
     deadline=$(($(now_ms) + 5000))
     while [ "$(now_ms)" -lt "$deadline" ]; do
-        now=$(import -window "$1" rgb:- 2>/dev/null | md5sum)
-        colours=$(import -window "$1" -format '%k' info: 2>/dev/null || true)
+        now=$(timeout 5 import -window "$1" rgb:- 2>/dev/null | md5sum)
+        colours=$(timeout 5 import -window "$1" -format '%k' info: 2>/dev/null || true)
         [ "$now" = "$last" ] && [ "${colours:-0}" -gt 1 ] && return 0
         last=$now
         sleep 0.05
@@ -227,9 +227,11 @@ click_unanswered() {
     xdotool mousemove $((GX + $(px "$2"))) $((GY + $(px "$3"))) click 1
 }
 
+# import waits for a click that chooses a window when its window has gone: a window that goes
+# fails the journey instead of stopping it.
 screenshot() {
     mkdir -p "$SHOTS"
-    import -window "$1" "$SHOTS/$2.png"
+    timeout 5 import -window "$1" "$SHOTS/$2.png" || fail "no picture of the window for $2"
 }
 
 # The part of the screen where the windows, their menus, dialogs and message boxes open.

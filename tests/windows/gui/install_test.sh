@@ -64,7 +64,7 @@ in_french() { LOCPATH="$TMPDIR/locales" LC_ALL=fr_FR.UTF-8 "$@"; }
 through_pages() {  # TITLE SHOT
     local window page=1 heading
     window=$(w_wait_window "$1") || fail "no window titled '$1'"
-    heading_of() { import -window "$window" -crop 497x50+0+0 rgb:- 2>/dev/null | md5sum; }
+    heading_of() { timeout 2 import -window "$window" -crop 497x50+0+0 rgb:- 2>/dev/null | md5sum; }
     while xdotool search --name "^$1\$" >/dev/null 2>&1; do
         [ $page -le 3 ] || fail "'$1' did not end after its pages"
         drawn "$window" || fail "the page $page of '$1' was not drawn"
