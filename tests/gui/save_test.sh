@@ -26,6 +26,8 @@ click_in "$WIN" $((PAGE_X + 8 + 7)) $((MENU_H + 72 + 8))  # "Vollbildmodus"
 menu_item $DATEI_X 1
 screenshot "$WIN" save-after
 
-[ "$(line_of "$CONFIG" 6)" = "1  ; 'Vollbildmodus' (1 = full screen)" ] || fail "line 6 is '$(line_of "$CONFIG" 6)'"
+# The save lands when the program has done it, not when the click has: wait for the line.
+wait_line "$CONFIG" 6 "1  ; 'Vollbildmodus' (1 = full screen)" ||
+    fail "line 6 is '$(line_of "$CONFIG" 6)'"
 cmp -s <(sed '6d' "$BEFORE") <(sed '6d' "$CONFIG") || fail "bytes other than line 6 changed"
 echo "save journey passed"

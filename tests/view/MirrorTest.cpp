@@ -518,6 +518,7 @@ TEST_P(ViewMirrorsModel, ALoadWhoseSecondPassChangesNothing) {
     }
     s.installGame(content);
     step("load", [&] { f().Laden1.click(); });
+    EXPECT_EQ(f().document().serialize(), content) << "the load wrote a line back";
     step("show the manual page", [&] { f().SpeedButton9.click(); });
     step("select row 3", [&] { f().ListBox1.select(3); });
 }
