@@ -1,6 +1,7 @@
 // What each setting control of the main window stands for in f1graphics.cfg: one row each, in
 // the order a load shows them. A new plain setting is its line in Lines.h, its control in
-// Unit1.h, one row here and its caption in every language file.
+// Unit1.h, its caption's entry in Entries.h and every language file, one row here, and what
+// the row writes in the bindings test (docs/how-it-works.md).
 #include <cstdint>
 #include <limits>
 
