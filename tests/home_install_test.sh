@@ -23,8 +23,9 @@ new_home() {
 listing() {
     (cd "$1" && find . -path ./.config/torvexa -prune -o -printf '%p %y %m\n' | LC_ALL=C sort)
 }
-as_player() {  # runs a command with only the player's environment
-    env -i HOME="$HOME_DIR" PATH=/usr/bin:/bin ${XDG_DATA_HOME:+XDG_DATA_HOME="$XDG_DATA_HOME"} "$@"
+as_player() {  # runs a command with only the player's environment, in the player's home
+    (cd "$HOME_DIR" &&
+        env -i HOME="$HOME_DIR" PATH=/usr/bin:/bin ${XDG_DATA_HOME:+XDG_DATA_HOME="$XDG_DATA_HOME"} "$@")
 }
 installed_files() {  # BIN_AND_LANG_PREFIX DESKTOP_DATA_FOLDER
     local file
