@@ -89,7 +89,7 @@ class OpenWindow : public Fl_Double_Window {
     // Where the two fields start, in layout pixels: after the longer of their labels as this
     // language words them.
     static int fieldLeft(const OpenDialogWords& words, double scale) {
-        fl_open_display();
+        openDisplay();
         fl_font(FL_HELVETICA, FL_NORMAL_SIZE);
         const double widest = std::max(fl_width(words.fileName), fl_width(words.fileType));
         return std::max(100, 10 + static_cast<int>(std::ceil(widest / scale)) + 8);
