@@ -24,7 +24,7 @@ git clone -q "$ROOT" "$WORK/clone"
     fail "scripts/package arch fedora: $(tail -n 20 "$WORK/package.log")"
 version=$(sed -n 's/^project(Torvexa VERSION \([0-9.]*\) .*/\1/p' "$ROOT/CMakeLists.txt")
 grep -qx "pkgver=$version" "$ROOT/packaging/arch/PKGBUILD" || fail "the PKGBUILD's pkgver is not $version"
-grep -qE "^Version: +$version$" "$ROOT/packaging/fedora/torvexa.spec" || fail "the spec's Version is not $version"
+grep -qE "^Version: +$version$" "$ROOT/packaging/fedora/torvexa.spec" || fail "the Fedora package's Version is not $version"
 arch_pkg=$(ls "$WORK"/clone/build/packages/torvexa-"$version"-1-x86_64.pkg.tar.zst) || fail "no Arch package"
 rpm_pkg=$(ls "$WORK"/clone/build/packages/torvexa-"$version"-1.*x86_64.rpm) || fail "no RPM"
 
