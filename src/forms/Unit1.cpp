@@ -70,7 +70,9 @@ void TForm1::connectSettingHandlers() {
     aufloesung.OnChange = [this] { aufloesungChange(); };
     aufloesung.OnExit = [this] { aufloesungExit(); };
     ComboBox1.OnExit = [this] { ComboBox1Exit(); };
+    ComboBox2.OnEnter = [this] { ComboBox2Enter(); };
     ComboBox2.OnExit = [this] { ComboBox2Exit(); };
+    Edit3.OnEnter = [this] { Edit3Enter(); };
     Edit3.OnExit = [this] { Edit3Exit(); };
     ComboBox3.OnExit = [this] { ComboBox3Exit(); };
     ComboBox3.OnChange = [this] { ComboBox3Change(); };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include "config/ConfigDocument.h"
 #include "config/GameInstall.h"
@@ -266,7 +267,9 @@ class TForm1 : public Form {
     void aufloesungChange();
     void aufloesungExit();
     void ComboBox1Exit();
+    void ComboBox2Enter();
     void ComboBox2Exit();
+    void Edit3Enter();
     void Edit3Exit();
     void ComboBox3Exit();
     void ComboBox3Change();
@@ -359,6 +362,11 @@ class TForm1 : public Form {
     void showMirrors();
     void showHelmetVisor();
     void showNumber27();
+    // A number field's line as the person came to the field. Leaving the field with a number it
+    // refuses gives the line that value back: the numbers typed on the way ("1" and "10" of
+    // "101") were written as they stood.
+    void holdOnEntry(int line);
+    void giveBackIfRefused(const std::string& text, int line);
 
     // Asks for a translation file, reads it, and remembers it once it is read.
     void chooseTranslationFile();
@@ -377,6 +385,8 @@ class TForm1 : public Form {
     Catalogue catalogue_;
     // Whether the last load read the whole file: only such a document may be saved.
     bool wholeFileLoaded_ = false;
+    // What holdOnEntry kept: the line's value, none while no line was there.
+    std::optional<std::string> heldOnEntry_;
     SettingTable settings_{document_, settingTable()};
     const std::vector<CaptionTarget> captionPass_ = settings_.captionPass(otherCaptions());
     TForm2* Form2_ = nullptr;

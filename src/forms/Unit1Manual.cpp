@@ -31,10 +31,13 @@ void TForm1::ListBox4Click() {
     showSelectedLine();
 }
 
+// A line chosen by its number shows its value and comment too, so that the apply (one Enter
+// away) never writes a value shown for another line into it.
 void TForm1::ListBox5Click() {
     moveList(ListBox1, ListBox5.itemIndex());
     moveList(ListBox4, ListBox5.itemIndex());
     moveList(ListBox5, ListBox1.itemIndex());
+    showSelectedLine();
 }
 
 // A row's number, value and comment always stand side by side, however a list was scrolled.

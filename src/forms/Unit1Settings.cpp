@@ -3,6 +3,7 @@
 // and the show hooks of the rows whose file values a plain mapping cannot show.
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 #include "common/Integer.h"
 #include "forms/Entries.h"
@@ -132,10 +133,29 @@ void TForm1::aufloesungChange() {
 // Leaving a box whose text the file does not hold shows the file's value again.
 void TForm1::aufloesungExit() { showResolution(); }
 void TForm1::ComboBox1Exit() { settings_.show(ComboBox1); }
-void TForm1::ComboBox2Exit() { settings_.show(ComboBox2); }
+void TForm1::ComboBox2Enter() { holdOnEntry(lines::LowerQualityDistance); }
+void TForm1::ComboBox2Exit() {
+    giveBackIfRefused(ComboBox2.text(), lines::LowerQualityDistance);
+    settings_.show(ComboBox2);
+}
+void TForm1::Edit3Enter() { holdOnEntry(lines::Number27); }
 void TForm1::Edit3Exit() {
+    giveBackIfRefused(Edit3.text(), lines::Number27);
     if (CheckBox20.checked() && document_.count() > lines::Number27)
         Edit3.setText(value(lines::Number27));
+}
+
+void TForm1::holdOnEntry(int line) {
+    heldOnEntry_.reset();
+    if (document_.count() > line) heldOnEntry_ = value(line);
+}
+
+// A number the field took is its line's value as it stands; any other text was refused. An
+// empty field is no number: it writes nothing and gives nothing back.
+void TForm1::giveBackIfRefused(const std::string& text, int line) {
+    const std::optional<std::string> held = std::exchange(heldOnEntry_, std::nullopt);
+    if (!held || text.empty() || document_.count() <= line || value(line) == text) return;
+    document_.putValue(line, *held);
 }
 void TForm1::ComboBox3Exit() { showReflectionSource(); }
 

@@ -107,6 +107,10 @@ bool Edit::press(Key key) {
     return true;
 }
 
+void Edit::enter() {
+    if (reachable()) run(OnEnter);
+}
+
 void Edit::leave() {
     if (reachable()) run(OnExit);
 }
@@ -192,6 +196,10 @@ void ComboBox::type(std::string text) {
     }
     setText(std::move(text));
     run(OnChange);
+}
+
+void ComboBox::enter() {
+    if (reachable()) run(OnEnter);
 }
 
 void ComboBox::leave() {

@@ -105,7 +105,9 @@ class Edit : public Control {
     void accept(ControlVisitor& visitor) override { visitor.visit(*this); }
 
     Handler OnChange;
-    // The person left the field: the focus went to another control.
+    // The person came to the field, and left it: the focus came from, or went to, another
+    // control.
+    Handler OnEnter;
     Handler OnExit;
 
     Lines lines() const noexcept { return lines_; }
@@ -127,7 +129,8 @@ class Edit : public Control {
     const UpDown* upDown() const noexcept { return upDown_; }
     // A person's key; whether the field has a meaning for it (a view passes the others on).
     bool press(Key key);
-    // A person leaves the field.
+    // A person comes to the field, and leaves it.
+    void enter();
     void leave();
 
   private:
@@ -175,7 +178,9 @@ class ComboBox : public Control {
     void accept(ControlVisitor& visitor) override { visitor.visit(*this); }
 
     Handler OnChange;
-    // The person left the field: the focus went to another control.
+    // The person came to the field, and left it: the focus came from, or went to, another
+    // control.
+    Handler OnEnter;
     Handler OnExit;
 
     Style style() const noexcept { return style_; }
@@ -195,7 +200,8 @@ class ComboBox : public Control {
     // A person types into an editable list: the whole new text. A text the field does not
     // take is refused as in Edit::type.
     void type(std::string text);
-    // A person leaves the field.
+    // A person comes to the field, and leaves it.
+    void enter();
     void leave();
 
     Typing typing() const noexcept { return typing_; }

@@ -36,22 +36,46 @@ std::string shortened(std::string_view name, int width, const MeasureText& measu
     return kept + std::string(kLeftOut);
 }
 
-// Pieces on lines, each line as many whole pieces as fit; `whole` tells whether every name
-// is there whole.
+// A name cut after each of its blanks.
+std::vector<std::string> words(std::string_view name) {
+    std::vector<std::string> out;
+    std::size_t begin = 0;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        if (name[i] != ' ') continue;
+        out.emplace_back(name.substr(begin, i + 1 - begin));
+        begin = i + 1;
+    }
+    if (begin < name.size()) out.emplace_back(name.substr(begin));
+    return out;
+}
+
+// Pieces on lines, each line as many whole pieces as fit. A name wider than a line starts a
+// line and breaks after its blanks ("Grand Prix 4 Edición Coleccionista"); `whole` tells
+// whether every name is there whole, none shortened.
 std::vector<std::string> wrapped(const std::vector<std::string>& parts, int width,
                                  const MeasureText& measure, bool& whole) {
     std::vector<std::string> lines;
     std::string line;
     whole = true;
-    for (const std::string& piece : parts) {
+    const auto add = [&](const std::string& piece) {
         if (measure(line + piece) <= width) {
             line += piece;
-            continue;
+            return;
         }
         if (!line.empty()) lines.push_back(std::move(line));
         const bool fits = measure(piece) <= width;
         whole = whole && fits;
         line = fits ? piece : shortened(piece, width, measure);
+    };
+    for (const std::string& piece : parts) {
+        if (measure(line + piece) <= width || measure(piece) <= width) {
+            add(piece);
+            continue;
+        }
+        if (!line.empty()) lines.push_back(std::move(line));
+        line.clear();
+        for (const std::string& word : words(piece))
+            add(word);
     }
     if (!line.empty()) lines.push_back(std::move(line));
     return lines;

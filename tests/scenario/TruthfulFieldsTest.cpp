@@ -51,20 +51,27 @@ TEST_F(TruthfulFields, TheNumberBoxTakesDigitsOnlyAndAnEmptyBoxWritesNothing) {
     EXPECT_EQ(at(27), "36");
 
     // Only what the field promises (1 to 100) and the game can hold is written; leaving the
-    // field shows the line's number again. Unticked, the box still writes its 0.
+    // field with another number gives the line back what it held when the person came, the
+    // numbers typed on the way ("1" and "10" of "101") included. Unticked, the box still writes
+    // its 0.
+    const auto typeKeyByKey = [&](auto& field, const std::string& number) {
+        s.user([&] { field.enter(); });
+        for (std::size_t length = 1; length <= number.size(); ++length)
+            s.user([&] { field.type(number.substr(0, length)); });
+    };
     for (const char* outside : {"0", "101", "500", "2915", "99999999999999999999"}) {
-        s.user([&] { f().Edit3.type(outside); });
-        EXPECT_EQ(at(27), "36") << outside;
+        typeKeyByKey(f().Edit3, outside);
         s.user([&] { f().Edit3.leave(); });
+        EXPECT_EQ(at(27), "36") << outside;
         EXPECT_EQ(f().Edit3.text(), "36") << "after leaving " << outside;
     }
     s.user([&] { f().Edit3.type("100"); });
     EXPECT_EQ(at(27), "100");
     page(f().SpeedButton5);
     for (const char* outside : {"2147483648", "99999999999999999999"}) {
-        s.user([&] { f().ComboBox2.type(outside); });
-        EXPECT_EQ(at(101), "0") << outside;
+        typeKeyByKey(f().ComboBox2, outside);
         s.user([&] { f().ComboBox2.leave(); });
+        EXPECT_EQ(at(101), "0") << outside;
         EXPECT_EQ(f().ComboBox2.text(), "0") << "after leaving " << outside;
     }
     s.user([&] { f().ComboBox2.type("2147483647"); });

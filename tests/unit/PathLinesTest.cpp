@@ -61,6 +61,15 @@ TEST(PathLines, APathTooLongForItsPlaceLeavesOutMiddleFolders) {
               (Lines{"C:\\…\\Grand Prix 4\\", "f1graphics.cfg"}));
     EXPECT_EQ(pathLines(windows, 200, 1, tenALetter), (Lines{"C:\\…\\f1graphics.cfg"}));
     EXPECT_EQ(pathLines(bottles, 150, 1, tenALetter), Lines{"f1graphics.cfg"});
+    // A game's folder wider than a line breaks after its blanks and stays.
+    const std::string spanish = "C:\\Program Files\\Infogrames Juegos\\"
+                                "Grand Prix 4 Edici\xC3\xB3n Coleccionista\\f1graphics.cfg";
+    EXPECT_EQ(pathLines(spanish, 150, 8, tenALetter),
+              (Lines{"C:\\", "Program Files\\", "Infogrames ", "Juegos\\", "Grand Prix 4 ",
+                     "Edici\xC3\xB3n ", "Coleccionista\\", "f1graphics.cfg"}));
+    EXPECT_EQ(pathLines(spanish, 150, 5, tenALetter),
+              (Lines{"C:\\\xE2\x80\xA6\\", "Grand Prix 4 ", "Edici\xC3\xB3n ", "Coleccionista\\",
+                     "f1graphics.cfg"}));
     // The prefix's folder tells two prefixes apart: it stays wherever two lines are, with the
     // game's folder from three, at the widths of 100 % and 200 %.
     const std::map<std::string, std::string> prefixes = {

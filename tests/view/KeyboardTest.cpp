@@ -247,6 +247,62 @@ TEST_F(FltkKeyboard, EnterAppliesTheValueBoxAndTheArrowsStepTheLine27Field) {
     EXPECT_EQ(f().document().value(lines::Number27), "49");
 }
 
+// What the keys write is what the person sees: a line chosen by its number shows its own
+// value before Enter applies it, and a number the field refuses gives the line back its value.
+TEST_F(FltkKeyboard, KeysWriteOnlyAValueThePersonSaw) {
+    s.user([&] {
+        f().SpeedButton9.click();
+        f().ListBox1.select(0);
+    });
+    Fl::check();
+    const std::string width = f().document().value(lines::ScreenWidth);
+    widget(f().ListBox5)->take_focus();
+    press(FL_Down);
+    press(FL_Tab);
+    ASSERT_EQ(focused(), "edit1");
+    press(FL_Enter);
+    EXPECT_EQ(f().document().value(lines::ScreenWidth), width) << "line 0's value written";
+
+    s.user([&] {
+        f().SpeedButton4.click();
+        if (!f().CheckBox20.checked()) f().CheckBox20.click();
+    });
+    Fl::check();
+    const std::string held = f().document().value(lines::Number27);
+    widget(f().Edit3)->take_focus();
+    press('a', FL_CTRL);
+    for (const char key : std::string("101"))
+        press(key);
+    press(FL_Tab);
+    EXPECT_EQ(f().document().value(lines::Number27), held);
+    EXPECT_EQ(f().Edit3.text(), held);
+}
+
+// A focused control that is disabled or hidden hands the focus on: the keys go on working.
+TEST_F(FltkKeyboard, AFocusedControlThatIsDisabledOrHiddenHandsTheFocusOn) {
+    s.user([&] {
+        f().SpeedButton6.click();
+        if (!f().CheckBox7.checked()) f().CheckBox7.click();
+    });
+    Fl::check();
+    widget(f().SpeedButton12)->take_focus();
+    press(FL_Tab);
+    const std::string next = focused();
+    press(FL_Tab, FL_SHIFT);
+    ASSERT_EQ(focused(), "SpeedButton12");
+    s.user([&] { f().CheckBox7.click(); });  // "Erweitert" is disabled under the focus
+    Fl::check();
+    EXPECT_EQ(focused(), next) << "the focus is not where Tab goes";
+    press(FL_Tab);
+    EXPECT_NE(focused(), next) << "Tab does nothing";
+
+    widget(f().CheckBox7)->take_focus();
+    s.user([&] { f().SpeedButton4.click(); });  // its page is hidden
+    Fl::check();
+    ASSERT_NE(Fl::focus(), nullptr) << "the focus is lost with the page";
+    EXPECT_TRUE(Fl::focus()->visible_r() && Fl::focus()->active_r()) << focused();
+}
+
 TEST_F(FltkKeyboard, EscClosesThePresetDialogAndTheTintDialog) {
     s.user([&] { f().f1graphicscfgoptimieren1.click(); });
     Fl::check();

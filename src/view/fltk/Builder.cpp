@@ -215,6 +215,7 @@ void Builder::visit(Edit& edit) {
             application.perform([&] { took = edit.press(key); });
             return took;
         });
+        field->whenEntered([&edit, &application] { application.perform([&] { edit.enter(); }); });
         field->whenLeft([&edit, &application] { application.perform([&] { edit.leave(); }); });
         input = field;
     }

@@ -27,6 +27,7 @@ void Builder::editableCombo(ComboBox& combo) {
     onUser(widget->input(), [&combo, widget] { combo.type(typedText(widget->input().value())); });
     // Picking the item already shown is a pick too.
     onUser(*widget, [&combo, widget] { combo.pick(widget->picked()); });
+    widget->whenEntered(UserActions::run, view_.actions.add([&combo] { combo.enter(); }));
     widget->whenLeft(UserActions::run, view_.actions.add([&combo] { combo.leave(); }));
     follow(combo, [widget, &combo](const Change& change) {
         if (itemsChanged(change)) widget->items(combo.items());

@@ -40,9 +40,10 @@ void EditableCombo::textsize(int size) { input_.textsize(size); }
 
 int EditableCombo::Field::handle(int event) {
     auto* combo = static_cast<EditableCombo*>(parent());
-    if (event == FL_UNFOCUS && combo->left_) {
+    if (event == FL_FOCUS || event == FL_UNFOCUS) {
         const int handled = Fl_Input::handle(event);
-        combo->left_(combo->leftData_);
+        if (event == FL_FOCUS && handled && combo->entered_) combo->entered_(combo->enteredData_);
+        if (event == FL_UNFOCUS && combo->left_) combo->left_(combo->leftData_);
         return handled;
     }
     if (event != FL_KEYBOARD) return Fl_Input::handle(event);

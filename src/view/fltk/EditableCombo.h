@@ -22,7 +22,11 @@ class EditableCombo : public Fl_Group {
 
   public:
     EditableCombo(int x, int y, int w, int h, double scale = 1);
-    // Calls `left` when the text field loses the keyboard's focus.
+    // Calls `entered` when the text field takes the keyboard's focus, `left` when it loses it.
+    void whenEntered(void (*entered)(void*), void* data) {
+        entered_ = entered;
+        enteredData_ = data;
+    }
     void whenLeft(void (*left)(void*), void* data) {
         left_ = left;
         leftData_ = data;
@@ -46,6 +50,8 @@ class EditableCombo : public Fl_Group {
     std::vector<std::string> shown_;  // the items as the field and the list show them
     double scale_;
     int picked_ = -1;
+    void (*entered_)(void*) = nullptr;
+    void* enteredData_ = nullptr;
     void (*left_)(void*) = nullptr;
     void* leftData_ = nullptr;
 };

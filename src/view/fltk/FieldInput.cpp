@@ -29,6 +29,7 @@ int FieldInput::handle(int event) {
         if (const auto key = fieldKeyOf(Fl::event_key()); key && press_(*key)) return 1;
     }
     const int handled = Fl_Input::handle(event);
+    if (event == FL_FOCUS && handled && entered_) entered_();
     if (event == FL_UNFOCUS && left_) left_();
     return handled;
 }

@@ -37,6 +37,7 @@ DWORD groupStyle(const Control& control) {
 }  // namespace
 
 void applyState(HWND window, const Control& control) {
+    if (!control.visible() || !control.enabled()) handFocusOn(window);
     ShowWindow(window, control.visible() ? SW_SHOWNA : SW_HIDE);
     EnableWindow(window, control.enabled());
 }
@@ -164,10 +165,7 @@ HWND Builder::container(Control& control, GroupBox* frame) {
 
 void Builder::visit(Panel& panel) {
     HWND window = container(panel, nullptr);
-    view_.following.follow(panel, [window, &panel](const Change&) {
-        applyState(window, panel);
-        keepFocusReachable(window);
-    });
+    view_.following.follow(panel, [window, &panel](const Change&) { applyState(window, panel); });
 }
 
 void Builder::visit(GroupBox& group) {

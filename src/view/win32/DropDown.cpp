@@ -91,6 +91,10 @@ void Builder::visit(ComboBox& combo) {
             view->perform([&combo, typed] { combo.type(typed); });
             return;
         }
+        if (code == CBN_SETFOCUS) {
+            view->perform([&combo] { combo.enter(); });
+            return;
+        }
         if (code == CBN_KILLFOCUS) {
             // Only the focused control shows a selection: the field of an editable drop-down
             // keeps its own after the focus has gone (the combo box makes it ES_NOHIDESEL), so

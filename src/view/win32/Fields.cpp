@@ -35,6 +35,7 @@ void Builder::visit(Edit& edit) {
         return took;
     };
     binding.command = [view = &view_, window, &edit](int code) {
+        if (code == EN_SETFOCUS) view->perform([&edit] { edit.enter(); });
         if (code == EN_KILLFOCUS) view->perform([&edit] { edit.leave(); });
         if (code != EN_CHANGE) return;
         const std::string typed = windowText(window);

@@ -83,13 +83,21 @@ LRESULT CALLBACK tabMovesOn(HWND window, UINT message, WPARAM w, LPARAM l, UINT_
     return DefSubclassProc(window, message, w, l);
 }
 
-// A container that is hidden with the focus inside it hands the focus to its window's first
-// control, so that Tab goes on from there.
-void keepFocusReachable(HWND container) {
+// The focus on a window that is disabled or hidden stays there, where no key reaches it
+// (https://devblogs.microsoft.com/oldnewthing/20040804-00/?p=38243): before that, it moves on
+// to the next control Tab reaches outside the window, or to the top-level window.
+void handFocusOn(HWND window) {
     HWND focus = GetFocus();
-    if (!focus || IsWindowVisible(container) || !IsChild(container, focus)) return;
-    HWND top = GetAncestor(container, GA_ROOT);
-    if (HWND first = GetNextDlgTabItem(top, nullptr, FALSE)) SetFocus(first);
+    if (!focus || (focus != window && !IsChild(window, focus))) return;
+    HWND top = GetAncestor(window, GA_ROOT);
+    const auto inside = [window](HWND other) { return other == window || IsChild(window, other); };
+    HWND next = GetNextDlgTabItem(top, focus, FALSE);
+    // Through the controls inside the window, at most once round.
+    for (int turns = 0; next && inside(next) && turns < 1000; ++turns) {
+        HWND after = GetNextDlgTabItem(top, next, FALSE);
+        next = after == focus ? nullptr : after;
+    }
+    SetFocus(next && !inside(next) ? next : top);
 }
 
 }  // namespace torvexa::win32

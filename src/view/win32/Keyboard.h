@@ -35,10 +35,11 @@ class MenuKeys {
 void deliver(MenuKeys& menuKeys, MSG& message);
 
 // Tab reaches a group of radio buttons at its chosen one; Tab leaves a multi-line edit (a
-// window subclass); a hidden container hands the focus on.
+// window subclass); a control about to be hidden or disabled with the focus on it, or inside
+// it, hands the focus on.
 struct ViewParts;
 void updateRadioTabStops(const ViewParts& view, const RadioButton& radio);
 LRESULT CALLBACK tabMovesOn(HWND window, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR);
-void keepFocusReachable(HWND container);
+void handFocusOn(HWND window);
 
 }  // namespace torvexa::win32
