@@ -39,6 +39,7 @@ class TForm2 : public Form {
     void SpeedButton2Click();
     // Esc is "Abbrechen".
     void escapeRequest() override { SpeedButton2.click(); }
+    void enterRequest() override { SpeedButton1.click(); }
 
   private:
     TForm1& form1_;

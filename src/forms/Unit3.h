@@ -28,7 +28,9 @@ class TForm3 : public Form {
     // Takes the captions from the main window's catalogue.
     void FormCreate() override;
     // Esc closes the dialog as its close button does: it hides.
+    // The sliders apply as they move: Enter and Esc close it, as its close button does.
     void escapeRequest() override { closeRequest(); }
+    void enterRequest() override { closeRequest(); }
     void TrackBar1Change();
     void TrackBar2Change();
     void TrackBar3Change();

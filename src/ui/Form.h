@@ -35,6 +35,9 @@ class Form : public Control {
     virtual void closeRequest() { setVisible(false); }
     // A person presses Esc in the window: a dialog's way out, as its form says; none by default.
     virtual void escapeRequest() {}
+    // A person presses Enter where no field or button takes it: the window's button that
+    // applies, as its form says; none by default.
+    virtual void enterRequest() {}
 
   private:
     friend class MainMenu;

@@ -24,6 +24,7 @@ Rect keptInside(const Rect& window, const Rect& workArea, const FrameSize& frame
 void requestClose(Form& form, CloseRequest request) {
     if (request == CloseRequest::TitleBar) form.closeRequest();
     if (request == CloseRequest::EscapeKey) form.escapeRequest();
+    if (request == CloseRequest::EnterKey) form.enterRequest();
 }
 
 }  // namespace torvexa

@@ -23,9 +23,9 @@ struct FrameSize {
 // corner inside. The window is placed where it fits nearest to where it was asked for.
 Rect keptInside(const Rect& window, const Rect& workArea, const FrameSize& frame = {});
 
-// What asks a window to close. The title bar's button (or the system menu, or the desktop)
-// and Esc go to the form, which decides; Enter closes no window of the program (a field or a
-// button that has the focus takes it).
+// What asks a window to close. The title bar's button (or the system menu, or the desktop),
+// Esc and Enter go to the form, which decides; a field or a button that has the focus takes
+// Enter first.
 enum class CloseRequest { TitleBar, EscapeKey, EnterKey };
 void requestClose(Form& form, CloseRequest request);
 

@@ -187,7 +187,7 @@ TEST(ViewRules, DropDownKeysMoveWithinTheItemsAndAPageKeepsOneRowInSight) {
     EXPECT_EQ(movedItem(-1, 0, ListKey::Down, 12), -1) << "no items";
 }
 
-TEST(ViewRules, AWindowIsShownWhileTheProgramRunsAndOnlyTheTitleBarClosesIt) {
+TEST(ViewRules, AWindowIsShownWhileTheProgramRunsAndByDefaultOnlyTheTitleBarClosesIt) {
     test::ScriptedDialogs dialogs;
     Application application(dialogs, "torvexa");
     Form form{"Form", {0, 0, 400, 300}, "", {}};

@@ -303,7 +303,7 @@ TEST_F(FltkKeyboard, AFocusedControlThatIsDisabledOrHiddenHandsTheFocusOn) {
     EXPECT_TRUE(Fl::focus()->visible_r() && Fl::focus()->active_r()) << focused();
 }
 
-TEST_F(FltkKeyboard, EscClosesThePresetDialogAndTheTintDialog) {
+TEST_F(FltkKeyboard, EscAndEnterCloseThePresetDialogAndTheTintDialog) {
     s.user([&] { f().f1graphicscfgoptimieren1.click(); });
     Fl::check();
     TForm2& presets = s.program().form2();
@@ -311,6 +311,14 @@ TEST_F(FltkKeyboard, EscClosesThePresetDialogAndTheTintDialog) {
     press(FL_Down);
     press(FL_Escape);
     EXPECT_FALSE(presets.visible()) << "Esc is Abbrechen";
+    const std::string before = f().document().value(25);
+    s.user([&] { f().f1graphicscfgoptimieren1.click(); });
+    Fl::check();
+    widget(presets.RadioButton1)->take_focus();
+    press(FL_Down);
+    press(FL_Enter);
+    EXPECT_FALSE(presets.visible()) << "Enter on a preset applies it";
+    EXPECT_EQ(f().document().value(25), "1") << "preset 2's line 25, was " << before;
 
     s.user([&] {
         f().SpeedButton6.click();
@@ -323,6 +331,11 @@ TEST_F(FltkKeyboard, EscClosesThePresetDialogAndTheTintDialog) {
     widget(tint.TrackBar1)->take_focus();
     press(FL_Escape);
     EXPECT_FALSE(tint.visible()) << "Esc closes it as its close button does";
+    s.user([&] { f().SpeedButton12.click(); });
+    Fl::check();
+    widget(tint.TrackBar2)->take_focus();
+    press(FL_Enter);
+    EXPECT_FALSE(tint.visible()) << "Enter closes it as its close button does";
     EXPECT_TRUE(f().visible()) << "the main window stays";
     widget(f().SpeedButton4)->take_focus();
     press(FL_Escape);

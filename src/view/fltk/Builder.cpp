@@ -74,7 +74,10 @@ void Builder::visit(Form& form) {
         requestClose(form, escape ? CloseRequest::EscapeKey : CloseRequest::TitleBar);
     });
 
-    const Application& application = view_.program.application();
+    Application& application = view_.program.application();
+    widget->whenEnter([&form, &application] {
+        application.perform([&form] { requestClose(form, CloseRequest::EnterKey); });
+    });
     follow(form, [widget, &form, &application](const Change&) {
         widget->copy_label(displayText(form.caption()).c_str());
         if (!shownOnScreen(form, application)) {

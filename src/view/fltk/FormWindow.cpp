@@ -16,6 +16,11 @@ int FormWindow::handle(int event) {
                 return 1;
             }
             altAlone_ = alt;
+            // No widget took it as a key; FLTK's groups would move the focus with it.
+            if (event == FL_SHORTCUT && (key == FL_Enter || key == FL_KP_Enter) && enter_) {
+                enter_();
+                return 1;
+            }
             break;
         case FL_KEYUP:
             if (alt && altAlone_ && menuBar_) {
