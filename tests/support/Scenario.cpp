@@ -1,5 +1,7 @@
 #include "support/Scenario.h"
 
+#include <chrono>
+
 namespace torvexa::test {
 
 std::string craftedConfig(const std::map<int, std::string>& values, int lines) {
@@ -44,6 +46,22 @@ std::string Scenario::langopt() const {
 void Scenario::installGame(const std::string& content, const std::string& folder) {
     installFolder(folder);
     writeBytes(configFile(folder), content);
+}
+
+Scenario::LoadTimes Scenario::timedLoadsOnManualPage(const std::function<void()>& settle) {
+    const auto timedLoad = [&](int lines) {
+        installGame(craftedConfig({}, lines));
+        user([&] { form1().Laden1.click(); });  // the page buttons come with the first load
+        user([&] { form1().SpeedButton9.click(); });
+        settle();
+        const auto start = std::chrono::steady_clock::now();
+        user([&] { form1().Laden1.click(); });
+        settle();
+        return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+            .count();
+    };
+    const double sample = timedLoad(170);
+    return {sample, timedLoad(20000)};
 }
 
 void Scenario::installFolder(const std::string& folder) {

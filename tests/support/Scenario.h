@@ -64,6 +64,16 @@ class Scenario {
     std::string configBytes(const std::string& folder = "GP4") const;
     static std::string sampleConfig();
 
+    // How long "Laden" takes, in milliseconds, with the manual page on view, until `settle` (the
+    // view drawing all it was told) returns: for a file of the sample's size and for one of
+    // 20,000 lines (each replaces the game's file). One measure for both views; scripts/test
+    // prints them side by side.
+    struct LoadTimes {
+        double sample;
+        double large;
+    };
+    LoadTimes timedLoadsOnManualPage(const std::function<void()>& settle);
+
     // A person's action, run under the program's top level as the view runs it.
     void user(const std::function<void()>& action) { program_->application().perform(action); }
 

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include <FL/Fl.H>
 #include <FL/Fl_Choice.H>
 #include <FL/Fl_Input.H>
@@ -418,6 +420,16 @@ TEST_P(ViewMirrorsModel, OneScrollBarAsWideAsTheScaleMakesItAndTheNumbersFit) {
     const int needed = static_cast<int>(fl_width("999999")) + 6;  // a row's text insets
     EXPECT_LE(needed, numbers.w() - Fl::box_dw(numbers.box()));
     widget(f())->hide();
+}
+
+// A file of 20,000 lines loads with the manual page on view (the same measure in the Windows
+// view tests; scripts/test prints the two side by side).
+TEST_P(ViewMirrorsModel, ALargeFileLoadsWithoutARedrawPerRow) {
+    if (GetParam() != 1.0) GTEST_SKIP() << "measured at 100 %";
+    const auto took = s.timedLoadsOnManualPage([] { Fl::check(); });
+    std::printf("LOAD_MS linux %.0f %.0f\n", took.sample, took.large);
+    EXPECT_LT(took.large, 2 * took.sample + 100) << "each row costs the load";
+    check("the large file loaded");
 }
 
 // The Info page's path in its place, however long the prefix: broken only after a separator,

@@ -95,6 +95,13 @@ LRESULT CALLBACK containerProc(HWND window, UINT message, WPARAM w, LPARAM l) {
                 return binding->upDown(reinterpret_cast<NMUPDOWN*>(l)->iDelta) ? TRUE : FALSE;
             break;
         }
+        case WM_DRAWITEM: {
+            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(l);
+            Binding* binding = bindingOf(item.hwndItem);
+            if (!binding || !binding->draw) break;
+            binding->draw(item);
+            return TRUE;
+        }
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
         case WM_CTLCOLOREDIT:

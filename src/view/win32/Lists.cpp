@@ -1,16 +1,93 @@
-// The lists: a native LISTBOX that shows its control's rows and tells the model when a person
-// chooses a row or scrolls.
+// The lists: a native LISTBOX that asks for its rows as it draws them (a no-data list: showing a
+// file of 20,000 lines is one count, not 20,000 rows copied, and Wine tells every row added to
+// the server), answers for their text as a list of strings does, and tells the model when a
+// person chooses a row or scrolls
+// (https://learn.microsoft.com/windows/win32/controls/list-box-styles: LBS_NODATA).
 #include "view/win32/Builder.h"
 
 #include <algorithm>
+#include <cwctype>
 
 #include "platform/win32/WideText.h"
 #include "ui/ListRules.h"
+#include "ui/Palette.h"
 
 namespace torvexa::win32 {
 namespace {
 
 using winsys::wide;
+
+std::wstring rowText(const ListBox& list, WPARAM row) {
+    const Rows& rows = list.items();
+    return row < rows.size() ? wide(rows[row]) : std::wstring();
+}
+
+// A row as a list of strings draws it: its text from the left edge, the chosen row in the
+// system's highlight, the focus mark on the focused list's current row.
+void drawRow(const DRAWITEMSTRUCT& item, const ListBox& list, ViewParts& view) {
+    const bool focusMark = (item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT);
+    if (item.itemID == static_cast<UINT>(-1)) {  // an empty list with the focus
+        if (focusMark) DrawFocusRect(item.hDC, &item.rcItem);
+        return;
+    }
+    HDC dc = item.hDC;
+    const int dpi = view.dpiOf(item.hwndItem);
+    const HGDIOBJ old = SelectObject(dc, view.gdi.font(list.font(), dpi));
+    const bool chosen = (item.itemState & ODS_SELECTED) != 0;
+    SetTextColor(dc, chosen                             ? GetSysColor(COLOR_HIGHLIGHTTEXT)
+                     : (item.itemState & ODS_DISABLED) ? GetSysColor(COLOR_GRAYTEXT)
+                                                        : view.gdi.colour(list.look().textColour));
+    SetBkColor(dc, chosen ? GetSysColor(COLOR_HIGHLIGHT) : view.gdi.colour(textBackgroundOf(list)));
+    const std::wstring text = rowText(list, item.itemID);
+    ExtTextOutW(dc, item.rcItem.left + scaledTo(1, dpi), item.rcItem.top, ETO_OPAQUE | ETO_CLIPPED,
+                &item.rcItem, text.c_str(), static_cast<UINT>(text.size()), nullptr);
+    if (focusMark) DrawFocusRect(dc, &item.rcItem);
+    SelectObject(dc, old);
+}
+
+// A typed letter chooses the next row that begins with it, from the row after the chosen one
+// round to it, as a list of strings does; the list tells its container as for a click.
+void chooseByLetter(HWND window, const ListBox& list, wchar_t letter) {
+    const auto count = static_cast<int>(list.items().size());
+    const int from = list.itemIndex();
+    for (int step = 1; step <= count; ++step) {
+        const int row = ((from < 0 ? -1 : from) + step) % count;
+        const std::wstring text = rowText(list, static_cast<WPARAM>(row));
+        if (text.empty() || std::towupper(text[0]) != std::towupper(letter)) continue;
+        SendMessageW(window, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
+        SendMessageW(GetParent(window), WM_COMMAND,
+                     MAKEWPARAM(GetDlgCtrlID(window), LBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(window));
+        return;
+    }
+}
+
+// A list's own messages for its rows' text, which a no-data list does not keep.
+bool answerForRows(HWND window, UINT message, WPARAM w, LPARAM l, const ListBox& list,
+                   LRESULT& result) {
+    switch (message) {
+        case LB_GETTEXTLEN:
+        case LB_GETTEXT: {
+            if (w >= list.items().size()) {
+                result = LB_ERR;
+                return true;
+            }
+            const std::wstring text = rowText(list, w);
+            if (message == LB_GETTEXT)
+                std::copy(text.c_str(), text.c_str() + text.size() + 1,
+                          reinterpret_cast<wchar_t*>(l));
+            result = static_cast<LRESULT>(text.size());
+            return true;
+        }
+        case WM_CHAR:
+            if (w < L' ') return false;
+            chooseByLetter(window, list, static_cast<wchar_t>(w));
+            result = 0;
+            return true;
+        default:
+            return false;
+    }
+}
 
 // A person scrolled a list (bar, wheel or keys): its top row goes to the model, whose other
 // lists follow it. A list box sends no notice of scrolling, so its messages are watched.
@@ -31,6 +108,7 @@ LRESULT CALLBACK scrolledList(HWND window, UINT message, WPARAM w, LPARAM l, UIN
                               DWORD_PTR data) {
     const Binding& binding = *reinterpret_cast<const Binding*>(data);
     auto& list = static_cast<ListBox&>(*binding.control);
+    if (LRESULT answer = 0; answerForRows(window, message, w, l, list, answer)) return answer;
     const bool ownWheel = message == WM_MOUSEWHEEL && !list.scrollBar();
     if (ownWheel) turnWheel(window, w, list);
     const LRESULT result = ownWheel ? 0 : DefSubclassProc(window, message, w, l);
@@ -41,22 +119,18 @@ LRESULT CALLBACK scrolledList(HWND window, UINT message, WPARAM w, LPARAM l, UIN
     return result;
 }
 
-// A LISTBOX as showList drives it.
+// A LISTBOX as showList drives it: it holds a count of rows and draws each as it comes to view.
 struct NativeList {
     HWND window;
     void replaceAll(const Rows& rows) {
-        SendMessageW(window, WM_SETREDRAW, FALSE, 0);
-        SendMessageW(window, LB_RESETCONTENT, 0, 0);
-        for (std::size_t i = 0; i < rows.size(); ++i)
-            rowAdded(SendMessageW(window, LB_ADDSTRING, 0,
-                                  reinterpret_cast<LPARAM>(wide(rows[i]).c_str())));
-        SendMessageW(window, WM_SETREDRAW, TRUE, 0);
+        rowAdded(SendMessageW(window, LB_SETCOUNT, rows.size(), 0));
         InvalidateRect(window, nullptr, TRUE);
     }
-    void replaceRow(int row, const std::string& text) {
-        SendMessageW(window, LB_DELETESTRING, static_cast<WPARAM>(row), 0);
-        rowAdded(SendMessageW(window, LB_INSERTSTRING, static_cast<WPARAM>(row),
-                              reinterpret_cast<LPARAM>(wide(text).c_str())));
+    void replaceRow(int row, const std::string&) {
+        RECT place{};
+        if (SendMessageW(window, LB_GETITEMRECT, static_cast<WPARAM>(row),
+                         reinterpret_cast<LPARAM>(&place)) != LB_ERR)
+            InvalidateRect(window, &place, TRUE);
     }
     void scrollTo(int topRow) {
         SendMessageW(window, LB_SETTOPINDEX, static_cast<WPARAM>(std::max(0, topRow)), 0);
@@ -69,10 +143,14 @@ struct NativeList {
 void Builder::visit(ListBox& list) {
     const DWORD frame = list.look().frame == Frame::Flat ? WS_BORDER : 0;
     const DWORD bar = list.scrollBar() ? WS_VSCROLL : 0;
-    HWND window =
-        child(list, L"LISTBOX", WS_TABSTOP | bar | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | frame,
-              list.look().frame == Frame::Flat ? 0 : WS_EX_CLIENTEDGE);
+    HWND window = child(list, L"LISTBOX",
+                        WS_TABSTOP | bar | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_NODATA |
+                            LBS_OWNERDRAWFIXED | frame,
+                        list.look().frame == Frame::Flat ? 0 : WS_EX_CLIENTEDGE);
     Binding& binding = bind(window, list);
+    binding.draw = [&list, view = &view_](const DRAWITEMSTRUCT& item) {
+        drawRow(item, list, *view);
+    };
     binding.rescale = [window, &list](int dpi) {
         const int rowHeight = scaledTo(ListBox::kRowHeight, dpi);
         SendMessageW(window, LB_SETITEMHEIGHT, 0, rowHeight);
