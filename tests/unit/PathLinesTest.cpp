@@ -62,8 +62,9 @@ TEST(PathLines, APathTooLongForItsPlaceLeavesOutMiddleFolders) {
     EXPECT_EQ(pathLines(windows, 200, 1, tenALetter), (Lines{"C:\\…\\f1graphics.cfg"}));
     EXPECT_EQ(pathLines(bottles, 150, 1, tenALetter), Lines{"f1graphics.cfg"});
     // A game's folder wider than a line breaks after its blanks and stays.
-    const std::string spanish = "C:\\Program Files\\Infogrames Juegos\\"
-                                "Grand Prix 4 Edici\xC3\xB3n Coleccionista\\f1graphics.cfg";
+    const std::string spanish =
+        "C:\\Program Files\\Infogrames Juegos\\"
+        "Grand Prix 4 Edici\xC3\xB3n Coleccionista\\f1graphics.cfg";
     EXPECT_EQ(pathLines(spanish, 150, 8, tenALetter),
               (Lines{"C:\\", "Program Files\\", "Infogrames ", "Juegos\\", "Grand Prix 4 ",
                      "Edici\xC3\xB3n ", "Coleccionista\\", "f1graphics.cfg"}));

@@ -34,9 +34,9 @@ void drawRow(const DRAWITEMSTRUCT& item, const ListBox& list, ViewParts& view) {
     const int dpi = view.dpiOf(item.hwndItem);
     const HGDIOBJ old = SelectObject(dc, view.gdi.font(list.font(), dpi));
     const bool chosen = (item.itemState & ODS_SELECTED) != 0;
-    SetTextColor(dc, chosen                             ? GetSysColor(COLOR_HIGHLIGHTTEXT)
+    SetTextColor(dc, chosen                            ? GetSysColor(COLOR_HIGHLIGHTTEXT)
                      : (item.itemState & ODS_DISABLED) ? GetSysColor(COLOR_GRAYTEXT)
-                                                        : view.gdi.colour(list.look().textColour));
+                                                       : view.gdi.colour(list.look().textColour));
     SetBkColor(dc, chosen ? GetSysColor(COLOR_HIGHLIGHT) : view.gdi.colour(textBackgroundOf(list)));
     const std::wstring text = rowText(list, item.itemID);
     ExtTextOutW(dc, item.rcItem.left + scaledTo(1, dpi), item.rcItem.top, ETO_OPAQUE | ETO_CLIPPED,
@@ -55,8 +55,7 @@ void chooseByLetter(HWND window, const ListBox& list, wchar_t letter) {
         const std::wstring text = rowText(list, static_cast<WPARAM>(row));
         if (text.empty() || std::towupper(text[0]) != std::towupper(letter)) continue;
         SendMessageW(window, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
-        SendMessageW(GetParent(window), WM_COMMAND,
-                     MAKEWPARAM(GetDlgCtrlID(window), LBN_SELCHANGE),
+        SendMessageW(GetParent(window), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(window), LBN_SELCHANGE),
                      reinterpret_cast<LPARAM>(window));
         return;
     }

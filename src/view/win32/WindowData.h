@@ -31,8 +31,8 @@ struct Binding : WindowData {
     std::function<void(int dpi)> rescale;   // what else a new dpi changes (row heights …)
     std::function<bool()> enter;            // Enter in a field; true: the field took it
     std::function<void(const DRAWITEMSTRUCT&)> draw;  // WM_DRAWITEM: a list's row
-    int extraHeight = 0;                    // layout pixels below its place (a drop-down's list)
-    Control* control = nullptr;             // whose colours it takes
+    int extraHeight = 0;         // layout pixels below its place (a drop-down's list)
+    Control* control = nullptr;  // whose colours it takes
     ViewParts* view = nullptr;
     bool hovered = false;  // a flat button: the pointer is over it
     bool pressed = false;  // a flat button: the mouse button is down on it

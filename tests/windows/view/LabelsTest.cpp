@@ -92,8 +92,7 @@ TEST_F(Labels, TheInfoPagesPathKeepsItsDriveAndItsFileNameAt100And200Percent) {
                 aboveTheFile += lines[i];
             }
             const std::wstring game = whole.substr(0, whole.rfind(L'\\') + 1);
-            EXPECT_TRUE(
-                aboveTheFile.ends_with(game.substr(game.rfind(L'\\', game.size() - 2) + 1)))
+            EXPECT_TRUE(aboveTheFile.ends_with(game.substr(game.rfind(L'\\', game.size() - 2) + 1)))
                 << "the game's folder is left out at " << dpi << ": " << test::shown(aboveTheFile);
             HDC dc = GetDC(label);
             SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0)));
