@@ -10,9 +10,56 @@ namespace {
 bool isDown(int virtualKey) { return (GetKeyState(virtualKey) & 0x8000) != 0; }
 bool isRepeat(const MSG& message) { return (message.lParam & (1L << 30)) != 0; }
 
+// The drop-down whose list is open under the keyboard: the focused one, or the one whose field
+// has the focus.
+HWND openDropDown() {
+    HWND focus = GetFocus();
+    for (HWND window : {focus, focus ? GetParent(focus) : nullptr}) {
+        wchar_t kind[16] = {};
+        if (window && GetClassNameW(window, kind, 16) && lstrcmpiW(kind, WC_COMBOBOXW) == 0 &&
+            SendMessageW(window, CB_GETDROPPEDSTATE, 0, 0))
+            return window;
+    }
+    return nullptr;
+}
+
 }  // namespace
 
+// Over an open list, Alt pressed and released alone and F10 close the list unchanged, as does
+// any key pressed with Alt but the list's own Alt+Up and Alt+Down: none of them reaches the menu
+// bar, so that no menu command can run behind the list. Other keys are the list's.
+bool MenuKeys::takeOverOpenList(const MSG& message, HWND dropDown) {
+    const bool down = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN ||
+                      message.message == WM_SYSCHAR;
+    const bool withAlt = message.message == WM_SYSKEYDOWN || message.message == WM_SYSKEYUP ||
+                         message.message == WM_SYSCHAR;
+    const auto close = [dropDown] { SendMessageW(dropDown, CB_SHOWDROPDOWN, FALSE, 0); };
+    f10Alone_ = false;
+    if (message.wParam == VK_MENU && message.message != WM_SYSCHAR) {
+        if (down) {
+            altAlone_ = true;
+        } else if (altAlone_) {
+            altAlone_ = false;
+            close();
+        }
+        return true;
+    }
+    if (message.wParam == VK_UP || message.wParam == VK_DOWN) {
+        altAlone_ = false;
+        return false;
+    }
+    if (message.wParam == VK_F10 || withAlt) {
+        altAlone_ = false;
+        if (down) close();
+        return true;
+    }
+    return false;
+}
+
 bool MenuKeys::take(const MSG& message) {
+    if (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST) {
+        if (HWND dropDown = openDropDown()) return takeOverOpenList(message, dropDown);
+    }
     switch (message.message) {
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:

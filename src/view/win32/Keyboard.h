@@ -26,6 +26,8 @@ class MenuKeys {
     bool take(const MSG& message);
 
   private:
+    bool takeOverOpenList(const MSG& message, HWND dropDown);
+
     bool altAlone_ = false;  // Alt is down and nothing else came since
     bool f10Alone_ = false;  // F10 is down, without Alt or Shift
 };

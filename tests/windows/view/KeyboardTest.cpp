@@ -108,6 +108,39 @@ TEST_F(Win32ViewMirrorsModel, TheMenuBarOpensOnlyWhenAskedAndFieldsTakeTheirKeys
     EXPECT_TRUE(SendMessageW(hwnd(f().ComboBox4), CB_GETDROPPEDSTATE, 0, 0));
     step("Esc closes it again", [&] { press(VK_ESCAPE); });
     EXPECT_FALSE(SendMessageW(hwnd(f().ComboBox4), CB_GETDROPPEDSTATE, 0, 0));
+    // Alt or F10 over an open list closes the list and arms no menu: the Down and Enter after it
+    // never run "Laden" over an unsaved edit.
+    s.user([&] { f().CheckBox10.click(); });
+    const std::string edited = f().document().value(lines::Sky);
+    for (const bool f10 : {false, true}) {
+        step("F4 opens the list", [&] { press(VK_F4); });
+        ASSERT_TRUE(SendMessageW(hwnd(f().ComboBox4), CB_GETDROPPEDSTATE, 0, 0));
+        step(f10 ? "F10 over the open list" : "Alt over the open list", [&] {
+            if (f10)
+                press(VK_F10);
+            else
+                withAlt({});
+        });
+        EXPECT_FALSE(SendMessageW(hwnd(f().ComboBox4), CB_GETDROPPEDSTATE, 0, 0)) << f10;
+        EXPECT_EQ(menuRequests, 2) << (f10 ? "F10" : "Alt") << " armed the menu over the list";
+        step("Down and Enter", [&] {
+            press(VK_DOWN);
+            press(VK_RETURN);
+        });
+        EXPECT_EQ(f().document().value(lines::Sky), edited) << "the edit is gone";
+    }
+    step("Alt+Up over the open list, its own key", [&] {
+        press(VK_F4);
+        withAlt({VK_UP});
+    });
+    EXPECT_FALSE(SendMessageW(hwnd(f().ComboBox4), CB_GETDROPPEDSTATE, 0, 0));
+    EXPECT_EQ(menuRequests, 2);
+    step("Alt+letter over the open list", [&] {
+        press(VK_F4);
+        withAlt({'D'});
+    });
+    EXPECT_FALSE(SendMessageW(hwnd(f().ComboBox4), CB_GETDROPPEDSTATE, 0, 0));
+    EXPECT_EQ(menuRequests, 2);
     RemoveWindowSubclass(hwnd(f()), countMenuKeys, 1);
 
     // Up and Down in the line-27 field step it; Enter in the value box applies it.
@@ -128,6 +161,31 @@ TEST_F(Win32ViewMirrorsModel, TheMenuBarOpensOnlyWhenAskedAndFieldsTakeTheirKeys
     step("Enter in the value box", [&] { press(VK_RETURN); });
     EXPECT_EQ(f().document().value(5), "0") << "Enter applied the value";
     EXPECT_TRUE(f().visible());
+}
+
+// A focused control that is disabled or hidden hands the focus on, where Tab would go: "Erweitert"
+// disabled by a load under the focus, the page of a focused check box hidden.
+TEST_F(Win32ViewMirrorsModel, AFocusedControlThatIsDisabledOrHiddenHandsTheFocusOn) {
+    step("load", [&] { menuChoice(0, 0); });
+    step("Objekte", [&] { clickFlat(f().SpeedButton6); });
+    step("tick the visor tint", [&] {
+        if (!f().CheckBox7.checked()) click(f().CheckBox7);
+    });
+    SetForegroundWindow(hwnd(f()));
+    SetFocus(hwnd(f().SpeedButton12));
+    step("Tab from Erweitert", [&] { press(VK_TAB); });
+    const std::string next = focused();
+    step("and back", [&] { press(VK_TAB, true); });
+    ASSERT_EQ(focused(), "SpeedButton12");
+    step("untick the visor tint from the program", [&] { s.user([&] { f().CheckBox7.click(); }); });
+    EXPECT_EQ(focused(), next) << "the focus is not where Tab goes";
+    step("Tab", [&] { press(VK_TAB); });
+    EXPECT_NE(focused(), next) << "Tab does nothing";
+
+    SetFocus(hwnd(f().CheckBox7));
+    step("Allgemein from the program", [&] { s.user([&] { f().SpeedButton4.click(); }); });
+    HWND focus = GetFocus();
+    EXPECT_TRUE(focus && IsWindowVisible(focus) && IsWindowEnabled(focus)) << focused();
 }
 
 TEST_F(Win32ViewMirrorsModel, ThePresetDialogByKeyboard) {
@@ -154,7 +212,18 @@ TEST_F(Win32ViewMirrorsModel, ThePresetDialogByKeyboard) {
     EXPECT_FALSE(presets.visible());
     EXPECT_EQ(f().document().value(25), "1");  // preset 2's line 25
 
-    // Esc is "Abbrechen" in the preset dialog, the close button in the tint dialog.
+    // Enter on a preset applies it, as the button that applies does.
+    s.user([&] { f().document().putValue(25, "0"); });
+    step("open the presets again", [&] { menuChoice(1, 2); });
+    SetForegroundWindow(hwnd(presets));
+    SetFocus(hwnd(presets.RadioButton1));
+    keys("arrow down to the second preset", {VK_DOWN});
+    keys("Enter on it", {VK_RETURN});
+    EXPECT_FALSE(presets.visible()) << "Enter on a preset";
+    EXPECT_EQ(f().document().value(25), "1");
+
+    // Esc is "Abbrechen" in the preset dialog, the close button in the tint dialog; Enter
+    // closes the tint dialog too, whose sliders apply as they move.
     step("open the presets again", [&] { menuChoice(1, 2); });
     SetForegroundWindow(hwnd(presets));
     SetFocus(hwnd(presets.RadioButton1));
@@ -172,6 +241,11 @@ TEST_F(Win32ViewMirrorsModel, ThePresetDialogByKeyboard) {
     SetForegroundWindow(hwnd(tint));
     SetFocus(hwnd(tint.TrackBar1));
     keys("Esc in the tint dialog", {VK_ESCAPE});
+    EXPECT_FALSE(tint.visible());
+    step("open the tint dialog again", [&] { s.user([&] { f().SpeedButton12.click(); }); });
+    SetForegroundWindow(hwnd(tint));
+    SetFocus(hwnd(tint.TrackBar2));
+    keys("Enter in the tint dialog", {VK_RETURN});
     EXPECT_FALSE(tint.visible());
     EXPECT_TRUE(f().visible());
 }
