@@ -9,6 +9,7 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Window.H>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -276,6 +277,27 @@ TEST_F(FltkKeyboard, KeysWriteOnlyAValueThePersonSaw) {
     press(FL_Tab);
     EXPECT_EQ(f().document().value(lines::Number27), held);
     EXPECT_EQ(f().Edit3.text(), held);
+}
+
+// Tab and Shift+Tab into a drop-down one can type into select its whole text, every time.
+TEST_F(FltkKeyboard, TabAndShiftTabIntoAnEditableDropDownSelectItsText) {
+    s.user([&] { f().SpeedButton5.click(); });
+    Fl::check();
+    auto& field = dynamic_cast<EditableCombo&>(*widget(f().ComboBox1)).input();
+    const auto wholeTextSelected = [&field] {
+        return Fl::focus() == &field && field.size() > 0 &&
+               std::min(field.position(), field.mark()) == 0 &&
+               std::max(field.position(), field.mark()) == field.size();
+    };
+    dynamic_cast<EditableCombo&>(*widget(f().aufloesung)).input().take_focus();
+    for (int turn = 0; turn < 2; ++turn) {
+        press(FL_Tab);
+        EXPECT_TRUE(wholeTextSelected()) << "Tab, turn " << turn;
+        press(FL_Tab);
+        press(FL_Tab, FL_SHIFT);
+        EXPECT_TRUE(wholeTextSelected()) << "Shift+Tab, turn " << turn;
+        press(FL_Tab, FL_SHIFT);
+    }
 }
 
 // A focused control that is disabled or hidden hands the focus on: the keys go on working.

@@ -92,6 +92,11 @@ void Builder::visit(ComboBox& combo) {
             return;
         }
         if (code == CBN_SETFOCUS) {
+            // The field's whole text, ready to be typed over, whichever way the keyboard came
+            // (Tab, Shift+Tab, back from a message box), as the dialog manager selects an edit's
+            // (https://learn.microsoft.com/windows/win32/dlgbox/dlgbox-programming-considerations);
+            // a click then puts the caret where it fell.
+            if (editable) SendMessageW(window, CB_SETEDITSEL, 0, MAKELPARAM(0, 0xFFFF));
             view->perform([&combo] { combo.enter(); });
             return;
         }

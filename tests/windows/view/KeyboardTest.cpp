@@ -69,6 +69,28 @@ TEST_F(Win32ViewMirrorsModel, TheMainWindowByKeyboard) {
     }
     EXPECT_EQ(order, (std::vector<std::string>{"edit2", "edit1", "ListBox5"}));
 
+    // Tab and Shift+Tab into a drop-down one can type into select its whole text, every time.
+    step("Grafikqualitaet", [&] { clickFlat(f().SpeedButton5); });
+    const auto wholeTextSelected = [&](const ComboBox& combo) {
+        DWORD start = 0;
+        DWORD end = 0;
+        SendMessageW(hwnd(combo), CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start),
+                     reinterpret_cast<LPARAM>(&end));
+        return start == 0 && end == combo.text().size() && end > 0;
+    };
+    SetFocus(hwnd(f().aufloesung));
+    for (int turn = 0; turn < 2; ++turn) {
+        keys("Tab into the texture box", {VK_TAB});
+        EXPECT_EQ(focused(), "ComboBox1");
+        EXPECT_TRUE(wholeTextSelected(f().ComboBox1)) << "Tab, turn " << turn;
+        keys("Tab on", {VK_TAB});
+        keys("Shift+Tab back into the texture box", {VK_TAB}, true);
+        EXPECT_EQ(focused(), "ComboBox1");
+        EXPECT_TRUE(wholeTextSelected(f().ComboBox1)) << "Shift+Tab, turn " << turn;
+        keys("Shift+Tab back to the resolution", {VK_TAB}, true);
+        EXPECT_TRUE(wholeTextSelected(f().aufloesung)) << "Shift+Tab, turn " << turn;
+    }
+
     // A page shown with the mouse while the focus is on the hidden one: Tab goes on.
     step("Allgemein by mouse", [&] { clickFlat(f().SpeedButton4); });
     keys("Tab after the switch", {VK_TAB});

@@ -22,6 +22,7 @@
 #include "support/Scenario.h"
 #include "view/win32/GdiObjects.h"
 #include "view/win32/Win32View.h"
+#include "view/win32/WindowData.h"
 #include "windows/view/NativeWindows.h"
 
 namespace torvexa::test {
@@ -216,9 +217,11 @@ class Win32ViewMirrorsModel : public NativeView {
     }
     // A key as the message loop delivers it: through the dialog manager of the focus's window.
     static void press(WPARAM virtualKey, bool shift = false) { test::press(virtualKey, shift); }
-    // The control that has the keyboard's focus, by name.
+    // The control that has the keyboard's focus, by name (a drop-down's by its field's).
     std::string focused() {
         HWND focus = GetFocus();
+        if (focus && !win32::bindingOf(focus) && win32::bindingOf(GetParent(focus)))
+            focus = GetParent(focus);
         for (Form* form : s.program().forms()) {
             std::string name;
             find(*form, focus, name);
