@@ -12,7 +12,8 @@
 ; Both speak English, German, French, Italian or Spanish: the one of Windows' display language
 ; (NSIS starts with the user's default UI language where the script has it), English otherwise
 ; (the first one inserted).
-; makensis -DVERSION=... -DEXE=... -DLANGUAGES=... -DICON=... -DOUTFILE=... torvexa.nsi
+; makensis -INPUTCHARSET UTF8 -DVERSION=... -DEXE=... -DLANGUAGES=... -DICON=... -DOUTFILE=...
+;     torvexa.nsi
 ; LANGUAGES: an include that defines the macros PutLanguages and RemoveLanguages, the build's
 ; list of translation files.
 
@@ -22,6 +23,15 @@ OutFile "${OUTFILE}"
 InstallDir "$LOCALAPPDATA\Programs\Torvexa"
 RequestExecutionLevel user
 SetCompressor /SOLID lzma
+; Sharp at any scale, and Torvexa's name where the installer system's would stand.
+ManifestDPIAware true
+BrandingText "Torvexa ${VERSION}"
+VIProductVersion "${VERSION}.0.0"
+VIAddVersionKey /LANG=0 "ProductName" "Torvexa"
+VIAddVersionKey /LANG=0 "FileDescription" "Torvexa Setup"
+VIAddVersionKey /LANG=0 "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=0 "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=0 "LegalCopyright" "Torvexa-Team"
 
 !include "${LANGUAGES}"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Torvexa"
@@ -39,6 +49,25 @@ SetCompressor /SOLID lzma
 !insertmacro MUI_LANGUAGE "Italian"
 !insertmacro MUI_LANGUAGE "Spanish"
 
+LangString TorvexaRuns ${LANG_ENGLISH} "Torvexa is running. Close Torvexa, then choose Retry."
+LangString TorvexaRuns ${LANG_GERMAN} "Torvexa läuft. Schließen Sie Torvexa und wählen Sie dann Wiederholen."
+LangString TorvexaRuns ${LANG_FRENCH} "Torvexa est ouvert. Fermez Torvexa, puis choisissez Réessayer."
+LangString TorvexaRuns ${LANG_ITALIAN} "Torvexa è aperto. Chiudi Torvexa, poi scegli Riprova."
+LangString TorvexaRuns ${LANG_SPANISH} "Torvexa está abierto. Cierre Torvexa y elija Reintentar."
+
+; A running torvexa.exe cannot be deleted or replaced: the player closes it and retries, or
+; nothing is installed or removed (a silent run stops, with exit code 2). Nothing is ever
+; reported done with the program left behind.
+!macro WaitUntilTorvexaIsClosed
+    retry:
+    ClearErrors
+    Delete "$INSTDIR\torvexa.exe"
+    IfErrors 0 closed
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(TorvexaRuns)" /SD IDCANCEL IDRETRY retry
+    Abort "$(TorvexaRuns)"
+    closed:
+!macroend
+
 Function .onInit
     SetShellVarContext current
 FunctionEnd
@@ -48,6 +77,7 @@ Function un.onInit
 FunctionEnd
 
 Section "Torvexa"
+    !insertmacro WaitUntilTorvexaIsClosed
     SetOutPath "$INSTDIR"
     File "/oname=torvexa.exe" "${EXE}"
     SetOutPath "$INSTDIR\lang"
@@ -71,7 +101,7 @@ SectionEnd
 
 ; Removes what the installer put there; the user's own folder and langopt.zel stay.
 Section "Uninstall"
-    Delete "$INSTDIR\torvexa.exe"
+    !insertmacro WaitUntilTorvexaIsClosed
     !insertmacro RemoveLanguages
     RMDir "$INSTDIR\lang"
     Delete "$INSTDIR\uninstall.exe"

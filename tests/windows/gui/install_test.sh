@@ -3,7 +3,8 @@
 # and the translation files in the user's programs folder, a Start-menu shortcut and an
 # uninstall entry in the user's own registry, and nothing in Program Files or HKLM; started
 # through the shortcut, Torvexa asks for a language in its lang folder and remembers it in the
-# user's own folder; a silent uninstall leaves nothing but that file. On a Windows that speaks
+# user's own folder; with Torvexa running, the uninstaller and the installer stop and change
+# nothing; a silent uninstall leaves nothing but that file. On a Windows that speaks
 # French (Wine takes its display language from the locale it starts in) the uninstaller and the
 # installer speak French, page by page. Usage: install_test.sh SETUP_EXE SCREENSHOT_DIR
 source "$(dirname "$0")/lib.sh" "$@"
@@ -21,6 +22,8 @@ uninstall_key='Software\Microsoft\Windows\CurrentVersion\Uninstall\Torvexa'
 shortcut="$roaming/Microsoft/Windows/Start Menu/Programs/Torvexa.lnk"
 rm -rf "$installed" "$roaming/Torvexa" "$shortcut"
 
+# Sharp at any scale: Windows draws a program that says nothing of its dpi blurred.
+grep -qa '<dpiAware[^>]*>true</dpiAware>' "$SETUP" || fail "the installer is not dpi-aware"
 wine "$SETUP" /S >/dev/null 2>&1 || fail "the silent install failed"
 mapfile -t languages < <(cd "$ROOT/lang" && ls -- *.zpr)
 # The portable zip beside the installer: the program and every translation file.
@@ -92,6 +95,21 @@ through_pages "$(printf 'D\xc3\xa9sinstallation de Torvexa') ?" win-uninstaller-
 (in_french wine "$SETUP" >/dev/null 2>&1 &)
 through_pages "Installation de Torvexa ?" win-installer-fr
 [ -f "$installed/torvexa.exe" ] || fail "the French installer did not install torvexa.exe"
+wineserver -k 2>/dev/null || true
+wineserver -w 2>/dev/null || true
+
+# With Torvexa running, neither the uninstaller nor the installer reports success: a silent run
+# stops (the uninstaller run in place, "_?=", so that its exit code is its own) and leaves the
+# program, its shortcut and its entry as they were.
+(wine "$installed_windows\\torvexa.exe" >/dev/null 2>&1 &)
+w_wait_window "(Open|$(printf '\xc3\x96ffnen'))" >/dev/null || fail "the installed program did not start"
+wine "$installed_windows\\uninstall.exe" /S "_?=$installed_windows" >/dev/null 2>&1 &&
+    fail "the uninstaller reported success while Torvexa ran"
+[ -f "$installed/torvexa.exe" ] && [ -f "$shortcut" ] ||
+    fail "the uninstaller removed files while Torvexa ran"
+wine reg query "HKCU\\$uninstall_key" >/dev/null 2>&1 ||
+    fail "the uninstaller removed its entry while Torvexa ran"
+wine "$SETUP" /S >/dev/null 2>&1 && fail "the installer reported success over a running Torvexa"
 wineserver -k 2>/dev/null || true
 wineserver -w 2>/dev/null || true
 
