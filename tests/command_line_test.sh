@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The command line, without any display: --help and --version answer and exit 0, an unknown
-# option is refused with status 2, and without a display the program says so in one line.
+# option is refused with status 2, and without a display (also on Wayland without Xwayland)
+# the program says so in one line.
 # Usage: command_line_test.sh PROGRAM
 set -euo pipefail
 program=$1
@@ -36,6 +37,10 @@ grep -q "unknown option 'extra'" "$err" || fail "a second argument said: $(cat "
 run 1 "$program"
 [ "$(cat "$err")" = "Torvexa needs a graphical display: DISPLAY is not set" ] ||
     fail "without DISPLAY it said: $(cat "$err")"
+# A Wayland desktop without Xwayland: the program says what it needs, and makes no X call.
+run 1 env WAYLAND_DISPLAY=wayland-0 "$program"
+[ "$(cat "$err")" = "Torvexa needs X11, on Wayland through Xwayland: DISPLAY is not set" ] ||
+    fail "on Wayland without Xwayland it said: $(cat "$err")"
 run 1 env DISPLAY=:4711 "$program"
 [ "$(cat "$err")" = "Torvexa needs a graphical display: cannot open display :4711" ] ||
     fail "with a display that is not there it said: $(cat "$err")"

@@ -1,6 +1,7 @@
 # A private X server for one test, sourced by the journeys and tests/view/with_display.sh.
-# start_xvfb: starts Xvfb on a free display, exports DISPLAY once the server answers; sets
-# XVFB_PID, or XVFB_ERROR and returns 1. stop_xvfb: ends the server and waits until it is gone;
+# start_xvfb: starts Xvfb on a free display, exports DISPLAY once the server answers (with
+# TORVEXA_SESSION=wayland, Xwayland's in a Wayland session on it) and SCREEN_DISPLAY, whose root
+# window shows the whole screen; sets XVFB_PID, or XVFB_ERROR and returns 1. stop_xvfb: ends the server and waits until it is gone;
 # end_process does the same for any child process.
 #
 # Two rules, each learnt from a test that failed now and then with "Can't open display: :0"
@@ -14,6 +15,10 @@
 #   number and sockets for a while; the next test must not start beside it.
 
 start_xvfb() {
+    start_x_server && { [ "${TORVEXA_SESSION:-x11}" != wayland ] || start_wayland_session; }
+}
+
+start_x_server() {
     local fdfile
     fdfile=$(mktemp)
     # XVFB_SCREEN: another screen size, e.g. a high-density panel's.
@@ -31,6 +36,7 @@ start_xvfb() {
         return 1
     fi
     export DISPLAY=":$(head -n1 "$fdfile")"
+    export SCREEN_DISPLAY=$DISPLAY
     rm -f "$fdfile"
     for _ in $(seq 200); do
         xdpyinfo >/dev/null 2>&1 && return 0
@@ -40,7 +46,46 @@ start_xvfb() {
     return 1
 }
 
+# TORVEXA_SESSION=wayland: a Wayland desktop on that server, as GNOME and Plasma sessions are,
+# private to the test: Weston (its X11 back end draws into the Xvfb; its headless one has no
+# seat, and FLTK crashes there) with Xwayland, a runtime folder of its own. DISPLAY then names
+# Xwayland, which Weston starts for the first X client, and WAYLAND_DISPLAY Weston; what the
+# person sees is Weston's output on the Xvfb, SCREEN_DISPLAY (Xwayland's root shows nothing).
+start_wayland_session() {
+    local size=${XVFB_SCREEN:-1280x1024x24} log
+    size=${size%x*}
+    WAYLAND_RUNTIME=$(mktemp -d)
+    chmod 700 "$WAYLAND_RUNTIME"
+    log="$WAYLAND_RUNTIME/weston.log"
+    XDG_RUNTIME_DIR=$WAYLAND_RUNTIME weston --backend=x11-backend.so --use-pixman --xwayland \
+        --socket=wayland-torvexa --width="${size%x*}" --height="${size#*x}" --no-config \
+        --log="$log" >/dev/null 2>&1 &
+    WESTON_PID=$!
+    local xwayland=""
+    for _ in $(seq 200); do
+        xwayland=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$log" 2>/dev/null)
+        [ -n "$xwayland" ] && break
+        kill -0 "$WESTON_PID" 2>/dev/null || break
+        sleep 0.05
+    done
+    if [ -z "$xwayland" ]; then
+        XVFB_ERROR="Weston did not start with Xwayland: $(tail -n 3 "$log" 2>/dev/null)"
+        return 1
+    fi
+    export XDG_RUNTIME_DIR=$WAYLAND_RUNTIME WAYLAND_DISPLAY=wayland-torvexa DISPLAY=$xwayland
+    for _ in $(seq 200); do
+        xdpyinfo >/dev/null 2>&1 && return 0
+        sleep 0.05
+    done
+    XVFB_ERROR="Xwayland on $DISPLAY does not answer"
+    return 1
+}
+
 stop_xvfb() {
+    end_process "${WESTON_PID:-}"  # Xwayland ends with it
+    WESTON_PID=
+    [ -z "${WAYLAND_RUNTIME:-}" ] || rm -rf "$WAYLAND_RUNTIME"
+    WAYLAND_RUNTIME=
     end_process "${XVFB_PID:-}"
     XVFB_PID=
 }

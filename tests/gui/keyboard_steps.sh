@@ -23,7 +23,7 @@ key() {
     act xdotool key --delay 80 "$@"
     step=$((step + 1))
     mkdir -p "$SHOTS"
-    import -window root -crop "$(px 760)x$(px 560)+$(px 150)+$(px 130)" +repage \
+    DISPLAY=$SCREEN_DISPLAY import -window root -crop "$(px 760)x$(px 560)+$(px 150)+$(px 130)" +repage \
         "$SHOTS/$(printf '%skeyboard-%02d' "$SHOT_PREFIX" "$step")-$name.png"
 }
 
@@ -34,7 +34,7 @@ page_buttons_shown() {
     shot=$(mktemp --suffix=.png)
     geometry "$WIN"
     for _ in $(seq 25); do
-        import -window root "$shot"
+        DISPLAY=$SCREEN_DISPLAY import -window root "$shot"
         if [ "$(ink "$shot" "$(px 100)x$(px 20)+$((GX + $(px 8)))+$((GY + MENU_Y + $(px 10)))")" \
             -gt 20 ]; then
             rm -f "$shot"

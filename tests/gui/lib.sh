@@ -79,7 +79,7 @@ picture_of_start() {  # SHOT FOLDER SCALE PROGRAM
 
 # What the part of the screen where the windows, menus and boxes open shows now, as a checksum.
 screen_sum() {
-    import -window root -crop "$(px 900)x$(px 700)+$(px 100)+$(px 100)" rgb:- 2>/dev/null | md5sum
+    DISPLAY=$SCREEN_DISPLAY import -window root -crop "$(px 900)x$(px 700)+$(px 100)+$(px 100)" rgb:- 2>/dev/null | md5sum
 }
 
 # Milliseconds since the epoch.
@@ -209,9 +209,15 @@ pick_language_at_first_start() {  # WHAT FILE [SHOT]
     drawn "$WIN" || fail "the $1 did not draw its window"
 }
 
-# Window geometry: sets GX GY GW GH.
+# A window's place on the screen and size (GX, GY, GW, GH): xwininfo's, as the screen has it;
+# xdotool counts a window manager's frame (Weston's) twice.
 geometry() {
-    eval "$(xdotool getwindowgeometry --shell "$1" | sed 's/^X=/GX=/; s/^Y=/GY=/; s/^WIDTH=/GW=/; s/^HEIGHT=/GH=/')"
+    local info
+    info=$(xwininfo -id "$1")
+    GX=$(awk '/Absolute upper-left X:/ { print $NF }' <<<"$info")
+    GY=$(awk '/Absolute upper-left Y:/ { print $NF }' <<<"$info")
+    GW=$(awk '/^ *Width:/ { print $NF }' <<<"$info")
+    GH=$(awk '/^ *Height:/ { print $NF }' <<<"$info")
 }
 
 # Clicks at a point relative to a window's top-left corner, given in layout pixels, and waits
@@ -238,7 +244,7 @@ screenshot() {
 screen_area() {
     mkdir -p "$SHOTS"
     settle
-    import -window root -crop "$(px 900)x$(px 700)+$(px 100)+$(px 100)" +repage "$SHOTS/$1.png"
+    DISPLAY=$SCREEN_DISPLAY import -window root -crop "$(px 900)x$(px 700)+$(px 100)+$(px 100)" +repage "$SHOTS/$1.png"
 }
 
 # Waits for the program to end by itself.

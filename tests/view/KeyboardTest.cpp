@@ -286,8 +286,8 @@ TEST_F(FltkKeyboard, TabAndShiftTabIntoAnEditableDropDownSelectItsText) {
     auto& field = dynamic_cast<EditableCombo&>(*widget(f().ComboBox1)).input();
     const auto wholeTextSelected = [&field] {
         return Fl::focus() == &field && field.size() > 0 &&
-               std::min(field.position(), field.mark()) == 0 &&
-               std::max(field.position(), field.mark()) == field.size();
+               std::min(cursorOf(field), field.mark()) == 0 &&
+               std::max(cursorOf(field), field.mark()) == field.size();
     };
     dynamic_cast<EditableCombo&>(*widget(f().aufloesung)).input().take_focus();
     for (int turn = 0; turn < 2; ++turn) {

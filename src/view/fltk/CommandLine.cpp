@@ -51,7 +51,10 @@ std::optional<int> answerCommandLine(int argc, const char* const* argv, std::ost
 bool openDisplay(std::ostream& errors) {
     const char* name = std::getenv("DISPLAY");
     if (!name || !*name) {
-        errors << "Torvexa needs a graphical display: DISPLAY is not set\n";
+        const char* wayland = std::getenv("WAYLAND_DISPLAY");
+        errors << (wayland && *wayland
+                       ? "Torvexa needs X11, on Wayland through Xwayland: DISPLAY is not set\n"
+                       : "Torvexa needs a graphical display: DISPLAY is not set\n");
         return false;
     }
     Display* display = XOpenDisplay(nullptr);
@@ -60,6 +63,10 @@ bool openDisplay(std::ostream& errors) {
         return false;
     }
     useDisplay(display);  // FLTK takes it as its own
+    if (!toolkitOnX11()) {
+        errors << "Torvexa needs X11, and this FLTK draws on another display server\n";
+        return false;
+    }
     return true;
 }
 

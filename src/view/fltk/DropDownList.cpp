@@ -14,6 +14,7 @@
 #include "ui/ListRules.h"
 #include "ui/Scale.h"
 #include "view/fltk/Toolkit.h"
+#include "view/fltk/WindowHints.h"
 
 namespace torvexa::fltk {
 namespace {
@@ -52,6 +53,8 @@ class ListWindow : public Fl_Menu_Window {
           highlight_(list.chosen),
           bar_(w - 1 - Fl::scrollbar_size(), 1, Fl::scrollbar_size(), rows * rowHeight_) {
         end();
+        // A popup, as FLTK's own menus are: no window manager frames or places it.
+        set_override();
         box(FL_BORDER_BOX);
         color(toFl(Colour::Window));
         if (count() > rows_) {
@@ -208,12 +211,14 @@ std::vector<std::string> displayItems(const std::vector<std::string>& items) {
 
 std::optional<int> openDropDownList(Fl_Widget& box, const DropDownItems& list) {
     if (list.items.empty()) return std::nullopt;
-    Fl_Window* top = box.top_window();
     int left = 0;
     int below = 0;
     box.top_window_offset(left, below);
-    left += top->x_root();
-    below += top->y_root() + box.h();
+    int windowX = 0;
+    int windowY = 0;
+    screenPositionOf(*box.top_window(), windowX, windowY);
+    left += windowX;
+    below += windowY + box.h();
     const int rows = openListRows(static_cast<int>(list.items.size()));
     ListWindow window(left, below, box.w(), rows, list);
     int areaX = 0, areaY = 0, areaW = 0, areaH = 0;

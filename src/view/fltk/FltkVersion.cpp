@@ -8,6 +8,9 @@
 #if FL_API_VERSION >= 10400
 #include <FL/Fl_Preferences.H>
 #include <FL/platform.H>
+#ifndef FLTK_USE_X11
+#error "Torvexa draws through X11: this FLTK was built without it (FLTK_BACKEND_X11=OFF)"
+#endif
 #else
 #include <FL/x.H>
 #endif
@@ -79,6 +82,14 @@ void useDisplay(_XDisplay* display) {
 
 void openDisplay() { fl_open_display(); }
 
+bool toolkitOnX11() {
+#if FL_API_VERSION >= 10400
+    return fl_x11_display() != nullptr;
+#else
+    return fl_display != nullptr;
+#endif
+}
+
 int verticalPosition(const Fl_Browser_& browser) {
 #if FL_API_VERSION >= 10400
     return browser.vposition();
@@ -92,6 +103,14 @@ void setVerticalPosition(Fl_Browser_& browser, int pixels) {
     browser.vposition(pixels);
 #else
     browser.position(pixels);
+#endif
+}
+
+int cursorOf(const Fl_Input_& input) {
+#if FL_API_VERSION >= 10400
+    return input.insert_position();
+#else
+    return input.position();
 #endif
 }
 

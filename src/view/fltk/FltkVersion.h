@@ -29,11 +29,15 @@ float toolkitScale(int screen);
 void useDisplay(_XDisplay* display);
 // Opens FLTK's own display.
 void openDisplay();
+// Whether FLTK draws on X11 (an FLTK that can draw on Wayland too might not).
+bool toolkitOnX11();
 
 // A browser's vertical scroll position in pixels (FLTK 1.4 renamed position() vposition()).
 int verticalPosition(const Fl_Browser_& browser);
 void setVerticalPosition(Fl_Browser_& browser, int pixels);
 
+// An input's cursor (FLTK 1.4 renamed position() insert_position()).
+int cursorOf(const Fl_Input_& input);
 // Marks the text of an input from `mark` to `cursor` (FLTK 1.4: insert_position(p, m)).
 void markText(Fl_Input_& input, int cursor, int mark);
 

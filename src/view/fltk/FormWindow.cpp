@@ -3,9 +3,14 @@
 #include <FL/Fl.H>
 #include <FL/fl_draw.H>
 
+#include "view/fltk/WindowHints.h"
+
 namespace torvexa::fltk {
 
 int FormWindow::handle(int event) {
+    // FLTK places its menus by where it believes the window is; a window manager that frames
+    // the window (Weston's) need not say where it put it.
+    if (event == FL_FOCUS || event == FL_PUSH) knowPosition();
     const int key = Fl::event_key();
     const bool alt = key == FL_Alt_L || key == FL_Alt_R;
     switch (event) {
@@ -39,7 +44,16 @@ int FormWindow::handle(int event) {
     return Fl_Double_Window::handle(event);
 }
 
+void FormWindow::knowPosition() {
+    int left = 0;
+    int top = 0;
+    screenPositionOf(*this, left, top);
+    x(left);  // FLTK's own record only: the window stays where it is
+    y(top);
+}
+
 void FormWindow::openMenu() {
+    knowPosition();
     // What the bar itself does on a click on its first title.
     const Fl_Menu_Item* items = menuBar_->menu();
     if (!items || !items->label()) return;

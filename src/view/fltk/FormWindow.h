@@ -22,6 +22,9 @@ class FormWindow : public Fl_Double_Window {
     void openMenu();
 
   private:
+    // Takes the window's place on the screen from the X server.
+    void knowPosition();
+
     Fl_Menu_Bar* menuBar_ = nullptr;
     std::function<void()> enter_;
     bool altAlone_ = false;  // Alt is down and no other key came since

@@ -9,14 +9,32 @@
 #include "view/fltk/FltkVersion.h"
 #include "view/fltk/Modal.h"
 
+// Torvexa makes X calls of its own (the scale from the X resources, the modal rule, window
+// hints): an FLTK that can draw on Wayland too must stay on X11 (Xwayland on a Wayland
+// desktop). FLTK reads this switch from the program's exported symbols (the link exports it);
+// an FLTK without Wayland ignores it.
+FL_EXPORT bool fl_disable_wayland = true;
+
 namespace torvexa::fltk {
+namespace {
+
+// Each face by a name both of FLTK's text back ends resolve: Xft takes the first letter as the
+// style (' ' regular, 'B' bold, 'I' italic, 'P' both) and the first family of the list; Pango
+// takes the words at the end as the style and the first family of the list it finds, which is
+// the second.
+constexpr const char* kRegular = " Liberation Sans";
+constexpr const char* kBold = "BLiberation Sans,Liberation Sans Bold";
+constexpr const char* kItalic = "ILiberation Sans,Liberation Sans Italic";
+constexpr const char* kBoldItalic = "PLiberation Sans,Liberation Sans Bold Italic";
+
+}  // namespace
 
 void initialiseToolkit(double scale) {
     setOptionsWithoutPreferenceFiles();
-    Fl::set_font(FL_HELVETICA, " Liberation Sans");
-    Fl::set_font(FL_HELVETICA_BOLD, "BLiberation Sans");
-    Fl::set_font(FL_HELVETICA_ITALIC, "ILiberation Sans");
-    Fl::set_font(FL_HELVETICA_BOLD_ITALIC, "PLiberation Sans");
+    Fl::set_font(FL_HELVETICA, kRegular);
+    Fl::set_font(FL_HELVETICA_BOLD, kBold);
+    Fl::set_font(FL_HELVETICA_ITALIC, kItalic);
+    Fl::set_font(FL_HELVETICA_BOLD_ITALIC, kBoldItalic);
     FL_NORMAL_SIZE = scaledFont(11, scale);
     Fl::scheme("none");  // first: loading a scheme sets the scroll bars' width back to 16
     Fl::scrollbar_size(scaled(16, scale));

@@ -53,6 +53,15 @@ void setTitleBarButtons(Fl_Window& window, TitleBar buttons) {
                     close ? 2 : 1);
 }
 
+void screenPositionOf(Fl_Window& window, int& x, int& y) {
+    x = window.x();
+    y = window.y();
+    if (!window.shown()) return;
+    ::Window child = 0;
+    XTranslateCoordinates(fl_display, fl_xid(&window), DefaultRootWindow(fl_display), 0, 0, &x, &y,
+                          &child);
+}
+
 FrameSize desktopFrame(double scale) {
     const int border = scaled(kBorder, scale);
     return {border, scaled(kTitleBar, scale) + border, border, border};

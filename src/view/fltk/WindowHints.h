@@ -19,6 +19,10 @@ Rect placedOnScreen(const Rect& wanted, double scale);
 // Moves a window to the middle of the work area of the main screen, wholly inside it.
 void placeCentred(Fl_Window& window, double scale);
 
+// Where a shown window's top left corner is on the screen, as the X server has it: a window
+// manager that frames the window (Weston's) need not tell the window where it put the frame.
+void screenPositionOf(Fl_Window& window, int& x, int& y);
+
 enum class TitleBar { NoButtons, SystemMenuAndClose };
 
 // Tells the window manager which title-bar buttons a shown window has (Motif hints and the
