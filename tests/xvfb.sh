@@ -38,11 +38,16 @@ start_x_server() {
     export DISPLAY=":$(head -n1 "$fdfile")"
     export SCREEN_DISPLAY=$DISPLAY
     rm -f "$fdfile"
+    answers "the display $DISPLAY"
+}
+
+# Waits up to 10 s until the X server of DISPLAY answers; else XVFB_ERROR says that NAME does not.
+answers() {
     for _ in $(seq 200); do
         xdpyinfo >/dev/null 2>&1 && return 0
         sleep 0.05
     done
-    XVFB_ERROR="the display $DISPLAY does not answer"
+    XVFB_ERROR="$1 does not answer"
     return 1
 }
 
@@ -73,12 +78,7 @@ start_wayland_session() {
         return 1
     fi
     export XDG_RUNTIME_DIR=$WAYLAND_RUNTIME WAYLAND_DISPLAY=wayland-torvexa DISPLAY=$xwayland
-    for _ in $(seq 200); do
-        xdpyinfo >/dev/null 2>&1 && return 0
-        sleep 0.05
-    done
-    XVFB_ERROR="Xwayland on $DISPLAY does not answer"
-    return 1
+    answers "Xwayland on $DISPLAY"
 }
 
 stop_xvfb() {
