@@ -62,6 +62,17 @@ void screenPositionOf(Fl_Window& window, int& x, int& y) {
                           &child);
 }
 
+bool framedByWindowManager(Fl_Window& window) {
+    if (!window.shown()) return false;
+    ::Window root = 0;
+    ::Window parent = 0;
+    ::Window* children = nullptr;
+    unsigned int count = 0;
+    if (!XQueryTree(fl_display, fl_xid(&window), &root, &parent, &children, &count)) return false;
+    if (children) XFree(children);
+    return parent != root;
+}
+
 FrameSize desktopFrame(double scale) {
     const int border = scaled(kBorder, scale);
     return {border, scaled(kTitleBar, scale) + border, border, border};

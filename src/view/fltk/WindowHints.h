@@ -23,6 +23,9 @@ void placeCentred(Fl_Window& window, double scale);
 // manager that frames the window (Weston's) need not tell the window where it put the frame.
 void screenPositionOf(Fl_Window& window, int& x, int& y);
 
+// Whether a window manager framed the shown window (made it a child of a window of its own).
+bool framedByWindowManager(Fl_Window& window);
+
 enum class TitleBar { NoButtons, SystemMenuAndClose };
 
 // Tells the window manager which title-bar buttons a shown window has (Motif hints and the
