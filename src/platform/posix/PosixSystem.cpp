@@ -17,8 +17,8 @@ namespace torvexa {
 
 PosixSystem::PosixSystem(std::filesystem::path winePrefix) : prefix_(std::move(winePrefix)) {}
 
-PosixSystem::PosixSystem(PrefixSearch search)
-    : search_(std::move(search)), prefix_(search_->fallback()) {}
+PosixSystem::PosixSystem(PrefixSearch search, GameMark game)
+    : search_(std::move(search)), game_(std::move(game)), prefix_(search_->fallback()) {}
 
 std::filesystem::path PosixSystem::toPosixPath(std::string_view windowsPath) const {
     return windowsToPosix(windowsPath, prefix_);
@@ -40,6 +40,7 @@ RegistryValue valueIn(const std::filesystem::path& prefix, std::string_view key,
 
 RegistryValue PosixSystem::readMachineValue(std::string_view key, std::string_view valueName) {
     if (!search_) return valueIn(prefix_, key, valueName);
+    if (key == game_.key && valueName == game_.valueName) return lookUpGame(key, valueName);
     for (const std::filesystem::path& prefix : search_->prefixes()) {
         RegistryValue value = valueIn(prefix, key, valueName);
         if (value.kind == RegistryValue::Kind::Missing) continue;
@@ -48,6 +49,51 @@ RegistryValue PosixSystem::readMachineValue(std::string_view key, std::string_vi
     }
     prefix_ = search_->fallback();
     return {};
+}
+
+// A prefix whose registry still names the game after its folder was deleted, or names a
+// folder without the game's file, would hide the copy the player plays: it is passed over.
+// Of the prefixes that hold it, the one in use stays, else the one whose file was written
+// last. When no prefix holds the file, the first that names the game is used, so that "Laden"
+// says what it always said (a folder or file not found, a value of the wrong type).
+RegistryValue PosixSystem::lookUpGame(std::string_view key, std::string_view valueName) {
+    passedOver_.clear();
+    std::optional<std::pair<std::filesystem::path, RegistryValue>> firstNaming;
+    std::optional<std::pair<std::filesystem::path, RegistryValue>> newest;
+    std::filesystem::file_time_type written;
+    for (const std::filesystem::path& prefix : search_->prefixes()) {
+        RegistryValue value = valueIn(prefix, key, valueName);
+        if (value.kind == RegistryValue::Kind::Missing) continue;
+        if (!firstNaming) firstNaming.emplace(prefix, value);
+        if (value.kind == RegistryValue::Kind::OtherType) {
+            passedOver_.push_back({prefix,
+                                   "its registry names the game's folder in a value that "
+                                   "is not text"});
+            continue;
+        }
+        const std::filesystem::path file = windowsToPosix(value.text + "\\" + game_.file, prefix);
+        std::error_code error;
+        if (!std::filesystem::is_regular_file(file, error)) {
+            passedOver_.push_back({prefix, "there is no " + file.string()});
+            continue;
+        }
+        // The prefix in use stays while it holds the game: a load, a backup and a save all go
+        // to the copy the player opened, whichever copy is written later meanwhile.
+        const bool inUse = foundGame_ && prefix == prefix_;
+        const auto time = inUse ? std::filesystem::file_time_type::max()
+                                : std::filesystem::last_write_time(file, error);
+        if (newest && time <= written) continue;
+        newest.emplace(prefix, std::move(value));
+        written = time;
+    }
+    foundGame_ = newest.has_value();
+    if (!newest) newest = std::move(firstNaming);
+    if (!newest) {
+        prefix_ = search_->fallback();
+        return {};
+    }
+    prefix_ = newest->first;
+    return newest->second;
 }
 
 std::string PosixSystem::readFile(const std::string& path) {

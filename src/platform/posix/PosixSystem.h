@@ -2,11 +2,19 @@
 
 #include <filesystem>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "platform/System.h"
 #include "platform/posix/PrefixSearch.h"
 
 namespace torvexa {
+
+// A prefix a lookup of the game passed over, and why.
+struct PassedOver {
+    std::filesystem::path prefix;
+    std::string why;
+};
 
 // The system of a Linux machine on which the game lives in a Wine prefix: the registry is the
 // prefix's system.reg, Windows paths map into the prefix's drives.
@@ -14,12 +22,18 @@ class PosixSystem : public System {
   public:
     // Uses this prefix alone.
     explicit PosixSystem(std::filesystem::path winePrefix);
-    // Looks up the game in the first of these prefixes whose registry has it, at every
-    // lookup; Windows paths map into the prefix the last lookup used.
-    explicit PosixSystem(PrefixSearch search);
+    // Looks up a value in the first of these prefixes whose registry has it, at every lookup;
+    // Windows paths map into the prefix the last lookup used. The game's value counts only in
+    // a prefix where the folder it names holds the game's file; of those, the one whose file
+    // was written last is taken.
+    PosixSystem(PrefixSearch search, GameMark game);
 
-    // The prefix in use: the one the last lookup found the game in.
+    // The prefix in use: the one the last lookup found the value in.
     const std::filesystem::path& prefix() const noexcept { return prefix_; }
+    // Whether the last lookup of the game found it.
+    bool foundGame() const noexcept { return foundGame_; }
+    // The prefixes the last lookup of the game passed over, with why, in search order.
+    const std::vector<PassedOver>& passedOver() const noexcept { return passedOver_; }
 
     std::filesystem::path toPosixPath(std::string_view windowsPath) const;
 
@@ -33,8 +47,13 @@ class PosixSystem : public System {
     std::string machinePath(const std::string& path) override;
 
   private:
+    RegistryValue lookUpGame(std::string_view key, std::string_view valueName);
+
     std::optional<PrefixSearch> search_;
+    GameMark game_;
     std::filesystem::path prefix_;
+    bool foundGame_ = false;
+    std::vector<PassedOver> passedOver_;
 };
 
 }  // namespace torvexa

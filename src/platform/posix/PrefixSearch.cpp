@@ -78,19 +78,38 @@ PrefixSearch::PrefixSearch(fs::path home, fs::path configHome, fs::path dataHome
       winePrefix_(std::move(winePrefix)) {}
 
 std::vector<fs::path> PrefixSearch::prefixes() const {
-    if (!winePrefix_.empty()) return {winePrefix_};  // the player's own choice, alone
+    // The player's own choice, alone; a Proton folder (compatdata/<id>, as Heroic records it)
+    // means the prefix inside it.
+    if (!winePrefix_.empty())
+        return {isPrefix(winePrefix_) || !isPrefix(winePrefix_ / "pfx") ? winePrefix_
+                                                                        : winePrefix_ / "pfx"};
     std::vector<fs::path> all{home_ / ".wine"};
     const auto add = [&all](const std::vector<fs::path>& more) {
         all.insert(all.end(), more.begin(), more.end());
     };
+    const fs::path flatpaks = home_ / ".var/app";
     add(subfolders(home_ / "Games"));  // Lutris
     add(lutrisPrefixes(configHome_ / "lutris/games", home_));
     add(lutrisPrefixes(dataHome_ / "lutris/games", home_));
+    add(lutrisPrefixes(flatpaks / "net.lutris.Lutris/config/lutris/games", home_));
+    add(lutrisPrefixes(flatpaks / "net.lutris.Lutris/data/lutris/games", home_));
     add(subfolders(dataHome_ / "bottles/bottles"));  // Bottles
-    add(subfolders(home_ / ".var/app/com.usebottles.bottles/data/bottles/bottles"));
+    add(subfolders(flatpaks / "com.usebottles.bottles/data/bottles/bottles"));
+    // Heroic: Wine prefixes in default/, Proton's beside it (through umu the folder itself, its
+    // pfx a link to it; without umu the pfx inside).
+    add(subfolders(home_ / "Games/Heroic/Prefixes/default"));
+    add(subfolders(home_ / "Games/Heroic/Prefixes"));
+    add(subfolders(home_ / "Games/Heroic/Prefixes", "pfx"));
+    add(subfolders(home_ / "Faugus"));  // Faugus Launcher, and where it kept them before
+    add(subfolders(configHome_ / "faugus-launcher/prefixes"));
+    add(subfolders(home_ / "Games/umu"));                                 // umu-run's own
     add(subfolders(home_ / ".PlayOnLinux/wineprefix"));                   // PlayOnLinux
     add(subfolders(home_ / ".steam/steam/steamapps/compatdata", "pfx"));  // Steam Play
     add(subfolders(dataHome_ / "Steam/steamapps/compatdata", "pfx"));
+    add(subfolders(flatpaks / "com.valvesoftware.Steam/.local/share/Steam/steamapps/compatdata",
+                   "pfx"));
+    add(subfolders(flatpaks / "com.valvesoftware.Steam/data/Steam/steamapps/compatdata", "pfx"));
+    add(subfolders(home_ / "snap/steam/common/.local/share/Steam/steamapps/compatdata", "pfx"));
 
     std::vector<fs::path> prefixes;
     for (const fs::path& folder : all) {

@@ -7,7 +7,9 @@
 namespace torvexa {
 
 // Where Linux players' Wine prefixes live: the one $WINEPREFIX names, else ~/.wine and the
-// prefixes that game managers (Lutris, Bottles, PlayOnLinux, Steam Play) make, in that order.
+// prefixes that game launchers make in their own folders, native and Flatpak alike (Lutris,
+// Bottles, Heroic, Faugus, umu, PlayOnLinux, Steam Play native, Flatpak and Snap), in that
+// order.
 class PrefixSearch {
   public:
     // Read from the process's environment: HOME, XDG_CONFIG_HOME, XDG_DATA_HOME, WINEPREFIX.
