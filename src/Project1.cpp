@@ -70,9 +70,7 @@ std::filesystem::path shippedLanguages() {
 
 // Which prefix the game was found in, and each one passed over and why; or that none has it.
 void tellWhereTheGameIs(const torvexa::PosixSystem& system, std::ostream& out) {
-    for (const torvexa::PassedOver& passed : system.passedOver())
-        out << "torvexa: passed over the Wine prefix " << passed.prefix.string() << ": "
-            << passed.why << '\n';
+    torvexa::fltk::tellPassedOver(system, out);
     if (system.foundGame())
         out << "torvexa: the game is in the Wine prefix " << system.prefix().string() << '\n';
     else

@@ -3,12 +3,23 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/System.h"
 #include "platform/posix/PrefixSearch.h"
 
 namespace torvexa {
+
+// A prefix that holds the game: where a launcher put it and its name there, the game's folder
+// as its registry names it, the game's file on this machine and when it was written.
+struct Installation {
+    std::string name;
+    std::filesystem::path prefix;
+    std::filesystem::path config;
+    std::string folder;
+    std::filesystem::file_time_type written;
+};
 
 // A prefix a lookup of the game passed over, and why.
 struct PassedOver {
@@ -32,7 +43,10 @@ class PosixSystem : public System {
     const std::filesystem::path& prefix() const noexcept { return prefix_; }
     // Whether the last lookup of the game found it.
     bool foundGame() const noexcept { return foundGame_; }
-    // The prefixes the last lookup of the game passed over, with why, in search order.
+    // Every prefix that holds the game, in search order; the prefixes passed over are then in
+    // passedOver(), with why.
+    std::vector<Installation> installations();
+    // The prefixes the last search passed over, with why, in search order.
     const std::vector<PassedOver>& passedOver() const noexcept { return passedOver_; }
 
     std::filesystem::path toPosixPath(std::string_view windowsPath) const;
@@ -47,13 +61,15 @@ class PosixSystem : public System {
     std::string machinePath(const std::string& path) override;
 
   private:
-    RegistryValue lookUpGame(std::string_view key, std::string_view valueName);
+    RegistryValue lookUpGame();
 
     std::optional<PrefixSearch> search_;
     GameMark game_;
     std::filesystem::path prefix_;
     bool foundGame_ = false;
     std::vector<PassedOver> passedOver_;
+    // The first prefix the last search found naming the game, and its value.
+    std::optional<std::pair<std::filesystem::path, RegistryValue>> firstNaming_;
 };
 
 }  // namespace torvexa
