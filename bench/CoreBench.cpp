@@ -9,6 +9,7 @@
 
 #include "bench/Inputs.h"
 #include "config/ConfigDocument.h"
+#include "config/GameInstall.h"
 #include "platform/posix/FileReading.h"
 #include "platform/posix/PosixSystem.h"
 #include "platform/posix/SafeSave.h"
@@ -138,7 +139,8 @@ void BM_PrefixSearch50(benchmark::State& state) {
         test::writeBytes(prefix / "system.reg",
                          i < 49 ? other.substr(0, other.rfind("[Software\\\\Wow6432Node")) : other);
     }
-    PosixSystem system(PrefixSearch(home.path(), home / ".config", home / ".local/share"));
+    PosixSystem system(PrefixSearch(home.path(), home / ".config", home / ".local/share"),
+                       GameInstall::mark());
     for (auto _ : state) {
         const RegistryValue value = system.readMachineValue(
             "SOFTWARE\\Infogrames\\Grand Prix 4\\1.00\\Install Dir", "Directory");

@@ -13,6 +13,7 @@
 #include <iostream>
 #include <system_error>
 
+#include "config/GameInstall.h"
 #include "platform/posix/PosixSystem.h"
 #include "view/fltk/CommandLine.h"
 #include "view/fltk/FltkDialogs.h"
@@ -67,6 +68,16 @@ std::filesystem::path shippedLanguages() {
                : std::filesystem::path();
 }
 
+// Which prefix the game was found in, and each one passed over and why; or that none has it.
+void tellWhereTheGameIs(const torvexa::PosixSystem& system, std::ostream& out) {
+    torvexa::fltk::tellPassedOver(system, out);
+    if (system.foundGame())
+        out << "torvexa: the game is in the Wine prefix " << system.prefix().string() << '\n';
+    else
+        out << "torvexa: no Wine prefix holds the game's f1graphics.cfg (WINEPREFIX names the "
+               "one to use)\n";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -77,10 +88,11 @@ int main(int argc, char** argv) {
     torvexa::fltk::checkLayoutFont(std::cerr);
     const double scale = torvexa::fltk::screenScale();
     torvexa::fltk::initialiseToolkit(scale);
-    torvexa::PosixSystem system(torvexa::PrefixSearch::fromEnvironment());
+    torvexa::PosixSystem system(torvexa::PrefixSearch::fromEnvironment(),
+                                torvexa::GameInstall::mark());
     torvexa::fltk::FltkDialogs dialogs(shippedLanguages(), scale);
     torvexa::Program program(system, dialogs, argv[0]);
-    std::cerr << "torvexa: Wine prefix " << system.prefix().string() << '\n';
+    tellWhereTheGameIs(system, std::cerr);
     if (!program.running()) return 0;  // the end was requested during start-up
     torvexa::fltk::FltkView view(program, scale);
     return view.run();

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The command line, without any display: --help and --version answer and exit 0, an unknown
-# option is refused with status 2, and without a display (also on Wayland without Xwayland)
-# the program says so in one line.
+# The command line, without any display: --help, --version and --list-games answer and exit 0,
+# an unknown option is refused with status 2, and without a display (also on Wayland without
+# Xwayland) the program says so in one line.
 # Usage: command_line_test.sh PROGRAM
 set -euo pipefail
 program=$1
@@ -24,8 +24,30 @@ run 0 "$program" --version
 [ ! -s "$err" ] || fail "--version wrote to standard error: $(cat "$err")"
 
 run 0 "$program" --help
-grep -q '^Usage: torvexa \[--help | --version\]$' "$out" || fail "--help printed: $(cat "$out")"
+grep -q '^Usage: torvexa \[--help | --version | --list-games\]$' "$out" ||
+    fail "--help printed: $(cat "$out")"
 grep -q 'WINEPREFIX' "$out" || fail "--help does not name WINEPREFIX"
+
+# --list-games: every copy of the game in a home's prefixes, a line each; a prefix whose
+# registry names a folder without the game's file is passed over, on standard error.
+home=$(mktemp -d)
+trap 'rm -f "$out" "$err"; rm -rf "$home"' EXIT
+prefix_with() {  # FOLDER [FILE]: a prefix whose registry names C:\GP4, the file made if given
+    mkdir -p "$1/drive_c/GP4" "$1/dosdevices"
+    ln -s ../drive_c "$1/dosdevices/c:"
+    printf '%s\n' 'WINE REGISTRY Version 2' '' \
+        '[Software\\Wow6432Node\\Infogrames\\Grand Prix 4\\1.00\\Install Dir] 1' \
+        '"Directory"="C:\\GP4"' >"$1/system.reg"
+    [ -z "${2:-}" ] || printf '0\r\n' >"$1/drive_c/GP4/$2"
+}
+prefix_with "$home/.wine"
+prefix_with "$home/.local/share/bottles/bottles/GP4" f1graphics.cfg
+run 0 env -u XDG_CONFIG_HOME -u XDG_DATA_HOME -u WINEPREFIX HOME="$home" "$program" --list-games
+[ "$(cat "$out")" = "$(printf 'Bottles: GP4\t%s' \
+    "$home/.local/share/bottles/bottles/GP4/dosdevices/c:/GP4/f1graphics.cfg")" ] ||
+    fail "--list-games printed: $(cat "$out")"
+grep -qF "passed over the Wine prefix $home/.wine: there is no" "$err" ||
+    fail "--list-games did not say why ~/.wine was passed over: $(cat "$err")"
 
 run 2 "$program" --frobnicate
 [ ! -s "$out" ] || fail "an unknown option printed on standard output"

@@ -16,6 +16,14 @@ struct RegistryValue {
     std::string text;  // 8-bit program text up to the first NUL, for Kind::Text
 };
 
+// What tells where the game is: a registry value under HKEY_LOCAL_MACHINE names its folder,
+// which holds `file`.
+struct GameMark {
+    std::string key;
+    std::string valueName;
+    std::string file;
+};
+
 // The operating system as the program uses it. Paths are the program's Windows paths in its
 // 8-bit text; file failures throw FileError with the Windows error code.
 class System {

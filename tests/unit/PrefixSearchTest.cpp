@@ -1,32 +1,43 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <chrono>
 #include <filesystem>
 
+#include "config/GameInstall.h"
 #include "platform/posix/PosixSystem.h"
 #include "support/TempDir.h"
 
-// A player's home with the prefixes that game managers make: the game is looked up in the
-// first that registers it, in a fixed order.
+// A player's home with the prefixes that game launchers make: the game is taken from the prefix
+// whose registry names a folder holding its f1graphics.cfg, the one written last; the others are
+// passed over, each with why.
 namespace torvexa {
 namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kKey = "SOFTWARE\\Infogrames\\Grand Prix 4\\1.00\\Install Dir";
+constexpr const char* kKey = GameInstall::kRegistryKey;
 
 class PrefixSearchTest : public ::testing::Test {
   protected:
-    // A prefix at `folder` whose registry names `directory`, or registers no game.
-    fs::path prefix(const fs::path& relative, const std::string& directory = "") {
+    // A prefix at `folder` whose registry names `directory` (a folder of drive C:, made with
+    // the game's file unless `withFile` is false), or registers no game.
+    fs::path prefix(const fs::path& relative, const std::string& directory = "",
+                    bool withFile = true) {
         const fs::path folder = home.path() / relative;
         fs::create_directories(folder / "drive_c");
+        fs::create_directories(folder / "dosdevices");
+        fs::create_directory_symlink("../drive_c", folder / "dosdevices/c:");
         std::string reg = "WINE REGISTRY Version 2\n\n[Software\\\\Wine] 1\n\"Version\"=\"8\"\n\n";
-        if (!directory.empty())
+        if (!directory.empty()) {
             reg +=
                 "[Software\\\\Wow6432Node\\\\Infogrames\\\\Grand Prix 4\\\\1.00\\\\Install Dir] 1\n"
-                "\"Directory\"=\"" +
+                "\"Directory\"=\"C:\\\\" +
                 directory + "\"\n";
+            fs::create_directories(folder / "drive_c" / directory);
+            if (withFile)
+                test::writeBytes(folder / "drive_c" / directory / "f1graphics.cfg", "0\r\n");
+        }
         test::writeBytes(folder / "system.reg", reg);
         return folder;
     }
@@ -34,46 +45,92 @@ class PrefixSearchTest : public ::testing::Test {
         return PrefixSearch(home.path(), home / ".config", home / ".local/share", winePrefix);
     }
     // Where the game was found, and the folder it names.
-    std::pair<fs::path, std::string> lookUp(const fs::path& winePrefix = {}) const {
-        PosixSystem system(search(winePrefix));
+    std::pair<fs::path, std::string> lookUp(const fs::path& winePrefix = {}) {
+        PosixSystem system(search(winePrefix), GameInstall::mark());
         const RegistryValue value = system.readMachineValue(kKey, "Directory");
+        passedOver = system.passedOver();
         return {system.prefix(), value.text};
     }
 
     test::TempDir home;
+    std::vector<PassedOver> passedOver;
 };
 
-TEST_F(PrefixSearchTest, FindsTheGameInThePrefixOfEachGameManager) {
+TEST_F(PrefixSearchTest, FindsTheGameInThePrefixOfEachLauncher) {
+    const std::string flatpaks = ".var/app/";
     const std::vector<fs::path> kinds = {
         ".wine",
         "Games/grand-prix-4",
         "lutris-elsewhere/gp4",
+        "lutris-flatpak-elsewhere/gp4",
         ".local/share/bottles/bottles/GP4",
-        ".var/app/com.usebottles.bottles/data/bottles/bottles/GP4",
+        flatpaks + "com.usebottles.bottles/data/bottles/bottles/GP4",
+        "Games/Heroic/Prefixes/default/Grand Prix 4",
+        "Games/Heroic/Prefixes/Grand Prix 4",
+        "Games/Heroic/Prefixes/GP4 Proton/pfx",
+        "Faugus/grand-prix-4",
+        ".config/faugus-launcher/prefixes/gp4",
+        "Games/umu/umu-default",
         ".PlayOnLinux/wineprefix/GP4",
         ".steam/steam/steamapps/compatdata/12345/pfx",
         ".local/share/Steam/steamapps/compatdata/12345/pfx",
+        flatpaks + "com.valvesoftware.Steam/.local/share/Steam/steamapps/compatdata/2/pfx",
+        flatpaks + "com.valvesoftware.Steam/data/Steam/steamapps/compatdata/2/pfx",
+        "snap/steam/common/.local/share/Steam/steamapps/compatdata/3/pfx",
     };
     fs::create_directories(home / ".config/lutris/games");
     test::writeBytes(home / ".config/lutris/games/gp4.yml",
                      "game:\n  exe: x.exe\n  prefix: \"" +
                          (home / "lutris-elsewhere/gp4").string() + "\"\nsystem: {}\n");
+    fs::create_directories(home / ".var/app/net.lutris.Lutris/data/lutris/games");
+    test::writeBytes(home / ".var/app/net.lutris.Lutris/data/lutris/games/gp4.yml",
+                     "game:\n  prefix: " + (home / "lutris-flatpak-elsewhere/gp4").string() + "\n");
     for (const fs::path& kind : kinds) {
-        const fs::path found = prefix(kind, "C:\\\\GP4");
+        const fs::path found = prefix(kind, "GP4");
         EXPECT_EQ(lookUp(), std::make_pair(found, std::string("C:\\GP4"))) << kind;
         fs::remove_all(home.path() / *kind.begin());
     }
 }
 
-TEST_F(PrefixSearchTest, TheOrderDecidesAndPrefixesWithoutTheGameAreSkipped) {
-    prefix(".wine");  // no game
-    prefix("Games/a-first", "C:\\\\First");
-    prefix(".PlayOnLinux/wineprefix/GP4", "C:\\\\Later");
-    prefix(".steam/steam/steamapps/compatdata/1/pfx", "C:\\\\Steam");
-    EXPECT_EQ(lookUp().second, "C:\\First");
-    fs::remove_all(home / "Games/a-first");
+TEST_F(PrefixSearchTest, TheGameWrittenLastIsTakenAndAStalePrefixIsPassedOver) {
+    prefix(".wine", "Deleted", false);  // the registry still names it; the folder has no file
+    prefix("Games/a-first", "First");
+    prefix(".PlayOnLinux/wineprefix/GP4", "Later");
+    fs::last_write_time(home / ".PlayOnLinux/wineprefix/GP4/drive_c/Later/f1graphics.cfg",
+                        fs::file_time_type::clock::now() + std::chrono::hours(1));
     EXPECT_EQ(lookUp().second, "C:\\Later");
-    EXPECT_EQ(lookUp(home / ".steam/steam/steamapps/compatdata/1/pfx").second, "C:\\Steam");
+    ASSERT_EQ(passedOver.size(), 1U);
+    EXPECT_EQ(passedOver[0].prefix, home / ".wine");
+    EXPECT_NE(passedOver[0].why.find("Deleted/f1graphics.cfg"), std::string::npos)
+        << passedOver[0].why;
+    fs::remove_all(home / ".PlayOnLinux");
+    EXPECT_EQ(lookUp().second, "C:\\First");
+    // With no copy of the file anywhere, the first prefix that names the game, so that "Laden"
+    // says the file or folder is not there.
+    fs::remove_all(home / "Games/a-first");
+    EXPECT_EQ(lookUp(), std::make_pair(home / ".wine", std::string("C:\\Deleted")));
+}
+
+// Once found, the copy stays in use while it is there, whichever copy the game writes later.
+TEST_F(PrefixSearchTest, TheCopyInUseStaysWhileItIsThere) {
+    const fs::path first = prefix("Games/a-first", "First");
+    const fs::path later = prefix("Games/b-later", "Later");
+    fs::last_write_time(first / "drive_c/First/f1graphics.cfg",
+                        fs::file_time_type::clock::now() + std::chrono::hours(1));
+    PosixSystem system(search(), GameInstall::mark());
+    EXPECT_EQ(system.readMachineValue(kKey, "Directory").text, "C:\\First");
+    fs::last_write_time(later / "drive_c/Later/f1graphics.cfg",
+                        fs::file_time_type::clock::now() + std::chrono::hours(2));
+    EXPECT_EQ(system.readMachineValue(kKey, "Directory").text, "C:\\First");
+    fs::remove(first / "drive_c/First/f1graphics.cfg");
+    EXPECT_EQ(system.readMachineValue(kKey, "Directory").text, "C:\\Later");
+}
+
+TEST_F(PrefixSearchTest, WinePrefixIsTakenAloneAndAProtonFolderMeansItsPrefix) {
+    prefix("Games/a-first", "First");
+    const fs::path steam = prefix(".steam/steam/steamapps/compatdata/1/pfx", "Steam");
+    EXPECT_EQ(lookUp(steam).second, "C:\\Steam");
+    EXPECT_EQ(lookUp(steam.parent_path()), std::make_pair(steam, std::string("C:\\Steam")));
 }
 
 TEST_F(PrefixSearchTest, NoGameAnywhereFallsBackToTheDefaultAndBrokenPrefixesAreSkipped) {
@@ -86,7 +143,7 @@ TEST_F(PrefixSearchTest, NoGameAnywhereFallsBackToTheDefaultAndBrokenPrefixesAre
     ASSERT_EQ(::mkfifo((fifo / "system.reg").c_str(), 0644), 0);
     fs::create_directories(home / "Games/not-a-prefix");
     test::writeBytes(home / "Games/not-a-prefix/system.reg", "");  // no drive
-    const fs::path good = prefix("Games/zz", "C:\\\\GP4");
+    const fs::path good = prefix("Games/zz", "GP4");
     EXPECT_EQ(lookUp(), std::make_pair(good, std::string("C:\\GP4")));
 }
 

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <thread>
@@ -17,8 +18,8 @@ namespace torvexa {
 
 PosixSystem::PosixSystem(std::filesystem::path winePrefix) : prefix_(std::move(winePrefix)) {}
 
-PosixSystem::PosixSystem(PrefixSearch search)
-    : search_(std::move(search)), prefix_(search_->fallback()) {}
+PosixSystem::PosixSystem(PrefixSearch search, GameMark game)
+    : search_(std::move(search)), game_(std::move(game)), prefix_(search_->fallback()) {}
 
 std::filesystem::path PosixSystem::toPosixPath(std::string_view windowsPath) const {
     return windowsToPosix(windowsPath, prefix_);
@@ -40,6 +41,7 @@ RegistryValue valueIn(const std::filesystem::path& prefix, std::string_view key,
 
 RegistryValue PosixSystem::readMachineValue(std::string_view key, std::string_view valueName) {
     if (!search_) return valueIn(prefix_, key, valueName);
+    if (key == game_.key && valueName == game_.valueName) return lookUpGame();
     for (const std::filesystem::path& prefix : search_->prefixes()) {
         RegistryValue value = valueIn(prefix, key, valueName);
         if (value.kind == RegistryValue::Kind::Missing) continue;
@@ -48,6 +50,62 @@ RegistryValue PosixSystem::readMachineValue(std::string_view key, std::string_vi
     }
     prefix_ = search_->fallback();
     return {};
+}
+
+// A prefix whose registry still names the game after its folder was deleted, or names a
+// folder without the game's file, would hide the copy the player plays: it is passed over.
+std::vector<Installation> PosixSystem::installations() {
+    passedOver_.clear();
+    firstNaming_.reset();
+    std::vector<Installation> found;
+    for (const PrefixPlace& place : search_->places()) {
+        RegistryValue value = valueIn(place.prefix, game_.key, game_.valueName);
+        if (value.kind == RegistryValue::Kind::Missing) continue;
+        if (!firstNaming_) firstNaming_.emplace(place.prefix, value);
+        if (value.kind == RegistryValue::Kind::OtherType) {
+            passedOver_.push_back({place.prefix,
+                                   "its registry names the game's folder in a value that "
+                                   "is not text"});
+            continue;
+        }
+        std::filesystem::path file = windowsToPosix(value.text + "\\" + game_.file, place.prefix);
+        std::error_code error;
+        if (!std::filesystem::is_regular_file(file, error)) {
+            passedOver_.push_back({place.prefix, "there is no " + file.string()});
+            continue;
+        }
+        const auto written = std::filesystem::last_write_time(file, error);
+        found.push_back(
+            {place.name, place.prefix, std::move(file), std::move(value.text), written});
+    }
+    return found;
+}
+
+// Of the prefixes that hold the game, the one in use stays (a load, a backup and a save all go
+// to the copy the player opened, whichever copy is written later meanwhile), else the one whose
+// file was written last. When no prefix holds the file, the first that names the game is used,
+// so that "Laden" says what it always said (a folder or file not found, a value of the wrong
+// type).
+RegistryValue PosixSystem::lookUpGame() {
+    const std::vector<Installation> found = installations();
+    const auto inUse = [this](const Installation& one) {
+        return foundGame_ && one.prefix == prefix_;
+    };
+    const auto chosen = std::max_element(
+        found.begin(), found.end(), [&](const Installation& a, const Installation& b) {
+            return std::make_pair(inUse(a), a.written) < std::make_pair(inUse(b), b.written);
+        });
+    foundGame_ = chosen != found.end();
+    if (foundGame_) {
+        prefix_ = chosen->prefix;
+        return {RegistryValue::Kind::Text, chosen->folder};
+    }
+    if (!firstNaming_) {
+        prefix_ = search_->fallback();
+        return {};
+    }
+    prefix_ = firstNaming_->first;
+    return firstNaming_->second;
 }
 
 std::string PosixSystem::readFile(const std::string& path) {

@@ -77,27 +77,63 @@ PrefixSearch::PrefixSearch(fs::path home, fs::path configHome, fs::path dataHome
       dataHome_(std::move(dataHome)),
       winePrefix_(std::move(winePrefix)) {}
 
-std::vector<fs::path> PrefixSearch::prefixes() const {
-    if (!winePrefix_.empty()) return {winePrefix_};  // the player's own choice, alone
-    std::vector<fs::path> all{home_ / ".wine"};
-    const auto add = [&all](const std::vector<fs::path>& more) {
-        all.insert(all.end(), more.begin(), more.end());
-    };
-    add(subfolders(home_ / "Games"));  // Lutris
-    add(lutrisPrefixes(configHome_ / "lutris/games", home_));
-    add(lutrisPrefixes(dataHome_ / "lutris/games", home_));
-    add(subfolders(dataHome_ / "bottles/bottles"));  // Bottles
-    add(subfolders(home_ / ".var/app/com.usebottles.bottles/data/bottles/bottles"));
-    add(subfolders(home_ / ".PlayOnLinux/wineprefix"));                   // PlayOnLinux
-    add(subfolders(home_ / ".steam/steam/steamapps/compatdata", "pfx"));  // Steam Play
-    add(subfolders(dataHome_ / "Steam/steamapps/compatdata", "pfx"));
-
-    std::vector<fs::path> prefixes;
-    for (const fs::path& folder : all) {
-        if (isPrefix(folder) &&
-            std::find(prefixes.begin(), prefixes.end(), folder) == prefixes.end())
-            prefixes.push_back(folder);
+std::vector<PrefixPlace> PrefixSearch::places() const {
+    // The player's own choice, alone; a Proton folder (compatdata/<id>, as Heroic records it)
+    // means the prefix inside it.
+    if (!winePrefix_.empty()) {
+        const bool proton = !isPrefix(winePrefix_) && isPrefix(winePrefix_ / "pfx");
+        return {{"Wine: " + winePrefix_.string(), proton ? winePrefix_ / "pfx" : winePrefix_}};
     }
+    std::vector<PrefixPlace> all{{"Wine: ~/.wine", home_ / ".wine"}};
+    // Each folder named by the last name of its path that is not "pfx".
+    const auto add = [&all](const char* launcher, const std::vector<fs::path>& folders) {
+        for (const fs::path& folder : folders) {
+            const fs::path named = folder.filename() == "pfx" ? folder.parent_path() : folder;
+            all.push_back({std::string(launcher) + ": " + named.filename().string(), folder});
+        }
+    };
+    const fs::path flatpaks = home_ / ".var/app";
+    add("Lutris", subfolders(home_ / "Games"));
+    add("Lutris", lutrisPrefixes(configHome_ / "lutris/games", home_));
+    add("Lutris", lutrisPrefixes(dataHome_ / "lutris/games", home_));
+    add("Lutris", lutrisPrefixes(flatpaks / "net.lutris.Lutris/config/lutris/games", home_));
+    add("Lutris", lutrisPrefixes(flatpaks / "net.lutris.Lutris/data/lutris/games", home_));
+    add("Bottles", subfolders(dataHome_ / "bottles/bottles"));
+    add("Bottles", subfolders(flatpaks / "com.usebottles.bottles/data/bottles/bottles"));
+    // Heroic: Wine prefixes in default/, Proton's beside it (through umu the folder itself, its
+    // pfx a link to it; without umu the pfx inside).
+    add("Heroic", subfolders(home_ / "Games/Heroic/Prefixes/default"));
+    add("Heroic", subfolders(home_ / "Games/Heroic/Prefixes"));
+    add("Heroic", subfolders(home_ / "Games/Heroic/Prefixes", "pfx"));
+    // Faugus Launcher, and where it kept them before.
+    add("Faugus", subfolders(home_ / "Faugus"));
+    add("Faugus", subfolders(configHome_ / "faugus-launcher/prefixes"));
+    add("umu", subfolders(home_ / "Games/umu"));
+    add("PlayOnLinux", subfolders(home_ / ".PlayOnLinux/wineprefix"));
+    for (const fs::path& steam : {home_ / ".steam/steam", dataHome_ / "Steam",
+                                  flatpaks / "com.valvesoftware.Steam/.local/share/Steam",
+                                  flatpaks / "com.valvesoftware.Steam/data/Steam",
+                                  home_ / "snap/steam/common/.local/share/Steam"})
+        add("Steam (Proton)", subfolders(steam / "steamapps/compatdata", "pfx"));
+
+    // One place a prefix, the first that reaches it (links and records may name it twice).
+    std::vector<PrefixPlace> places;
+    std::vector<fs::path> seen;
+    for (PrefixPlace& place : all) {
+        std::error_code error;
+        fs::path real = fs::canonical(place.prefix, error);
+        if (error || !isPrefix(real)) continue;
+        if (std::find(seen.begin(), seen.end(), real) != seen.end()) continue;
+        seen.push_back(std::move(real));
+        places.push_back(std::move(place));
+    }
+    return places;
+}
+
+std::vector<fs::path> PrefixSearch::prefixes() const {
+    std::vector<fs::path> prefixes;
+    for (const PrefixPlace& place : places())
+        prefixes.push_back(place.prefix);
     return prefixes;
 }
 

@@ -6,8 +6,16 @@
 
 namespace torvexa {
 
+// A prefix where a launcher put it: its launcher and name ("Lutris: grand-prix-4"), its folder.
+struct PrefixPlace {
+    std::string name;
+    std::filesystem::path prefix;
+};
+
 // Where Linux players' Wine prefixes live: the one $WINEPREFIX names, else ~/.wine and the
-// prefixes that game managers (Lutris, Bottles, PlayOnLinux, Steam Play) make, in that order.
+// prefixes that game launchers make in their own folders, native and Flatpak alike (Lutris,
+// Bottles, Heroic, Faugus, umu, PlayOnLinux, Steam Play native, Flatpak and Snap), in that
+// order.
 class PrefixSearch {
   public:
     // Read from the process's environment: HOME, XDG_CONFIG_HOME, XDG_DATA_HOME, WINEPREFIX.
@@ -15,8 +23,10 @@ class PrefixSearch {
     PrefixSearch(std::filesystem::path home, std::filesystem::path configHome,
                  std::filesystem::path dataHome, std::filesystem::path winePrefix = {});
 
-    // The folders to look in, in order; only those that are prefixes (system.reg, and
-    // dosdevices or drive_c).
+    // The folders to look in, in order, each once; only those that are prefixes (system.reg,
+    // and dosdevices or drive_c), named as the player knows them ("Bottles: GP4").
+    std::vector<PrefixPlace> places() const;
+    // Their folders.
     std::vector<std::filesystem::path> prefixes() const;
 
     // Where to look when no prefix registers the game: $WINEPREFIX, else ~/.wine.

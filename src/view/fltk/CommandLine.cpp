@@ -7,28 +7,46 @@
 #include <ostream>
 #include <string_view>
 
+#include "config/GameInstall.h"
+#include "platform/posix/PosixSystem.h"
 #include "view/fltk/FltkVersion.h"
 
 namespace torvexa::fltk {
 namespace {
 
 constexpr const char* kHelp =
-    "Usage: torvexa [--help | --version]\n"
+    "Usage: torvexa [--help | --version | --list-games]\n"
     "Edits f1graphics.cfg, the graphics settings of Grand Prix 4, in its Wine prefix.\n"
     "Started without options, it opens its window; it needs a graphical display.\n"
     "\n"
-    "  --help     print this help and exit\n"
-    "  --version  print the version and exit\n"
+    "  --help        print this help and exit\n"
+    "  --version     print the version and exit\n"
+    "  --list-games  print every copy of the game found, a line each: its name, a tab and\n"
+    "                its f1graphics.cfg; the prefixes passed over, and why, on standard error\n"
     "\n"
     "Environment:\n"
-    "  WINEPREFIX     the Wine prefix that holds the game (else ~/.wine, then the prefixes\n"
-    "                 of Lutris, Bottles, PlayOnLinux and Steam Play)\n"
+    "  WINEPREFIX     the Wine prefix that holds the game (else ~/.wine and the prefixes of\n"
+    "                 Lutris, Bottles, Heroic, Faugus, umu, PlayOnLinux and Steam, the one\n"
+    "                 whose f1graphics.cfg was written last)\n"
     "  TORVEXA_SCALE  the window's scale, 1 to 4, where the desktop sets no Xft.dpi\n"
     "\n"
     "The chosen translation file is remembered in langopt.zel, in the folder Torvexa is\n"
     "started from. See torvexa(1).\n";
 
+void listGames(std::ostream& out, std::ostream& errors) {
+    PosixSystem system(PrefixSearch::fromEnvironment(), GameInstall::mark());
+    for (const Installation& game : system.installations())
+        out << game.name << '\t' << game.config.string() << '\n';
+    tellPassedOver(system, errors);
+}
+
 }  // namespace
+
+void tellPassedOver(const PosixSystem& system, std::ostream& errors) {
+    for (const PassedOver& passed : system.passedOver())
+        errors << "torvexa: passed over the Wine prefix " << passed.prefix.string() << ": "
+               << passed.why << '\n';
+}
 
 std::optional<int> answerCommandLine(int argc, const char* const* argv, std::ostream& out,
                                      std::ostream& errors) {
@@ -42,7 +60,12 @@ std::optional<int> answerCommandLine(int argc, const char* const* argv, std::ost
         out << "torvexa " << TORVEXA_VERSION << '\n';
         return 0;
     }
-    const std::string_view unknown = option == "--help" || option == "--version" ? argv[2] : option;
+    if (argc == 2 && option == "--list-games") {
+        listGames(out, errors);
+        return 0;
+    }
+    const bool known = option == "--help" || option == "--version" || option == "--list-games";
+    const std::string_view unknown = known ? argv[2] : option;
     errors << "torvexa: unknown option '" << unknown << "'\n"
            << "Try 'torvexa --help' for what it takes.\n";
     return 2;

@@ -3,13 +3,20 @@
 #include <iosfwd>
 #include <optional>
 
+namespace torvexa {
+class PosixSystem;
+}
+
 namespace torvexa::fltk {
 
-// What the command line asks for before any window opens: --help and --version answer on
-// standard output; anything else is refused on standard error. Returns the exit status when
-// the program should end now, nothing when it should open its window.
+// What the command line asks for before any window opens: --help, --version and --list-games
+// answer on standard output; anything else is refused on standard error. Returns the exit status
+// when the program should end now, nothing when it should open its window.
 std::optional<int> answerCommandLine(int argc, const char* const* argv, std::ostream& out,
                                      std::ostream& errors);
+
+// Each prefix the system's last search of the game passed over, and why, a line each.
+void tellPassedOver(const PosixSystem& system, std::ostream& errors);
 
 // Opens the X display for the toolkit; when there is none, says so in one line on `errors`
 // and returns false.
