@@ -6,8 +6,15 @@ source "$(dirname "$0")/keyboard_steps.sh"
 
 SHOT_PREFIX="" MENU_Y=$(px $MENU_H)
 wait_for() { wait_window "$1"; }
-# No window manager runs here: the journey gives a new window the focus, as a desktop does.
-focus_new_window() { xdotool windowfocus --sync "$1" 2>/dev/null || true; }
+# The journey gives a new window the focus, as a desktop does: no window manager runs on the
+# plain X server; in the Wayland session Weston's does, and the keys wait until it has made
+# the window the active one (else its own activation, coming later, closes an open menu).
+focus_new_window() {
+    if [ "${TORVEXA_SESSION:-x11}" = wayland ]; then
+        xdotool windowactivate --sync "$1" 2>/dev/null || true
+    fi
+    xdotool windowfocus --sync "$1" 2>/dev/null || true
+}
 open_tint_keys() {
     local tint
     tint=$(find_tint_dialog) || fail "Space on 'Erweitert' opened no tint dialog"
