@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 
 #include "config/GameInstall.h"
 #include "platform/posix/PosixSystem.h"
@@ -89,6 +90,67 @@ TEST_F(PrefixSearchTest, FindsTheGameInThePrefixOfEachLauncher) {
         const fs::path found = prefix(kind, "GP4");
         EXPECT_EQ(lookUp(), std::make_pair(found, std::string("C:\\GP4"))) << kind;
         fs::remove_all(home.path() / *kind.begin());
+    }
+}
+
+// Where launchers record prefixes of their own choosing, each named as the player knows it.
+TEST_F(PrefixSearchTest, FindsTheGameWhereEachLaunchersRecordsSayAndNamesIt) {
+    const auto write = [&](const std::string& file, const std::string& text) {
+        fs::create_directories((home / file).parent_path());
+        test::writeBytes(home / file, text);
+    };
+    const auto at = [&](const std::string& relative) { return (home / relative).string(); };
+    struct Layout {
+        std::string prefix;  // where the launcher put it
+        std::string name;    // how Torvexa names it
+        std::function<void()> records;
+    };
+    const std::vector<Layout> layouts = {
+        {"elsewhere/heroic-gp4", "Heroic: Grand Prix 4",
+         [&] {
+             write(".config/heroic/GamesConfig/Ab12.json",
+                   R"({"Ab12": {"winePrefix": ")" + at("elsewhere/heroic-gp4") + R"("}})");
+             write(".config/heroic/sideload_apps/library.json",
+                   R"({"games": [{"app_name": "Ab12", "title": "Grand Prix 4"}]})");
+         }},
+        {"elsewhere/heroic-proton/pfx", "Heroic: Cd34",
+         [&] {
+             write(".var/app/com.heroicgameslauncher.hgl/config/heroic/GamesConfig/Cd34.json",
+                   R"({"Cd34": {"winePrefix": ")" + at("elsewhere/heroic-proton") + R"("}})");
+         }},
+        {"elsewhere/faugus-gp4", "Faugus: GP4",
+         [&] {
+             write(".config/faugus-launcher/games.json",
+                   R"([{"title": "GP4", "prefix": ")" + at("elsewhere/faugus-gp4") + R"("}])");
+         }},
+        {"elsewhere/bottles/GP4", "Bottles: GP4",
+         [&] {
+             write(".local/share/bottles/data.yml",
+                   "custom_bottles_path: " + at("elsewhere/bottles") + "\n");
+         }},
+        {"elsewhere/one-bottle", "Bottles: GP4",
+         [&] {
+             write(".local/share/bottles/bottles/GP4/placeholder.yml",
+                   "Path: " + at("elsewhere/one-bottle") + "\n");
+         }},
+        {"sdcard/SteamApps/compatdata/2387/pfx", "Steam (Proton): 2387",
+         [&] {
+             write(".var/app/com.valvesoftware.Steam/data/Steam/steamapps/libraryfolders.vdf",
+                   "\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t\"" + at("nowhere") +
+                       "\"\n\t}\n\t\"1\"\n\t{\n\t\t\"path\"\t\t\"" + at("sdcard") +
+                       "\" // the card\n\t\t\"apps\" { \"2387\" \"1\" }\n\t}\n}\n");
+         }},
+    };
+    for (const Layout& layout : layouts) {
+        layout.records();
+        const fs::path found = prefix(layout.prefix, "GP4");
+        EXPECT_EQ(lookUp(), std::make_pair(found, std::string("C:\\GP4"))) << layout.name;
+        PosixSystem system(search(), GameInstall::mark());
+        const std::vector<Installation> games = system.installations();
+        ASSERT_EQ(games.size(), 1U) << layout.name;
+        EXPECT_EQ(games[0].name, layout.name);
+        for (const char* top : {"elsewhere", "sdcard", ".config", ".local", ".var"})
+            fs::remove_all(home / top);
     }
 }
 

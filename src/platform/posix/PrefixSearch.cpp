@@ -1,8 +1,11 @@
 #include "platform/posix/PrefixSearch.h"
 
+#include "platform/posix/FileReading.h"
+#include "platform/posix/LauncherRecords.h"
+
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
-#include <fstream>
 #include <system_error>
 
 namespace torvexa {
@@ -33,31 +36,57 @@ std::vector<fs::path> subfolders(const fs::path& parent, const fs::path& inside 
     return found;
 }
 
-// The "prefix:" entries of Lutris's game files, read line by line.
-std::vector<fs::path> lutrisPrefixes(const fs::path& games, const fs::path& home) {
+// A launcher's file, whole; empty when it is not a readable regular file of a sane size.
+std::string record(const fs::path& file) {
+    std::error_code error;
+    if (!fs::is_regular_file(file, error) ||
+        fs::file_size(file, error) > launcher::kMostRecordBytes || error)
+        return {};
+    try {
+        return readWholeFile(file);
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
+// The files of `folder` whose names end in `extension`, by name.
+std::vector<fs::path> filesIn(const fs::path& folder, const std::string& extension) {
     std::vector<fs::path> files;
     std::error_code error;
-    for (fs::directory_iterator it(games, error), end; !error && it != end; it.increment(error)) {
-        if (it->path().extension() == ".yml") files.push_back(it->path());
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        if (it->path().extension() == extension) files.push_back(it->path());
     }
     std::sort(files.begin(), files.end());
+    return files;
+}
+
+// A prefix as a launcher wrote it: "~/" is the home folder.
+fs::path recorded(const std::string& prefix, const fs::path& home) {
+    return prefix.starts_with("~/") ? home / prefix.substr(2) : fs::path(prefix);
+}
+
+// The "prefix:" entries of Lutris's game files.
+std::vector<fs::path> lutrisPrefixes(const fs::path& games, const fs::path& home) {
     std::vector<fs::path> found;
-    for (const fs::path& file : files) {
-        std::ifstream in(file);
-        for (std::string line; std::getline(in, line);) {
-            const std::size_t key = line.find_first_not_of(" \t");
-            if (key == std::string::npos || line.compare(key, 7, "prefix:") != 0) continue;
-            std::string value = line.substr(key + 7);
-            value.erase(0, value.find_first_not_of(" \t"));
-            value.erase(value.find_last_not_of(" \t\r") + 1);
-            if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-                value.back() == value.front())
-                value = value.substr(1, value.size() - 2);
-            if (value.starts_with("~/")) value = (home / value.substr(2)).string();
-            if (!value.empty()) found.emplace_back(value);
-        }
+    for (const fs::path& file : filesIn(games, ".yml")) {
+        if (const auto prefix = launcher::yamlValue(record(file), "prefix"))
+            found.push_back(recorded(*prefix, home));
     }
     return found;
+}
+
+// The child of `parent` named `name` without regard to case (Steam's "SteamApps" of old).
+fs::path childIgnoringCase(const fs::path& parent, const std::string& name) {
+    const auto lower = [](std::string text) {
+        std::transform(text.begin(), text.end(), text.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        return text;
+    };
+    std::error_code error;
+    for (fs::directory_iterator it(parent, error), end; !error && it != end; it.increment(error)) {
+        if (lower(it->path().filename().string()) == name) return it->path();
+    }
+    return parent / name;
 }
 
 }  // namespace
@@ -93,28 +122,73 @@ std::vector<PrefixPlace> PrefixSearch::places() const {
         }
     };
     const fs::path flatpaks = home_ / ".var/app";
+    // A prefix a launcher records: itself, or a Proton folder's pfx.
+    const auto addRecorded = [&](const std::string& name, const fs::path& prefix) {
+        const bool proton = !isPrefix(prefix) && isPrefix(prefix / "pfx");
+        all.push_back({name, proton ? prefix / "pfx" : prefix});
+    };
     add("Lutris", subfolders(home_ / "Games"));
-    add("Lutris", lutrisPrefixes(configHome_ / "lutris/games", home_));
-    add("Lutris", lutrisPrefixes(dataHome_ / "lutris/games", home_));
-    add("Lutris", lutrisPrefixes(flatpaks / "net.lutris.Lutris/config/lutris/games", home_));
-    add("Lutris", lutrisPrefixes(flatpaks / "net.lutris.Lutris/data/lutris/games", home_));
-    add("Bottles", subfolders(dataHome_ / "bottles/bottles"));
-    add("Bottles", subfolders(flatpaks / "com.usebottles.bottles/data/bottles/bottles"));
-    // Heroic: Wine prefixes in default/, Proton's beside it (through umu the folder itself, its
-    // pfx a link to it; without umu the pfx inside).
+    for (const fs::path& lutris :
+         {configHome_ / "lutris", dataHome_ / "lutris",
+          flatpaks / "net.lutris.Lutris/config/lutris", flatpaks / "net.lutris.Lutris/data/lutris"})
+        add("Lutris", lutrisPrefixes(lutris / "games", home_));
+    // Bottles: its bottles, those in the folder its settings name instead, and a bottle kept
+    // elsewhere, whose placeholder names it.
+    for (const fs::path& bottles :
+         {dataHome_ / "bottles", flatpaks / "com.usebottles.bottles/data/bottles"}) {
+        std::vector<fs::path> folders = subfolders(bottles / "bottles");
+        if (const auto custom =
+                launcher::yamlValue(record(bottles / "data.yml"), "custom_bottles_path")) {
+            const std::vector<fs::path> more = subfolders(recorded(*custom, home_));
+            folders.insert(folders.end(), more.begin(), more.end());
+        }
+        for (const fs::path& bottle : folders) {
+            const auto elsewhere = launcher::yamlValue(record(bottle / "placeholder.yml"), "Path");
+            addRecorded("Bottles: " + bottle.filename().string(),
+                        elsewhere ? recorded(*elsewhere, home_) : bottle);
+        }
+    }
+    // Heroic: the prefixes its games' settings name, titled from its sideloaded library; then
+    // its folders: Wine prefixes in default/, Proton's beside it (through umu the folder
+    // itself, its pfx a link to it; without umu the pfx inside).
+    for (const fs::path& heroic :
+         {configHome_ / "heroic", flatpaks / "com.heroicgameslauncher.hgl/config/heroic"}) {
+        const std::string library = record(heroic / "sideload_apps/library.json");
+        for (const fs::path& file : filesIn(heroic / "GamesConfig", ".json")) {
+            const std::string id = file.stem().string();
+            if (const auto game = launcher::heroicGameConfig(record(file), id))
+                addRecorded("Heroic: " + launcher::heroicTitle(library, id).value_or(id),
+                            recorded(game->prefix, home_));
+        }
+    }
     add("Heroic", subfolders(home_ / "Games/Heroic/Prefixes/default"));
     add("Heroic", subfolders(home_ / "Games/Heroic/Prefixes"));
     add("Heroic", subfolders(home_ / "Games/Heroic/Prefixes", "pfx"));
-    // Faugus Launcher, and where it kept them before.
+    // Faugus Launcher: its games' prefixes, its folder, and where it kept them before.
+    for (const launcher::RecordedGame& game :
+         launcher::faugusGames(record(configHome_ / "faugus-launcher/games.json")))
+        addRecorded("Faugus: " + game.name, recorded(game.prefix, home_));
     add("Faugus", subfolders(home_ / "Faugus"));
     add("Faugus", subfolders(configHome_ / "faugus-launcher/prefixes"));
     add("umu", subfolders(home_ / "Games/umu"));
     add("PlayOnLinux", subfolders(home_ / ".PlayOnLinux/wineprefix"));
+    // Steam, native, Flatpak and Snap, and every library each names (an SD card, a second disk),
+    // their folder names matched without regard to case, as protontricks does.
     for (const fs::path& steam : {home_ / ".steam/steam", dataHome_ / "Steam",
                                   flatpaks / "com.valvesoftware.Steam/.local/share/Steam",
                                   flatpaks / "com.valvesoftware.Steam/data/Steam",
-                                  home_ / "snap/steam/common/.local/share/Steam"})
-        add("Steam (Proton)", subfolders(steam / "steamapps/compatdata", "pfx"));
+                                  home_ / "snap/steam/common/.local/share/Steam"}) {
+        const fs::path steamapps = childIgnoringCase(steam, "steamapps");
+        std::vector<fs::path> libraries{steam};
+        for (const fs::path& file :
+             {steamapps / "libraryfolders.vdf", steam / "config/libraryfolders.vdf"})
+            for (const std::string& library : launcher::steamLibraries(record(file)))
+                libraries.push_back(recorded(library, home_));
+        for (const fs::path& library : libraries)
+            add("Steam (Proton)",
+                subfolders(childIgnoringCase(childIgnoringCase(library, "steamapps"), "compatdata"),
+                           "pfx"));
+    }
 
     // One place a prefix, the first that reaches it (links and records may name it twice).
     std::vector<PrefixPlace> places;
