@@ -151,17 +151,27 @@ TEST_F(FltkKeyboard, TabStopsOnceAtThePresetGroup) {
     EXPECT_EQ(focused(), "RadioButton3") << "Shift+Tab back to the chosen preset";
 }
 
+// Looks again every 0.05 s, for 5 s at most, while a list or menu is not open yet.
+void lookAgain(int& looks, Fl_Timeout_Handler handler, void* data) {
+    if (++looks < 100) Fl::repeat_timeout(0.05, handler, data);
+}
+
 // A drop-down's list runs its own loop while it is open, holding every event (a grab): a timer
-// presses keys from inside it, after the pointer has moved beside the list. The keys come to the
-// window with the keyboard, as the server sends them; the pointer's moves to the list.
+// presses keys from inside it once it is open, after the pointer has moved beside the list. The
+// keys come to the window with the keyboard, as the server sends them; the pointer's moves to
+// the list.
 struct InOpenList {
     std::vector<int> keys;
     Fl_Window* keyboard = Fl::focus() ? Fl::focus()->top_window() : nullptr;
     bool seen = false;
+    int looks = 0;
     static void press(void* data) {
         auto* list = static_cast<InOpenList*>(data);
         Fl_Window* grabbed = Fl::grab();
-        if (!grabbed) return;
+        if (!grabbed) {
+            lookAgain(list->looks, press, data);
+            return;
+        }
         list->seen = true;
         Fl::e_x_root = grabbed->x() + grabbed->w() + 40;
         Fl::e_y_root = grabbed->y() + grabbed->h() / 2;
@@ -371,19 +381,24 @@ TEST_F(FltkKeyboard, TheZoomKeysLeaveTheWindowAtItsLayoutsScale) {
     widget(f().SpeedButton4)->take_focus();
     for (const char key : {'+', '-', '+', '0'}) {
         press(key, FL_CTRL);
-        Fl::wait(0.05);
+        Fl::check();
         EXPECT_EQ(toolkitScale(0), 1.0f) << "Ctrl+" << key;
         EXPECT_EQ(window.w(), width) << "Ctrl+" << key;
     }
 }
 
-// The menu runs its own loop while it is open; a timer looks at it from inside and closes it.
+// The menu runs its own loop while it is open; a timer looks at it from inside, once it is
+// open, and closes it.
 struct OpenMenu {
     bool seen = false;
+    int looks = 0;
     static void lookAndClose(void* data) {
         auto* menu = static_cast<OpenMenu*>(data);
         Fl_Window* grabbed = Fl::grab();
-        if (!grabbed) return;
+        if (!grabbed) {
+            lookAgain(menu->looks, lookAndClose, data);
+            return;
+        }
         menu->seen = true;
         Fl::e_keysym = FL_Escape;
         Fl::handle(FL_KEYBOARD, grabbed);
