@@ -4,6 +4,8 @@
 // The windows first: X11, which FLTK brings in, defines macros named like controls (Button1).
 #include "forms/Program.h"
 
+#include "config/GameInstall.h"
+
 #ifdef _WIN32
 #include "platform/win32/WindowsSystem.h"
 #include "view/win32/Win32Dialogs.h"
@@ -13,7 +15,6 @@
 #include <iostream>
 #include <system_error>
 
-#include "config/GameInstall.h"
 #include "platform/posix/PosixSystem.h"
 #include "view/fltk/CommandLine.h"
 #include "view/fltk/FltkDialogs.h"
@@ -27,7 +28,7 @@
 
 int main(int argc, char** argv) {
     (void)argc;
-    torvexa::WindowsSystem system;
+    torvexa::WindowsSystem system(torvexa::GameInstall::mark());
     torvexa::win32::Win32Dialogs dialogs;
     torvexa::Program program(system, dialogs, argv[0]);
     if (!program.running()) return 0;  // the end was requested during start-up
@@ -69,13 +70,13 @@ std::filesystem::path shippedLanguages() {
 }
 
 // Which prefix the game was found in, and each one passed over and why; or that none has it.
-void tellWhereTheGameIs(const torvexa::PosixSystem& system, std::ostream& out) {
+void tellWhereTheGameIs(torvexa::PosixSystem& system, std::ostream& out) {
     torvexa::fltk::tellPassedOver(system, out);
-    if (system.foundGame())
-        out << "torvexa: the game is in the Wine prefix " << system.prefix().string() << '\n';
+    if (const std::optional<torvexa::Installation> copy = system.inUse())
+        out << "torvexa: the game in use: " << copy->name << ", " << copy->shown << '\n';
     else
-        out << "torvexa: no Wine prefix holds the game's f1graphics.cfg (WINEPREFIX names the "
-               "one to use)\n";
+        out << "torvexa: no copy of the game found: choose its folder on the Info page, or "
+               "name it with --game\n";
 }
 
 }  // namespace

@@ -44,7 +44,7 @@ prefix_with "$home/.wine"
 prefix_with "$home/.local/share/bottles/bottles/GP4" f1graphics.cfg
 run 0 env -u XDG_CONFIG_HOME -u XDG_DATA_HOME -u WINEPREFIX HOME="$home" "$program" --list-games
 [ "$(cat "$out")" = "$(printf 'Bottles: GP4\t%s' \
-    "$home/.local/share/bottles/bottles/GP4/dosdevices/c:/GP4/f1graphics.cfg")" ] ||
+    "$home/.local/share/bottles/bottles/GP4/drive_c/GP4/f1graphics.cfg")" ] ||
     fail "--list-games printed: $(cat "$out")"
 grep -qF "passed over the Wine prefix $home/.wine: there is no" "$err" ||
     fail "--list-games did not say why ~/.wine was passed over: $(cat "$err")"

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace torvexa {
 
@@ -22,6 +25,24 @@ struct GameMark {
     std::string key;
     std::string valueName;
     std::string file;
+};
+
+// A copy of the game on this machine.
+struct Installation {
+    // As the player knows it: "Lutris: grand-prix-4", "Steam (Proton): GP4", "Registry",
+    // "Folder: GP4 2003".
+    std::string name;
+    // Its f1graphics.cfg as the program names it (a program path): the copy's identity, and
+    // what is remembered of a choice.
+    std::string file;
+    // That file where the player finds it on this machine (UTF-8).
+    std::string shown;
+    std::filesystem::file_time_type written{};
+    // The Wine prefix whose registry names it (Linux); empty otherwise.
+    std::filesystem::path prefix;
+    // For a copy chosen by its folder: that folder, a program path, which then answers the
+    // lookup of the game's folder; empty for a copy the machine's records name.
+    std::string folder;
 };
 
 // The operating system as the program uses it. Paths are the program's Windows paths in its
@@ -54,6 +75,27 @@ class System {
     // Where the file the program calls `path` lies on this machine, as a person finds it there
     // (UTF-8): on Linux inside the Wine prefix in use, on Windows the copy the game reads.
     virtual std::string machinePath(const std::string& path) = 0;
+
+    // ---- The copies of the game. A machine without them has none.
+    // Every copy found: those the machine's records name (the registry; on Linux the Wine
+    // prefixes where launchers put them), in search order, then those in the folders chosen
+    // with addFolder, in the order chosen. Each time a search anew.
+    virtual std::vector<Installation> installations() { return {}; }
+    // Adds the copy in a folder the player chose (`path` names the folder or its
+    // f1graphics.cfg); none when the folder holds no f1graphics.cfg.
+    virtual std::optional<Installation> addFolder(const std::string& path) {
+        (void)path;
+        return std::nullopt;
+    }
+    // Makes the copy with this file the one the lookup of the game's folder and its files
+    // answer for, until the next use; whether such a copy was found.
+    virtual bool use(const std::string& file) {
+        (void)file;
+        return false;
+    }
+    // The copy in use: the one last used, else the one whose file was written last (settled
+    // by the first search); none while no copy is found.
+    virtual std::optional<Installation> inUse() { return std::nullopt; }
 };
 
 }  // namespace torvexa

@@ -173,8 +173,9 @@ TEST_F(PrefixSearchTest, TheGameWrittenLastIsTakenAndAStalePrefixIsPassedOver) {
     EXPECT_EQ(lookUp(), std::make_pair(home / ".wine", std::string("C:\\Deleted")));
 }
 
-// Once found, the copy stays in use while it is there, whichever copy the game writes later.
-TEST_F(PrefixSearchTest, TheCopyInUseStaysWhileItIsThere) {
+// Once in use, a copy stays in use, whichever copy the game writes later and even when its file
+// is gone ("Laden" then says so), until another is used.
+TEST_F(PrefixSearchTest, TheCopyInUseStaysUntilAnotherIsUsed) {
     const fs::path first = prefix("Games/a-first", "First");
     const fs::path later = prefix("Games/b-later", "Later");
     fs::last_write_time(first / "drive_c/First/f1graphics.cfg",
@@ -183,8 +184,13 @@ TEST_F(PrefixSearchTest, TheCopyInUseStaysWhileItIsThere) {
     EXPECT_EQ(system.readMachineValue(kKey, "Directory").text, "C:\\First");
     fs::last_write_time(later / "drive_c/Later/f1graphics.cfg",
                         fs::file_time_type::clock::now() + std::chrono::hours(2));
-    EXPECT_EQ(system.readMachineValue(kKey, "Directory").text, "C:\\First");
     fs::remove(first / "drive_c/First/f1graphics.cfg");
+    EXPECT_EQ(system.readMachineValue(kKey, "Directory").text, "C:\\First");
+    EXPECT_FALSE(system.isFile("C:\\First\\f1graphics.cfg"));
+    ASSERT_TRUE(system.use((later / "drive_c/Later/f1graphics.cfg").string()));
+    EXPECT_EQ(system.readMachineValue(kKey, "Directory").text, "C:\\Later");
+    EXPECT_EQ(system.inUse()->name, "Lutris: b-later");
+    EXPECT_FALSE(system.use((first / "drive_c/First/f1graphics.cfg").string()));
     EXPECT_EQ(system.readMachineValue(kKey, "Directory").text, "C:\\Later");
 }
 
@@ -207,6 +213,34 @@ TEST_F(PrefixSearchTest, NoGameAnywhereFallsBackToTheDefaultAndBrokenPrefixesAre
     test::writeBytes(home / "Games/not-a-prefix/system.reg", "");  // no drive
     const fs::path good = prefix("Games/zz", "GP4");
     EXPECT_EQ(lookUp(), std::make_pair(good, std::string("C:\\GP4")));
+}
+
+// A copy the player chose by its folder, outside any prefix: it joins the list once, and while
+// it is in use the game's folder and files are its own.
+TEST_F(PrefixSearchTest, AFolderChosenByHandIsACopyOfItsOwn) {
+    const fs::path wine = prefix(".wine", "GP4");
+    const fs::path folder = home / "GP4 Saison 2003";
+    fs::create_directories(folder);
+    test::writeBytes(folder / "f1graphics.cfg", "7\r\n");
+    PosixSystem system(search(), GameInstall::mark());
+    EXPECT_FALSE(system.addFolder(home.path().string()));  // no game file there
+    const std::optional<Installation> added =
+        system.addFolder((folder / "F1GRAPHICS.CFG").string());
+    ASSERT_TRUE(added);
+    EXPECT_EQ(added->name, "Folder: GP4 Saison 2003");
+    EXPECT_EQ(added->shown, (folder / "f1graphics.cfg").string());
+    system.addFolder(folder.string() + "/");
+    system.addFolder((wine / "drive_c/GP4").string());  // the prefix's own copy: listed once
+    const std::vector<Installation> all = system.installations();
+    ASSERT_EQ(all.size(), 2U);
+    EXPECT_EQ(all[0].name, "Wine: ~/.wine");
+    ASSERT_TRUE(system.use(added->file));
+    GameInstall game;
+    game.lookUp(system);
+    EXPECT_EQ(system.readFile(game.configPath()), "7\r\n");
+    system.copyFile(game.configPath(), game.backupPath());
+    EXPECT_TRUE(fs::is_regular_file(folder / "f1graphics.cfg.backup"));
+    EXPECT_EQ(system.machinePath(game.configPath()), added->shown);
 }
 
 }  // namespace

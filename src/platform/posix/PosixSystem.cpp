@@ -16,12 +16,25 @@
 
 namespace torvexa {
 
-PosixSystem::PosixSystem(std::filesystem::path winePrefix) : prefix_(std::move(winePrefix)) {}
+PosixSystem::PosixSystem(std::filesystem::path winePrefix)
+    : copies_({}, [this](const std::string& folder) { return copyInFolder(folder); }),
+      prefix_(std::move(winePrefix)) {}
 
 PosixSystem::PosixSystem(PrefixSearch search, GameMark game)
-    : search_(std::move(search)), game_(std::move(game)), prefix_(search_->fallback()) {}
+    : search_(std::move(search)),
+      copies_(std::move(game), [this](const std::string& folder) { return copyInFolder(folder); }),
+      prefix_(search_->fallback()) {}
 
 std::filesystem::path PosixSystem::toPosixPath(std::string_view windowsPath) const {
+    // A copy chosen by its folder answers the game's folder with that folder, a path of this
+    // machine; the game's files are named below it.
+    const std::optional<Installation>& copy = copies_.inUse();
+    if (copy && !copy->folder.empty() && windowsPath.size() > copy->folder.size() &&
+        windowsPath.starts_with(copy->folder) && windowsPath[copy->folder.size()] == '\\') {
+        std::string below(windowsPath.substr(copy->folder.size() + 1));
+        std::replace(below.begin(), below.end(), '\\', '/');
+        return std::filesystem::path(copy->folder) / below;
+    }
     return windowsToPosix(windowsPath, prefix_);
 }
 
@@ -40,8 +53,9 @@ RegistryValue valueIn(const std::filesystem::path& prefix, std::string_view key,
 }  // namespace
 
 RegistryValue PosixSystem::readMachineValue(std::string_view key, std::string_view valueName) {
+    if (std::optional<RegistryValue> answer = copies_.answerFor(key, valueName)) return *answer;
     if (!search_) return valueIn(prefix_, key, valueName);
-    if (key == game_.key && valueName == game_.valueName) return lookUpGame();
+    if (key == copies_.game().key && valueName == copies_.game().valueName) return lookUpGame();
     for (const std::filesystem::path& prefix : search_->prefixes()) {
         RegistryValue value = valueIn(prefix, key, valueName);
         if (value.kind == RegistryValue::Kind::Missing) continue;
@@ -54,12 +68,14 @@ RegistryValue PosixSystem::readMachineValue(std::string_view key, std::string_vi
 
 // A prefix whose registry still names the game after its folder was deleted, or names a
 // folder without the game's file, would hide the copy the player plays: it is passed over.
-std::vector<Installation> PosixSystem::installations() {
+std::vector<Installation> PosixSystem::prefixCopies() {
     passedOver_.clear();
     firstNaming_.reset();
     std::vector<Installation> found;
+    if (!search_) return found;
+    const GameMark& game = copies_.game();
     for (const PrefixPlace& place : search_->places()) {
-        RegistryValue value = valueIn(place.prefix, game_.key, game_.valueName);
+        RegistryValue value = valueIn(place.prefix, game.key, game.valueName);
         if (value.kind == RegistryValue::Kind::Missing) continue;
         if (!firstNaming_) firstNaming_.emplace(place.prefix, value);
         if (value.kind == RegistryValue::Kind::OtherType) {
@@ -68,37 +84,53 @@ std::vector<Installation> PosixSystem::installations() {
                                    "is not text"});
             continue;
         }
-        std::filesystem::path file = windowsToPosix(value.text + "\\" + game_.file, place.prefix);
+        const std::filesystem::path file =
+            windowsToPosix(value.text + "\\" + game.file, place.prefix);
         std::error_code error;
         if (!std::filesystem::is_regular_file(file, error)) {
             passedOver_.push_back({place.prefix, "there is no " + file.string()});
             continue;
         }
-        const auto written = std::filesystem::last_write_time(file, error);
-        found.push_back(
-            {place.name, place.prefix, std::move(file), std::move(value.text), written});
+        const std::string shown = std::filesystem::weakly_canonical(file, error).string();
+        found.push_back({place.name,
+                         shown,
+                         shown,
+                         std::filesystem::last_write_time(file, error),
+                         place.prefix,
+                         {}});
     }
     return found;
 }
 
-// Of the prefixes that hold the game, the one in use stays (a load, a backup and a save all go
-// to the copy the player opened, whichever copy is written later meanwhile), else the one whose
-// file was written last. When no prefix holds the file, the first that names the game is used,
-// so that "Laden" says what it always said (a folder or file not found, a value of the wrong
-// type).
+std::optional<Installation> PosixSystem::copyInFolder(const std::string& folder) const {
+    const std::filesystem::path file = std::filesystem::path(folder) / copies_.game().file;
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error)) return std::nullopt;
+    const std::string shown = std::filesystem::weakly_canonical(file, error).string();
+    return Installation{"Folder: " + std::string(lastNameOf(folder)),  shown, shown,
+                        std::filesystem::last_write_time(file, error), {},    folder};
+}
+
+std::vector<Installation> PosixSystem::installations() { return copies_.all(prefixCopies()); }
+
+std::optional<Installation> PosixSystem::addFolder(const std::string& path) {
+    return copies_.addFolder(path);
+}
+
+bool PosixSystem::use(const std::string& file) { return copies_.use(file, installations()); }
+
+std::optional<Installation> PosixSystem::inUse() {
+    if (!copies_.inUse()) installations();
+    return copies_.inUse();
+}
+
+// The game's folder as the registry of the copy in use names it, read anew at each lookup. While
+// no prefix holds the game's file, the first that names the game is used, so that "Laden" says
+// what it always said (a folder or file not found, a value of the wrong type).
 RegistryValue PosixSystem::lookUpGame() {
-    const std::vector<Installation> found = installations();
-    const auto inUse = [this](const Installation& one) {
-        return foundGame_ && one.prefix == prefix_;
-    };
-    const auto chosen = std::max_element(
-        found.begin(), found.end(), [&](const Installation& a, const Installation& b) {
-            return std::make_pair(inUse(a), a.written) < std::make_pair(inUse(b), b.written);
-        });
-    foundGame_ = chosen != found.end();
-    if (foundGame_) {
-        prefix_ = chosen->prefix;
-        return {RegistryValue::Kind::Text, chosen->folder};
+    if (const std::optional<Installation> copy = inUse()) {
+        prefix_ = copy->prefix;
+        return valueIn(prefix_, copies_.game().key, copies_.game().valueName);
     }
     if (!firstNaming_) {
         prefix_ = search_->fallback();

@@ -6,20 +6,11 @@
 #include <utility>
 #include <vector>
 
+#include "platform/GameCopies.h"
 #include "platform/System.h"
 #include "platform/posix/PrefixSearch.h"
 
 namespace torvexa {
-
-// A prefix that holds the game: where a launcher put it and its name there, the game's folder
-// as its registry names it, the game's file on this machine and when it was written.
-struct Installation {
-    std::string name;
-    std::filesystem::path prefix;
-    std::filesystem::path config;
-    std::string folder;
-    std::filesystem::file_time_type written;
-};
 
 // A prefix a lookup of the game passed over, and why.
 struct PassedOver {
@@ -34,18 +25,13 @@ class PosixSystem : public System {
     // Uses this prefix alone.
     explicit PosixSystem(std::filesystem::path winePrefix);
     // Looks up a value in the first of these prefixes whose registry has it, at every lookup;
-    // Windows paths map into the prefix the last lookup used. The game's value counts only in
-    // a prefix where the folder it names holds the game's file; of those, the one whose file
-    // was written last is taken.
+    // Windows paths map into the prefix the last lookup used. The game's value is that of the
+    // copy in use: a prefix counts only where the folder its registry names holds the game's
+    // file; a folder chosen by hand answers with itself.
     PosixSystem(PrefixSearch search, GameMark game);
 
     // The prefix in use: the one the last lookup found the value in.
     const std::filesystem::path& prefix() const noexcept { return prefix_; }
-    // Whether the last lookup of the game found it.
-    bool foundGame() const noexcept { return foundGame_; }
-    // Every prefix that holds the game, in search order; the prefixes passed over are then in
-    // passedOver(), with why.
-    std::vector<Installation> installations();
     // The prefixes the last search passed over, with why, in search order.
     const std::vector<PassedOver>& passedOver() const noexcept { return passedOver_; }
 
@@ -60,13 +46,21 @@ class PosixSystem : public System {
     void sleep(int milliseconds) override;
     std::string machinePath(const std::string& path) override;
 
+    // The prefixes that hold the game, then the folders chosen; passedOver() then says which
+    // prefixes naming the game were passed over, and why.
+    std::vector<Installation> installations() override;
+    std::optional<Installation> addFolder(const std::string& path) override;
+    bool use(const std::string& file) override;
+    std::optional<Installation> inUse() override;
+
   private:
     RegistryValue lookUpGame();
+    std::vector<Installation> prefixCopies();
+    std::optional<Installation> copyInFolder(const std::string& folder) const;
 
     std::optional<PrefixSearch> search_;
-    GameMark game_;
+    GameCopies copies_;
     std::filesystem::path prefix_;
-    bool foundGame_ = false;
     std::vector<PassedOver> passedOver_;
     // The first prefix the last search found naming the game, and its value.
     std::optional<std::pair<std::filesystem::path, RegistryValue>> firstNaming_;

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <filesystem>
 #include <optional>
 
 #include "common/Failure.h"
@@ -43,16 +44,54 @@ VirtualStore thisUsersStore() {
 
 }  // namespace
 
-WindowsSystem::WindowsSystem()
-    : calls_(std::make_unique<winsys::FileCalls>()), store_(thisUsersStore()) {}
-WindowsSystem::WindowsSystem(const winsys::FileCalls& calls)
-    : calls_(std::make_unique<winsys::FileCalls>(calls)), store_(thisUsersStore()) {}
-WindowsSystem::WindowsSystem(const winsys::FileCalls& calls, VirtualStore store)
-    : calls_(std::make_unique<winsys::FileCalls>(calls)), store_(std::move(store)) {}
+WindowsSystem::WindowsSystem(GameMark game) : WindowsSystem(winsys::FileCalls(), std::move(game)) {}
+WindowsSystem::WindowsSystem(const winsys::FileCalls& calls, GameMark game)
+    : WindowsSystem(calls, thisUsersStore(), std::move(game)) {}
+WindowsSystem::WindowsSystem(const winsys::FileCalls& calls, VirtualStore store, GameMark game)
+    : calls_(std::make_unique<winsys::FileCalls>(calls)),
+      store_(std::move(store)),
+      copies_(std::move(game), [this](const std::string& folder) {
+          return copyIn(folder, "Folder: " + std::string(lastNameOf(folder)));
+      }) {}
 WindowsSystem::~WindowsSystem() = default;
 
 RegistryValue WindowsSystem::readMachineValue(std::string_view key, std::string_view valueName) {
+    if (std::optional<RegistryValue> answer = copies_.answerFor(key, valueName)) return *answer;
     return winsys::readMachineValue(key, valueName);
+}
+
+std::optional<Installation> WindowsSystem::copyIn(const std::string& folder, std::string name) {
+    const std::string file = folder + "\\" + copies_.game().file;
+    if (!isFile(file)) return std::nullopt;
+    const std::string shown = machinePath(file);
+    std::error_code error;
+    const auto written =
+        std::filesystem::last_write_time(std::filesystem::path(winsys::wideFromUtf8(shown)), error);
+    return Installation{std::move(name), file, shown, written, {}, folder};
+}
+
+std::vector<Installation> WindowsSystem::installations() {
+    std::vector<Installation> found;
+    const GameMark& game = copies_.game();
+    const RegistryValue registered = winsys::readMachineValue(game.key, game.valueName);
+    if (registered.kind == RegistryValue::Kind::Text) {
+        if (std::optional<Installation> copy = copyIn(registered.text, "Registry")) {
+            copy->folder.clear();  // the registry answers for it, read anew at each load
+            found.push_back(std::move(*copy));
+        }
+    }
+    return copies_.all(std::move(found));
+}
+
+std::optional<Installation> WindowsSystem::addFolder(const std::string& path) {
+    return copies_.addFolder(path);
+}
+
+bool WindowsSystem::use(const std::string& file) { return copies_.use(file, installations()); }
+
+std::optional<Installation> WindowsSystem::inUse() {
+    if (!copies_.inUse()) installations();
+    return copies_.inUse();
 }
 
 std::wstring WindowsSystem::seenByGame(const std::string& path) const {

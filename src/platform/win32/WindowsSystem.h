@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/GameCopies.h"
 #include "platform/System.h"
 #include "platform/VirtualStore.h"
 
@@ -19,10 +20,11 @@ struct FileCalls;
 // one, and a write the user may not make there goes to that copy, as the game's own would.
 class WindowsSystem : public System {
   public:
-    WindowsSystem();
+    // `game`: where the registry names the game's folder.
+    explicit WindowsSystem(GameMark game = {});
     // Tests: calls that fail on demand, and a store of their own.
-    explicit WindowsSystem(const winsys::FileCalls& calls);
-    WindowsSystem(const winsys::FileCalls& calls, VirtualStore store);
+    explicit WindowsSystem(const winsys::FileCalls& calls, GameMark game = {});
+    WindowsSystem(const winsys::FileCalls& calls, VirtualStore store, GameMark game = {});
     ~WindowsSystem() override;
 
     RegistryValue readMachineValue(std::string_view key, std::string_view valueName) override;
@@ -34,12 +36,22 @@ class WindowsSystem : public System {
     void sleep(int milliseconds) override;
     std::string machinePath(const std::string& path) override;
 
+    // The registry's copy ("Registry"), then the folders chosen.
+    std::vector<Installation> installations() override;
+    std::optional<Installation> addFolder(const std::string& path) override;
+    bool use(const std::string& file) override;
+    std::optional<Installation> inUse() override;
+
   private:
+    // The copy whose game file lies in `folder` as the game sees it (VirtualStore included).
+    std::optional<Installation> copyIn(const std::string& folder, std::string name);
+
     // The file the game reads under this name.
     std::wstring seenByGame(const std::string& path) const;
 
     std::unique_ptr<winsys::FileCalls> calls_;
     VirtualStore store_;
+    GameCopies copies_;
 };
 
 }  // namespace torvexa

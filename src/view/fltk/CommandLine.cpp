@@ -36,7 +36,7 @@ constexpr const char* kHelp =
 void listGames(std::ostream& out, std::ostream& errors) {
     PosixSystem system(PrefixSearch::fromEnvironment(), GameInstall::mark());
     for (const Installation& game : system.installations())
-        out << game.name << '\t' << game.config.string() << '\n';
+        out << game.name << '\t' << game.shown << '\n';
     tellPassedOver(system, errors);
 }
 
