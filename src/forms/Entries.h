@@ -98,6 +98,10 @@ enum Entry : int {
     MenuRestoreBackup,
     MenuFile,
     MenuExtras,
+    // Entries an earlier translation file lacks: their controls keep the German caption.
+    GameLabel,
+    GameFolder,
+    NoGameFound,
     Count
 };
 

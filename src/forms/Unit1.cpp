@@ -47,6 +47,8 @@ void TForm1::connectHandlers() {
     f1graphicscfgoptimieren1.OnClick = [this] { f1graphicscfgoptimieren1Click(); };
     Info1.OnClick = [this] { Info1Click(); };
     SpeedButton11.OnClick = [this] { SpeedButton11Click(); };
+    GameBox.OnChange = [this] { GameBoxChange(); };
+    GameFolderButton.OnClick = [this] { GameFolderButtonClick(); };
     Laden1.OnClick = [this] { Laden1Click(); };
     Sichern1.OnClick = [this] { Sichern1Click(); };
     Backupsichern1.OnClick = [this] { Backupsichern1Click(); };
@@ -105,6 +107,7 @@ void TForm1::attachDialogs(TForm2& form2, TForm3& form3) {
 }
 
 void TForm1::FormCreate() {
+    initialiseGames();
     lookUpGame();
     initialiseLanguage();
 }

@@ -8,6 +8,7 @@
 #include "forms/Settings.h"
 #include "forms/Styles.h"
 #include "lang/Catalogue.h"
+#include "platform/System.h"
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
 #include "ui/Form.h"
@@ -15,7 +16,6 @@
 namespace torvexa {
 
 class Application;
-class System;
 class TForm2;
 class TForm3;
 
@@ -191,13 +191,24 @@ class TForm1 : public Form {
     Label Label7{&Panel6, "Label7", {112, 224, 233, 13}, "torvexa.example.org", kLinkLook};
     Label Label31{
         &Panel6, "Label31", {112, 240, 233, 13}, "torvexa.example.org/sprachen", kLinkLook};
-    // Which f1graphics.cfg "Laden" and "Sichern" use, on this machine: a path, so nothing to
-    // translate; empty while no game is found.
+    // Which copy of the game "Laden", "Sichern", the backup and the presets use: every copy
+    // found, by the name the player knows it by, and any other chosen by its folder.
+    Label GameLabel{&Panel6, "GameLabel", {8, 140, 104, 14}, "Spiel:"};
+    ComboBox GameBox{&Panel6, "GameBox", {8, 156, 104, 22}, ComboBox::Style::Fixed, {}};
+    // Its f1graphics.cfg on this machine: a path, so nothing to translate; empty while no game
+    // is found, when NoGameLabel stands in its place.
     Label ConfigPathLabel{&Panel6,
                           "ConfigPathLabel",
-                          {8, 140, 104, 112},
+                          {8, 182, 104, 48},
                           "",
                           {.wordWrap = true, .fixedSize = true, .path = true}};
+    Label NoGameLabel{&Panel6,
+                      "NoGameLabel",
+                      {8, 182, 104, 48},
+                      "Kein Grand Prix 4 gefunden.",
+                      {.wordWrap = true, .fixedSize = true}};
+    SpeedButton GameFolderButton{
+        &Panel6, "GameFolderButton", {8, 234, 104, 17}, "Spielordner w\xE4hlen..."};
 
     // ---- Navigation strip
     Panel Panel3{this, "Panel3", {0, 0, 129, 259}, style::kSkyBlue};
@@ -215,6 +226,9 @@ class TForm1 : public Form {
 
     // ---- The open dialog for translation files
     const FileDialogSettings OpenDialog1{"ZEL Sprachdateien|*.zpr|ZEL Languagefiles|*.txt"};
+    // ---- The open dialog for a copy of the game, by its folder's f1graphics.cfg
+    const FileDialogSettings OpenDialog2{.filter = "f1graphics.cfg|f1graphics.cfg",
+                                         .startInLanguages = false};
 
     // ---- Main menu
     MainMenu MainMenu1{this, "MainMenu1"};
@@ -243,6 +257,9 @@ class TForm1 : public Form {
     void f1graphicscfgoptimieren1Click();
     void SpeedButton12Click();
     void SpeedButton11Click();
+
+    void GameBoxChange();
+    void GameFolderButtonClick();
 
     void Laden1Click();
     void Sichern1Click();
@@ -316,6 +333,12 @@ class TForm1 : public Form {
 
     // Chooses, remembers and reads the translation file, and applies it to this window.
     void initialiseLanguage();
+    // Takes up the copy of the game chosen at an earlier start and the folders chosen by hand,
+    // and lists every copy found (Unit1Games.cpp).
+    void initialiseGames();
+    // Uses this copy of the game from now on, remembers it, and loads its file; whether it was
+    // found.
+    bool chooseGame(const std::string& file);
 
     const Catalogue& catalogue() const noexcept { return catalogue_; }
     ConfigDocument& document() noexcept { return document_; }
@@ -368,6 +391,10 @@ class TForm1 : public Form {
     void holdOnEntry(int line);
     void giveBackIfRefused(const std::string& text, int line);
 
+    // Lists every copy found in GameBox, the one in use chosen.
+    void showGames();
+    void rememberGames();
+
     // Asks for a translation file, reads it, and remembers it once it is read.
     void chooseTranslationFile();
     // Whether the file was there and was read (a missing one ends the program).
@@ -385,6 +412,9 @@ class TForm1 : public Form {
     Catalogue catalogue_;
     // Whether the last load read the whole file: only such a document may be saved.
     bool wholeFileLoaded_ = false;
+    // The copies GameBox lists, in its order; the folders chosen by hand, as remembered.
+    std::vector<Installation> games_;
+    std::vector<std::string> chosenFolders_;
     // What holdOnEntry kept: the line's value, none while no line was there.
     std::optional<std::string> heldOnEntry_;
     SettingTable settings_{document_, settingTable()};

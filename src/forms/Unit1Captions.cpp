@@ -111,6 +111,15 @@ std::vector<CaptionTarget> TForm1::otherCaptions() {
 }
 
 bool TForm1::applyCaptions() {
+    // Captions that came after the first translation files: a file without them keeps the
+    // German ones, and is complete all the same.
+    const std::pair<int, Control*> added[] = {{entries::GameLabel, &GameLabel},
+                                              {entries::GameFolder, &GameFolderButton},
+                                              {entries::NoGameFound, &NoGameLabel}};
+    for (const auto& [entry, control] : added) {
+        if (entry < catalogue_.count() && !trimmed(catalogue_.entry(entry)).empty())
+            control->setCaption(catalogue_.entry(entry));
+    }
     try {
         putCaptions(catalogue_, captionPass_);
     } catch (const std::exception&) {
@@ -130,6 +139,7 @@ void TForm1::nameFieldsForReaders() {
         // The manual page. Its three columns have no captions: the line numbers take the
         // page's, "Manuell bearbeiten"; the values the value box's, "Neuer Wert:"; the comments
         // the description's, "Beschreibung:", which shows the selected line's comment.
+        {&GameBox, &GameLabel},      // "Spiel:"
         {&ListBox5, &SpeedButton9},  // "Manuell bearbeiten"
         {&ListBox1, &Label29},       // "Neuer Wert:"
         {&ListBox4, &Label32},       // "Beschreibung:"

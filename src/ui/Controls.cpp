@@ -180,6 +180,13 @@ void ComboBox::setItem(int k, std::string text) {
     notify({.what = Change::What::Rows});  // the views rebuild their items only then
 }
 
+void ComboBox::setItems(std::vector<std::string> items) {
+    items_ = std::move(items);
+    itemIndex_ = -1;
+    if (style_ == Style::Fixed) text_.clear();
+    notify({.what = Change::What::Rows});
+}
+
 void ComboBox::pick(int i) {
     if (!reachable() || i < 0 || i >= static_cast<int>(items_.size())) return;
     itemIndex_ = i;

@@ -194,6 +194,8 @@ class ComboBox : public Control {
     void setItemIndex(int index);
     // Replaces item k in place; a replaced item that was chosen is no longer chosen.
     void setItem(int k, std::string text);
+    // Replaces every item; none is chosen then.
+    void setItems(std::vector<std::string> items);
 
     // A person picks item i from the list.
     void pick(int i);

@@ -18,6 +18,9 @@ struct FileFilter {
 
 struct FileDialogSettings {
     std::string filter;  // "Name|*.ext|Name|*.ext", the first pair active
+    // Where the dialog opens: the translation files that come with Torvexa, else the person's
+    // own folders.
+    bool startInLanguages = true;
     // The filter's pairs, in order; a name left without a pattern is no choice.
     std::vector<FileFilter> filters() const;
 };

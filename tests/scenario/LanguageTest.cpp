@@ -223,7 +223,8 @@ TEST(Language, EveryFieldIsNamedForScreenReadersAndTheNamesFollowTheLanguage) {
     s.rememberLanguage(Scenario::shippedLanguage("deutsch.zpr"));
     Program& program = s.start();
     const auto german = fieldNames(program);
-    EXPECT_EQ(german.size(), 20u);
+    EXPECT_EQ(german.size(), 21u);
+    EXPECT_EQ(german.at("Form1.GameBox"), "Spiel:");
     for (const auto& [field, name] : german) {
         EXPECT_FALSE(name.empty() || name == "(unnamed)" || name[0] == '#' ||
                      name.starts_with("Label") || name.starts_with("CheckBox"))

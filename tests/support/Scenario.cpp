@@ -25,6 +25,18 @@ Program& Scenario::start() {
     return *program_;
 }
 
+std::unique_ptr<RecordingSystem> Scenario::systemOfANewStart() const {
+#ifdef _WIN32
+    return std::make_unique<RecordingSystem>(GameInstall::mark());
+#else
+    // The player's home is the working folder; WINEPREFIX names the test drive.
+    return std::make_unique<RecordingSystem>(
+        PrefixSearch(workingFolder.path(), workingFolder / ".config",
+                     workingFolder / ".local/share", machine.prefix.root()),
+        GameInstall::mark());
+#endif
+}
+
 void Scenario::rememberLanguage(const std::string& path) {
     writeBytes(workingFolder / "langopt.zel", path + "\r\n");
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "config/GameInstall.h"
 #include "forms/Program.h"
 #include "support/GameMachine.h"
 #include "support/ScriptedDialogs.h"
@@ -78,15 +79,18 @@ class Scenario {
     void user(const std::function<void()>& action) { program_->application().perform(action); }
 
     Program& program() { return *program_; }
+    // The system of a new start of the program on this machine: no copy of the game in use yet.
+    std::unique_ptr<RecordingSystem> systemOfANewStart() const;
     TForm1& form1() { return program_->form1(); }
 
     GameMachine machine;
     TempDir workingFolder;
-#ifdef _WIN32
-    RecordingSystem system;
-#else
-    RecordingSystem system{machine.prefix.root()};
-#endif
+
+  private:
+    std::unique_ptr<RecordingSystem> ownSystem_ = systemOfANewStart();
+
+  public:
+    RecordingSystem& system = *ownSystem_;
     ScriptedDialogs dialogs;
 
   private:

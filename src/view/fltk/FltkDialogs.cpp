@@ -1,5 +1,7 @@
 #include "view/fltk/FltkDialogs.h"
 
+#include <cstdlib>
+
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
@@ -95,7 +97,10 @@ std::optional<std::string> FltkDialogs::chooseFile(const FileDialogSettings& set
     std::vector<FileFilter> filters = settings.filters();
     for (FileFilter& filter : filters)
         filter = {displayText(filter.name), displayText(filter.pattern)};
-    return runOpenDialog(std::move(filters), openFolder_, scale_);
+    const char* home = std::getenv("HOME");
+    const std::filesystem::path start =
+        settings.startInLanguages ? openFolder_ : std::filesystem::path(home ? home : "");
+    return runOpenDialog(std::move(filters), start, scale_);
 }
 
 }  // namespace torvexa::fltk

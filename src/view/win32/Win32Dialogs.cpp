@@ -66,7 +66,7 @@ std::optional<std::string> Win32Dialogs::chooseFile(const FileDialogSettings& se
     dialog.lpstrFile = file.data();
     dialog.nMaxFile = static_cast<DWORD>(file.size());
     // No title of its own: Windows names it in the desktop's language.
-    const std::wstring languages = shippedLanguages();
+    const std::wstring languages = settings.startInLanguages ? shippedLanguages() : L"";
     dialog.lpstrInitialDir = languages.empty() ? nullptr : languages.c_str();
     // No must-exist flag: a typed name that does not exist is returned, and reported as missing.
     dialog.Flags = OFN_HIDEREADONLY | OFN_EXPLORER | OFN_NOCHANGEDIR;
