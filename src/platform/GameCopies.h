@@ -19,6 +19,9 @@ class GameCopies {
     using CopyIn = std::function<std::optional<Installation>(const std::string& folder)>;
 
     GameCopies(GameMark game, CopyIn copyIn);
+    // `copyIn` belongs to the system that holds these copies: neither moves.
+    GameCopies(const GameCopies&) = delete;
+    GameCopies& operator=(const GameCopies&) = delete;
 
     const GameMark& game() const noexcept { return game_; }
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "config/GameInstall.h"
 #include "platform/win32/FileCalls.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/WindowsSystem.h"
@@ -37,7 +38,7 @@ class GameUnderProgramFiles : public ::testing::Test {
             }
             return CreateFileW(path, access, share, security, disposition, flags, model);
         };
-        return WindowsSystem(calls, store());
+        return WindowsSystem(calls, store(), GameInstall::mark());
     }
     VirtualStore store() const {
         return VirtualStore(name(dir / "Local" / "VirtualStore"), {name(protectedFolder)});
@@ -69,6 +70,25 @@ TEST_F(GameUnderProgramFiles, WithoutACopyTheFirstSaveMakesTheCopyTheGameWillRea
     system.writeFile(config(), "5 ; later\r\n");
     system.copyFile(backup, config());
     EXPECT_EQ(test::readBytes(copyOf("f1graphics.cfg")), "0 ; saved\r\n");
+}
+
+// A copy of the game chosen by its folder, outside the registry's knowledge: the game's own copy
+// in the store is the one listed, read and written.
+TEST_F(GameUnderProgramFiles, AFolderChosenByHandIsTheCopyTheGameReads) {
+    fs::create_directories(copyOf("f1graphics.cfg").parent_path());
+    test::writeBytes(copyOf("f1graphics.cfg"), "2 ; the game's copy\r\n");
+    WindowsSystem system = standardUser();
+    const std::optional<Installation> copy = system.addFolder(config());
+    ASSERT_TRUE(copy);
+    EXPECT_EQ(copy->name, "Folder: GP4");
+    EXPECT_EQ(fs::path(winsys::wideFromUtf8(copy->shown)), copyOf("f1graphics.cfg"));
+    ASSERT_TRUE(system.use(copy->file));
+    GameInstall install;
+    install.lookUp(system);
+    EXPECT_EQ(system.readFile(install.configPath()), "2 ; the game's copy\r\n");
+    system.writeFile(install.configPath(), "3 ; saved\r\n");
+    EXPECT_EQ(test::readBytes(copyOf("f1graphics.cfg")), "3 ; saved\r\n");
+    EXPECT_EQ(test::readBytes(game / "f1graphics.cfg"), "1 ; as installed\r\n");
 }
 
 TEST_F(GameUnderProgramFiles, WithACopyTheCopyIsReadAndWritten) {
