@@ -84,13 +84,21 @@ void tellWhereTheGameIs(torvexa::PosixSystem& system, std::ostream& out) {
 int main(int argc, char** argv) {
     if (const auto status = torvexa::fltk::answerCommandLine(argc, argv, std::cout, std::cerr))
         return *status;
+    torvexa::PosixSystem system(torvexa::PrefixSearch::fromEnvironment(),
+                                torvexa::GameInstall::mark());
+    if (const std::string game = torvexa::fltk::gameOption(argc, argv); !game.empty()) {
+        if (!system.nameForThisRun(game)) {
+            std::cerr << "torvexa: no copy of the game in " << game
+                      << " (a game folder holding f1graphics.cfg, or a Wine prefix whose registry "
+                         "names one)\n";
+            return 2;
+        }
+    }
     if (!torvexa::fltk::openDisplay(std::cerr)) return 1;
     torvexa::fltk::useOwnFonts(besideProgram(TORVEXA_FONTS_FROM_BIN));
     torvexa::fltk::checkLayoutFont(std::cerr);
     const double scale = torvexa::fltk::screenScale();
     torvexa::fltk::initialiseToolkit(scale);
-    torvexa::PosixSystem system(torvexa::PrefixSearch::fromEnvironment(),
-                                torvexa::GameInstall::mark());
     torvexa::fltk::FltkDialogs dialogs(shippedLanguages(), scale);
     torvexa::Program program(system, dialogs, argv[0]);
     tellWhereTheGameIs(system, std::cerr);

@@ -24,7 +24,7 @@ run 0 "$program" --version
 [ ! -s "$err" ] || fail "--version wrote to standard error: $(cat "$err")"
 
 run 0 "$program" --help
-grep -q '^Usage: torvexa \[--help | --version | --list-games\]$' "$out" ||
+grep -q '^Usage: torvexa \[--help | --version | --list-games | --game PATH\]$' "$out" ||
     fail "--help printed: $(cat "$out")"
 grep -q 'WINEPREFIX' "$out" || fail "--help does not name WINEPREFIX"
 
@@ -48,6 +48,23 @@ run 0 env -u XDG_CONFIG_HOME -u XDG_DATA_HOME -u WINEPREFIX HOME="$home" "$progr
     fail "--list-games printed: $(cat "$out")"
 grep -qF "passed over the Wine prefix $home/.wine: there is no" "$err" ||
     fail "--list-games did not say why ~/.wine was passed over: $(cat "$err")"
+
+# --game PATH: a prefix, a Proton folder above its pfx, a game folder or its file is taken (the
+# run goes on to the display, which is not there); a path without the game is refused first.
+mkdir -p "$home/steam/compatdata/4711"
+prefix_with "$home/steam/compatdata/4711/pfx" f1graphics.cfg
+mkdir -p "$home/Saison 2003" && printf '0\r\n' >"$home/Saison 2003/f1graphics.cfg"
+for game in "$home/.local/share/bottles/bottles/GP4" "$home/steam/compatdata/4711" \
+    "$home/Saison 2003" "$home/Saison 2003/f1graphics.cfg"; do
+    run 1 env HOME="$home" "$program" --game "$game"
+    grep -q "DISPLAY is not set" "$err" || fail "--game $game said: $(cat "$err")"
+done
+for game in "$home/.wine" "$home"; do
+    run 2 env HOME="$home" "$program" --game "$game"
+    [ "$(cat "$err")" = "torvexa: no copy of the game in $game (a game folder holding \
+f1graphics.cfg, or a Wine prefix whose registry names one)" ] || fail "--game $game said: $(cat "$err")"
+done
+run 2 "$program" --game
 
 run 2 "$program" --frobnicate
 [ ! -s "$out" ] || fail "an unknown option printed on standard output"

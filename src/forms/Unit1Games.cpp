@@ -27,7 +27,7 @@ void TForm1::initialiseGames() {
                 chosenFolders_.assign(lines.begin() + 1, lines.end());
                 for (const std::string& folder : chosenFolders_)
                     system_.addFolder(folder);
-                system_.use(lines.front());
+                if (!system_.namedForThisRun()) system_.use(lines.front());
             }
         }
     } catch (const std::exception&) {

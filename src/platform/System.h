@@ -96,6 +96,9 @@ class System {
     // The copy in use: the one last used, else the one whose file was written last (settled
     // by the first search); none while no copy is found.
     virtual std::optional<Installation> inUse() { return std::nullopt; }
+    // Whether the copy to use was named for this run (on the command line, or by WINEPREFIX):
+    // a choice remembered from an earlier run then gives way to it.
+    virtual bool namedForThisRun() { return false; }
 };
 
 }  // namespace torvexa

@@ -2,6 +2,8 @@
 // for the next start, and each edited only where it was loaded from.
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "forms/Entries.h"
 #include "support/Scenario.h"
 
@@ -69,6 +71,7 @@ TEST_F(GameChoice, ACopyChosenByItsFolderIsLoadedAndOnlyItIsSaved) {
 TEST_F(GameChoice, TheChoiceHoldsAtTheNextStartAndGivesWayWhenItsCopyIsGone) {
     s.installGame(craftedConfig({}));
     const std::string other = copyElsewhere("Clean", craftedConfig({{3, "1"}}));
+    fs::last_write_time(other, fs::last_write_time(s.configFile()) - std::chrono::hours(1));
     s.start();
     chooseFolder(other);
     s.user([&] { f().GameBox.pick(0); });

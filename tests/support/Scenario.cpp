@@ -29,11 +29,12 @@ std::unique_ptr<RecordingSystem> Scenario::systemOfANewStart() const {
 #ifdef _WIN32
     return std::make_unique<RecordingSystem>(GameInstall::mark());
 #else
-    // The player's home is the working folder; WINEPREFIX names the test drive.
+    // The player's home is the working folder, and the test drive its ~/.wine.
+    const std::filesystem::path home = workingFolder.path();
+    std::error_code exists;
+    std::filesystem::create_directory_symlink(machine.prefix.root(), home / ".wine", exists);
     return std::make_unique<RecordingSystem>(
-        PrefixSearch(workingFolder.path(), workingFolder / ".config",
-                     workingFolder / ".local/share", machine.prefix.root()),
-        GameInstall::mark());
+        PrefixSearch(home, home / ".config", home / ".local/share"), GameInstall::mark());
 #endif
 }
 

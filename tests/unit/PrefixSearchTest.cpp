@@ -199,6 +199,13 @@ TEST_F(PrefixSearchTest, WinePrefixIsTakenAloneAndAProtonFolderMeansItsPrefix) {
     const fs::path steam = prefix(".steam/steam/steamapps/compatdata/1/pfx", "Steam");
     EXPECT_EQ(lookUp(steam).second, "C:\\Steam");
     EXPECT_EQ(lookUp(steam.parent_path()), std::make_pair(steam, std::string("C:\\Steam")));
+    // --game: the same, for this run, over any choice remembered.
+    PosixSystem named(search(), GameInstall::mark());
+    EXPECT_FALSE(named.namedForThisRun());
+    ASSERT_TRUE(named.nameForThisRun(steam.parent_path()));
+    EXPECT_TRUE(named.namedForThisRun());
+    EXPECT_EQ(named.readMachineValue(kKey, "Directory").text, "C:\\Steam");
+    EXPECT_FALSE(PosixSystem(search(), GameInstall::mark()).nameForThisRun(home / "Games"));
 }
 
 TEST_F(PrefixSearchTest, NoGameAnywhereFallsBackToTheDefaultAndBrokenPrefixesAreSkipped) {

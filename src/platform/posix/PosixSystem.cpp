@@ -124,6 +124,28 @@ std::optional<Installation> PosixSystem::inUse() {
     return copies_.inUse();
 }
 
+bool PosixSystem::namedForThisRun() {
+    return namedForThisRun_ || (search_ && search_->namesWinePrefix());
+}
+
+std::optional<Installation> PosixSystem::nameForThisRun(const std::filesystem::path& path) {
+    std::error_code error;
+    if (search_ && (std::filesystem::exists(path / "system.reg", error) ||
+                    std::filesystem::exists(path / "pfx" / "system.reg", error))) {
+        search_ = search_->withWinePrefix(path);
+        for (const Installation& copy : installations()) {
+            if (!copy.prefix.empty() && use(copy.file)) {
+                namedForThisRun_ = true;
+                return copy;
+            }
+        }
+        return std::nullopt;
+    }
+    std::optional<Installation> copy = addFolder(path.string());
+    namedForThisRun_ = copy && use(copy->file);
+    return copy;
+}
+
 // The game's folder as the registry of the copy in use names it, read anew at each lookup. While
 // no prefix holds the game's file, the first that names the game is used, so that "Laden" says
 // what it always said (a folder or file not found, a value of the wrong type).

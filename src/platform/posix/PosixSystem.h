@@ -52,6 +52,10 @@ class PosixSystem : public System {
     std::optional<Installation> addFolder(const std::string& path) override;
     bool use(const std::string& file) override;
     std::optional<Installation> inUse() override;
+    bool namedForThisRun() override;
+    // Uses, for this run, the copy in `path`: a Wine prefix (a Proton folder above its pfx
+    // included), a game folder or its f1graphics.cfg; none when the game is not there.
+    std::optional<Installation> nameForThisRun(const std::filesystem::path& path);
 
   private:
     RegistryValue lookUpGame();
@@ -61,6 +65,7 @@ class PosixSystem : public System {
     std::optional<PrefixSearch> search_;
     GameCopies copies_;
     std::filesystem::path prefix_;
+    bool namedForThisRun_ = false;
     std::vector<PassedOver> passedOver_;
     // The first prefix the last search found naming the game, and its value.
     std::optional<std::pair<std::filesystem::path, RegistryValue>> firstNaming_;

@@ -99,6 +99,10 @@ PrefixSearch PrefixSearch::fromEnvironment() {
                         data.empty() ? home / ".local/share" : data, environment("WINEPREFIX"));
 }
 
+PrefixSearch PrefixSearch::withWinePrefix(fs::path winePrefix) const {
+    return PrefixSearch(home_, configHome_, dataHome_, std::move(winePrefix));
+}
+
 PrefixSearch::PrefixSearch(fs::path home, fs::path configHome, fs::path dataHome,
                            fs::path winePrefix)
     : home_(std::move(home)),

@@ -32,6 +32,10 @@ class PrefixSearch {
     // Where to look when no prefix registers the game: $WINEPREFIX, else ~/.wine.
     std::filesystem::path fallback() const;
 
+    // The same search with `winePrefix` as $WINEPREFIX; whether one is named.
+    PrefixSearch withWinePrefix(std::filesystem::path winePrefix) const;
+    bool namesWinePrefix() const noexcept { return !winePrefix_.empty(); }
+
   private:
     std::filesystem::path home_;
     std::filesystem::path configHome_;

@@ -15,7 +15,7 @@ namespace torvexa::fltk {
 namespace {
 
 constexpr const char* kHelp =
-    "Usage: torvexa [--help | --version | --list-games]\n"
+    "Usage: torvexa [--help | --version | --list-games | --game PATH]\n"
     "Edits f1graphics.cfg, the graphics settings of Grand Prix 4, in its Wine prefix.\n"
     "Started without options, it opens its window; it needs a graphical display.\n"
     "\n"
@@ -23,6 +23,9 @@ constexpr const char* kHelp =
     "  --version     print the version and exit\n"
     "  --list-games  print every copy of the game found, a line each: its name, a tab and\n"
     "                its f1graphics.cfg; the prefixes passed over, and why, on standard error\n"
+    "  --game PATH   open the window on the copy of the game in PATH, for this run: a game\n"
+    "                folder, its f1graphics.cfg, or a Wine prefix (for a Steam launch option\n"
+    "                or a desktop action)\n"
     "\n"
     "Environment:\n"
     "  WINEPREFIX     the Wine prefix that holds the game (else ~/.wine and the prefixes of\n"
@@ -64,11 +67,21 @@ std::optional<int> answerCommandLine(int argc, const char* const* argv, std::ost
         listGames(out, errors);
         return 0;
     }
-    const bool known = option == "--help" || option == "--version" || option == "--list-games";
-    const std::string_view unknown = known ? argv[2] : option;
+    if (argc == 3 && option == "--game" && *argv[2]) return std::nullopt;
+    if (argc == 2 && option == "--game") {
+        errors << "torvexa: --game needs the folder of a copy of the game\n";
+        return 2;
+    }
+    const bool known = option == "--help" || option == "--version" || option == "--list-games" ||
+                       option == "--game";
+    const std::string_view unknown = known ? argv[argc > 3 ? 3 : 2] : option;
     errors << "torvexa: unknown option '" << unknown << "'\n"
            << "Try 'torvexa --help' for what it takes.\n";
     return 2;
+}
+
+std::string gameOption(int argc, const char* const* argv) {
+    return argc == 3 && std::string_view(argv[1]) == "--game" ? argv[2] : "";
 }
 
 bool openDisplay(std::ostream& errors) {
