@@ -193,22 +193,23 @@ class TForm1 : public Form {
         &Panel6, "Label31", {112, 240, 233, 13}, "torvexa.example.org/sprachen", kLinkLook};
     // Which copy of the game "Laden", "Sichern", the backup and the presets use: every copy
     // found, by the name the player knows it by, and any other chosen by its folder.
-    Label GameLabel{&Panel6, "GameLabel", {8, 140, 104, 14}, "Spiel:"};
-    ComboBox GameBox{&Panel6, "GameBox", {8, 156, 104, 22}, ComboBox::Style::Fixed, {}};
+    // Left of the heading's place, where its text never reaches.
+    Label GameLabel{&Panel6, "GameLabel", {8, 122, 46, 14}, "Spiel:", {.fixedSize = true}};
+    ComboBox GameBox{&Panel6, "GameBox", {8, 138, 104, 22}, ComboBox::Style::Fixed, {}};
     // Its f1graphics.cfg on this machine: a path, so nothing to translate; empty while no game
     // is found, when NoGameLabel stands in its place.
     Label ConfigPathLabel{&Panel6,
                           "ConfigPathLabel",
-                          {8, 182, 104, 48},
+                          {8, 164, 104, 66},
                           "",
                           {.wordWrap = true, .fixedSize = true, .path = true}};
     Label NoGameLabel{&Panel6,
                       "NoGameLabel",
-                      {8, 182, 104, 48},
+                      {8, 164, 104, 66},
                       "Kein Grand Prix 4 gefunden.",
                       {.wordWrap = true, .fixedSize = true}};
     SpeedButton GameFolderButton{
-        &Panel6, "GameFolderButton", {8, 234, 104, 17}, "Spielordner w\xE4hlen..."};
+        &Panel6, "GameFolderButton", {8, 234, 104, 17}, "Ordner w\xE4hlen..."};
 
     // ---- Navigation strip
     Panel Panel3{this, "Panel3", {0, 0, 129, 259}, style::kSkyBlue};
