@@ -17,6 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (const auto game = launcher::heroicGameConfig(bytes, "Ab12"))
         FUZZ_CHECK(!game->prefix.empty() && game->name == "Ab12", "a Heroic game has a prefix");
     (void)launcher::heroicTitle(bytes, "Ab12");
+    for (const auto& [id, name] : launcher::steamShortcuts(bytes))
+        FUZZ_CHECK(!name.empty(), "a Steam shortcut has a name");
     for (const char* key : {"prefix", "Path", "custom_bottles_path"}) {
         if (const auto value = launcher::yamlValue(bytes, key))
             FUZZ_CHECK(!value->empty() && value->find('\n') == std::string::npos,

@@ -133,6 +133,15 @@ TEST_F(PrefixSearchTest, FindsTheGameWhereEachLaunchersRecordsSayAndNamesIt) {
              write(".local/share/bottles/bottles/GP4/placeholder.yml",
                    "Path: " + at("elsewhere/one-bottle") + "\n");
          }},
+        {".steam/steam/steamapps/compatdata/3000000000/pfx", "Steam (Proton): Grand Prix 4",
+         [&] {
+             // Binary KeyValues: lists (0) of a text (1), a 32-bit number (2), a 64-bit one (7).
+             using namespace std::string_literals;
+             write(".steam/steam/userdata/4711/config/shortcuts.vdf",
+                   "\0shortcuts\0\0000\0\2appid\0\x00\x5E\xD0\xB2\1AppName\0Grand Prix 4\0"s
+                   "\7LastPlayTime\0\1\2\3\4\5\6\7\x08\0tags\0\x08\x08"
+                   "\0001\0\2appid\0\1\0\0\0\1appname\0Other\0\x08\x08\x08"s);
+         }},
         {"sdcard/SteamApps/compatdata/2387/pfx", "Steam (Proton): 2387",
          [&] {
              write(".var/app/com.valvesoftware.Steam/data/Steam/steamapps/libraryfolders.vdf",
@@ -149,7 +158,7 @@ TEST_F(PrefixSearchTest, FindsTheGameWhereEachLaunchersRecordsSayAndNamesIt) {
         const std::vector<Installation> games = system.installations();
         ASSERT_EQ(games.size(), 1U) << layout.name;
         EXPECT_EQ(games[0].name, layout.name);
-        for (const char* top : {"elsewhere", "sdcard", ".config", ".local", ".var"})
+        for (const char* top : {"elsewhere", "sdcard", ".config", ".local", ".var", ".steam"})
             fs::remove_all(home / top);
     }
 }

@@ -144,6 +144,64 @@ std::vector<std::string> steamLibraries(std::string_view vdf) {
     return libraries;
 }
 
+// Binary KeyValues: a type byte, a name ending in NUL, then the value: a nested list (0, up to
+// its end byte 8), a text ending in NUL (1), 4 bytes (2: a number, 3: a float, 4: a pointer,
+// 6: a colour) or 8 (7, 10: 64-bit numbers). Any other type, or an end inside a value, ends
+// the reading.
+std::vector<std::pair<std::uint32_t, std::string>> steamShortcuts(std::string_view vdf) {
+    std::vector<std::pair<std::uint32_t, std::string>> shortcuts;
+    if (vdf.size() > kMostRecordBytes) return shortcuts;
+    std::size_t at = 0;
+    const auto text = [&]() -> std::optional<std::string_view> {
+        const std::size_t end = vdf.find('\0', at);
+        if (end == std::string_view::npos) return std::nullopt;
+        const std::string_view found = vdf.substr(at, end - at);
+        at = end + 1;
+        return found;
+    };
+    int depth = 0;
+    std::optional<std::uint32_t> appId;
+    std::string appName;
+    while (at < vdf.size()) {
+        const auto type = static_cast<unsigned char>(vdf[at++]);
+        if (type == 8) {  // a list ends: a shortcut is the list of each entry of "shortcuts"
+            if (depth == 2 && appId && !appName.empty()) shortcuts.emplace_back(*appId, appName);
+            if (depth == 2) {
+                appId.reset();
+                appName.clear();
+            }
+            if (--depth < 0) break;
+            continue;
+        }
+        const auto name = text();
+        if (!name) break;
+        const std::string key = lower(std::string(*name));
+        if (type == 0) {
+            ++depth;
+        } else if (type == 1) {
+            const auto value = text();
+            if (!value) break;
+            if (depth == 2 && key == "appname") appName = *value;
+        } else if (type == 2 || type == 3 || type == 4 || type == 6) {
+            if (vdf.size() - at < 4) break;
+            if (depth == 2 && key == "appid" && type == 2) {
+                std::uint32_t id = 0;
+                for (int i = 3; i >= 0; --i)
+                    id = (id << 8) |
+                         static_cast<unsigned char>(vdf[at + static_cast<std::size_t>(i)]);
+                appId = id;
+            }
+            at += 4;
+        } else if (type == 7 || type == 10) {
+            if (vdf.size() - at < 8) break;
+            at += 8;
+        } else {
+            break;
+        }
+    }
+    return shortcuts;
+}
+
 std::optional<std::string> yamlValue(std::string_view yaml, std::string_view key) {
     if (yaml.size() > kMostRecordBytes) return std::nullopt;
     std::size_t begin = 0;

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // What game launchers record of the prefixes they made, read from the bytes of their own files.
@@ -28,6 +30,9 @@ std::optional<std::string> heroicTitle(std::string_view json, const std::string&
 std::vector<RecordedGame> faugusGames(std::string_view json);
 // Steam's libraryfolders.vdf (Valve's KeyValues): the folder of every Steam library.
 std::vector<std::string> steamLibraries(std::string_view vdf);
+// Steam's userdata/<user>/config/shortcuts.vdf (binary KeyValues): each non-Steam game's name
+// by its app id, which names its Proton folder (compatdata/<id>).
+std::vector<std::pair<std::uint32_t, std::string>> steamShortcuts(std::string_view vdf);
 // A "key: value" line of a YAML mapping (Bottles' data.yml and placeholder.yml, Lutris' game
 // files): the value of the first such key at any depth, unquoted.
 std::optional<std::string> yamlValue(std::string_view yaml, std::string_view key);

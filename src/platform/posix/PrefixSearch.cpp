@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <map>
 #include <system_error>
 
 namespace torvexa {
@@ -188,10 +189,23 @@ std::vector<PrefixPlace> PrefixSearch::places() const {
              {steamapps / "libraryfolders.vdf", steam / "config/libraryfolders.vdf"})
             for (const std::string& library : launcher::steamLibraries(record(file)))
                 libraries.push_back(recorded(library, home_));
-        for (const fs::path& library : libraries)
-            add("Steam (Proton)",
-                subfolders(childIgnoringCase(childIgnoringCase(library, "steamapps"), "compatdata"),
-                           "pfx"));
+        // A non-Steam game by the name its shortcut gives it, a Steam game by its number.
+        std::map<std::string, std::string> shortcutNames;
+        for (const fs::path& user : subfolders(steam / "userdata"))
+            for (const auto& [id, name] :
+                 launcher::steamShortcuts(record(user / "config/shortcuts.vdf")))
+                shortcutNames.emplace(std::to_string(id), name);
+        for (const fs::path& library : libraries) {
+            for (const fs::path& prefix : subfolders(
+                     childIgnoringCase(childIgnoringCase(library, "steamapps"), "compatdata"),
+                     "pfx")) {
+                const std::string id = prefix.parent_path().filename().string();
+                const auto shortcut = shortcutNames.find(id);
+                all.push_back(
+                    {"Steam (Proton): " + (shortcut == shortcutNames.end() ? id : shortcut->second),
+                     prefix});
+            }
+        }
     }
 
     // One place a prefix, the first that reaches it (links and records may name it twice).
