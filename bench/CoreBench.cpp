@@ -149,6 +149,28 @@ void BM_PrefixSearch50(benchmark::State& state) {
 }
 BENCHMARK(BM_PrefixSearch50)->Unit(benchmark::kMillisecond);
 
+// Every copy of the game in a home of 200 prefixes spread over the launchers, as the start and
+// the Info page's list search them.
+void BM_Installations200(benchmark::State& state) {
+    test::TempDir home;
+    homeWith200Prefixes(home.path());
+    PosixSystem system(PrefixSearch(home.path(), home / ".config", home / ".local/share"),
+                       GameInstall::mark());
+    for (auto _ : state) {
+        if (system.installations().size() != 1) state.SkipWithError("the game was not found");
+    }
+}
+BENCHMARK(BM_Installations200)->Unit(benchmark::kMillisecond);
+
+void BM_Places200(benchmark::State& state) {
+    test::TempDir home;
+    homeWith200Prefixes(home.path());
+    PrefixSearch search(home.path(), home / ".config", home / ".local/share");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(search.places().size());
+}
+BENCHMARK(BM_Places200)->Unit(benchmark::kMillisecond);
+
 // A load of the sample, headless: the CPU it takes beyond its 100 ms pause.
 void BM_LoadSample(benchmark::State& state) {
     test::Scenario s;

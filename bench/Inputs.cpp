@@ -1,5 +1,7 @@
 #include "bench/Inputs.h"
 
+#include "support/TempDir.h"
+
 namespace torvexa::bench {
 
 std::string plausibleConfig(std::size_t bytes) {
@@ -32,6 +34,36 @@ std::string largeSystemReg(std::size_t bytes) {
         "1733000000\n"
         "#time=1db3f0c7d2a6a42\n\"Directory\"=\"C:\\\\Spiele\\\\GP4\"\n\n";
     return reg;
+}
+
+void homeWith200Prefixes(const std::filesystem::path& home) {
+    namespace fs = std::filesystem;
+    const std::string withGame = largeSystemReg(200 << 10);
+    const std::string without = withGame.substr(0, withGame.rfind("[Software\\\\Wow6432Node"));
+    const std::pair<const char*, int> places[] = {{"Games/game-", 40},
+                                                  {".local/share/bottles/bottles/bottle-", 30},
+                                                  {"Games/Heroic/Prefixes/default/game-", 30},
+                                                  {"Faugus/game-", 20},
+                                                  {"Games/umu/umu-", 20},
+                                                  {".PlayOnLinux/wineprefix/game-", 20},
+                                                  {".steam/steam/steamapps/compatdata/", 40}};
+    int made = 0;
+    for (const auto& [place, count] : places) {
+        for (int i = 0; i < count; ++i) {
+            fs::path prefix = home / (place + std::to_string(1000 + i));
+            const bool steam = std::string(place).ends_with("compatdata/");
+            if (steam) prefix /= "pfx";
+            fs::create_directories(prefix / "drive_c");
+            const bool last = ++made == 200;
+            test::writeBytes(prefix / "system.reg", last ? withGame : without);
+            if (last) {
+                fs::create_directories(prefix / "dosdevices");
+                fs::create_directory_symlink("../drive_c", prefix / "dosdevices/c:");
+                fs::create_directories(prefix / "drive_c/Spiele/GP4");
+                test::writeBytes(prefix / "drive_c/Spiele/GP4/f1graphics.cfg", "0\r\n");
+            }
+        }
+    }
 }
 
 }  // namespace torvexa::bench

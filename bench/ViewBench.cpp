@@ -8,6 +8,7 @@
 #include <FL/Fl_Double_Window.H>
 #include <FL/fl_draw.H>
 
+#include "bench/Inputs.h"
 #include "support/Scenario.h"
 #include "ui/Scale.h"
 #include "view/fltk/FltkView.h"
@@ -64,14 +65,17 @@ BENCHMARK(BM_StartupFloor)->Arg(100)->Arg(200)->Unit(benchmark::kMillisecond);
 
 // Torvexa's start: the three windows built headless, the language read, the view built and
 // the main window shown.
+// The second argument: 200 Wine prefixes in the player's home, searched at each start.
 void BM_Startup(benchmark::State& state) {
     const double scale = static_cast<double>(state.range(0)) / 100;
     fltk::initialiseToolkit(scale);
     Scenario s;
     s.rememberLanguage(Scenario::shippedLanguage("deutsch.zpr"));
     s.installGame(Scenario::sampleConfig());
+    if (state.range(1) > 0) homeWith200Prefixes(s.workingFolder.path());
     for (auto _ : state) {
-        Program program(s.system, s.dialogs, "/usr/bin/torvexa");
+        const auto system = s.systemOfANewStart();
+        Program program(*system, s.dialogs, "/usr/bin/torvexa");
         fltk::FltkView view(program, scale);
         Fl_Window* main = Fl::first_window();
         while (main && main->label() && std::string(main->label()) != "ZEL Torvexa")
@@ -83,7 +87,11 @@ void BM_Startup(benchmark::State& state) {
         waitUntilShown(*main);
     }
 }
-BENCHMARK(BM_Startup)->Arg(100)->Arg(200)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Startup)
+    ->Args({100, 0})
+    ->Args({200, 0})
+    ->Args({100, 200})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace torvexa::bench

@@ -66,6 +66,20 @@ RegistryValue PosixSystem::readMachineValue(std::string_view key, std::string_vi
     return {};
 }
 
+// A search reads again only the registries that changed since the last: each known by its
+// file's device, inode, size and time of change (Wine replaces system.reg whole when it saves).
+RegistryValue PosixSystem::gameValueIn(const std::filesystem::path& prefix) {
+    struct stat file {};
+    if (::stat((prefix / "system.reg").c_str(), &file) != 0) return {};
+    const RegistryStamp stamp{file.st_dev, file.st_ino, file.st_size, file.st_mtim.tv_sec,
+                              file.st_mtim.tv_nsec};
+    const auto known = gameValues_.find(prefix);
+    if (known != gameValues_.end() && known->second.first == stamp) return known->second.second;
+    RegistryValue value = valueIn(prefix, copies_.game().key, copies_.game().valueName);
+    gameValues_.insert_or_assign(prefix, std::make_pair(stamp, value));
+    return value;
+}
+
 // A prefix whose registry still names the game after its folder was deleted, or names a
 // folder without the game's file, would hide the copy the player plays: it is passed over.
 std::vector<Installation> PosixSystem::prefixCopies() {
@@ -75,7 +89,7 @@ std::vector<Installation> PosixSystem::prefixCopies() {
     if (!search_) return found;
     const GameMark& game = copies_.game();
     for (const PrefixPlace& place : search_->places()) {
-        RegistryValue value = valueIn(place.prefix, game.key, game.valueName);
+        RegistryValue value = gameValueIn(place.prefix);
         if (value.kind == RegistryValue::Kind::Missing) continue;
         if (!firstNaming_) firstNaming_.emplace(place.prefix, value);
         if (value.kind == RegistryValue::Kind::OtherType) {

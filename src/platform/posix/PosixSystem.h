@@ -1,8 +1,12 @@
 #pragma once
 
+#include <sys/types.h>
+
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -60,12 +64,16 @@ class PosixSystem : public System {
   private:
     RegistryValue lookUpGame();
     std::vector<Installation> prefixCopies();
+    RegistryValue gameValueIn(const std::filesystem::path& prefix);
     std::optional<Installation> copyInFolder(const std::string& folder) const;
 
     std::optional<PrefixSearch> search_;
     GameCopies copies_;
     std::filesystem::path prefix_;
     bool namedForThisRun_ = false;
+    // The game's value in each prefix's registry as the last search read it, and which file.
+    using RegistryStamp = std::tuple<dev_t, ino_t, off_t, time_t, long>;
+    std::map<std::filesystem::path, std::pair<RegistryStamp, RegistryValue>> gameValues_;
     std::vector<PassedOver> passedOver_;
     // The first prefix the last search found naming the game, and its value.
     std::optional<std::pair<std::filesystem::path, RegistryValue>> firstNaming_;

@@ -1,5 +1,7 @@
 #include "platform/posix/PrefixSearch.h"
 
+#include <sys/stat.h>
+
 #include "platform/posix/FileReading.h"
 #include "platform/posix/LauncherRecords.h"
 
@@ -7,6 +9,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <map>
+#include <set>
 #include <system_error>
 
 namespace torvexa {
@@ -19,10 +22,11 @@ fs::path environment(const char* name) {
 }
 
 bool isPrefix(const fs::path& folder) {
-    std::error_code error;
-    return fs::exists(folder / "system.reg", error) &&
-           (fs::is_directory(folder / "dosdevices", error) ||
-            fs::is_directory(folder / "drive_c", error));
+    struct stat st {};
+    const auto is = [&](const char* name, bool directory) {
+        return ::stat((folder / name).c_str(), &st) == 0 && S_ISDIR(st.st_mode) == directory;
+    };
+    return is("system.reg", false) && (is("dosdevices", true) || is("drive_c", true));
 }
 
 // The folders directly in `parent`, by name, each joined with `inside`.
@@ -209,14 +213,15 @@ std::vector<PrefixPlace> PrefixSearch::places() const {
     }
 
     // One place a prefix, the first that reaches it (links and records may name it twice).
+    // A folder is known by its device and inode: one call, where its real path takes one a
+    // component.
     std::vector<PrefixPlace> places;
-    std::vector<fs::path> seen;
+    std::set<std::pair<dev_t, ino_t>> seen;
     for (PrefixPlace& place : all) {
-        std::error_code error;
-        fs::path real = fs::canonical(place.prefix, error);
-        if (error || !isPrefix(real)) continue;
-        if (std::find(seen.begin(), seen.end(), real) != seen.end()) continue;
-        seen.push_back(std::move(real));
+        struct stat folder {};
+        if (::stat(place.prefix.c_str(), &folder) != 0 || !S_ISDIR(folder.st_mode) ||
+            !seen.emplace(folder.st_dev, folder.st_ino).second || !isPrefix(place.prefix))
+            continue;
         places.push_back(std::move(place));
     }
     return places;
