@@ -49,6 +49,7 @@ const std::map<std::string, Names> kFieldNames = {
     {"Form1.ComboBox6", {L"Regentropfeneffekt:", L"Raindrop effect:"}},
     {"Form1.TrackBar1", {L"Spiegel/Spiegelfunktion:", L"Mirrors/mirror function:"}},
     {"Form1.TrackBar2", {L"Zeile 49 (Prozent):", L"Line 49 (percent):"}},
+    {"Form1.GameBox", {L"Spiel:", L"Game:"}},
     {"Form1.ListBox5", {L"Manuell bearbeiten", L"Edit by hand"}},
     {"Form1.ListBox1", {L"Neuer Wert:", L"New value:"}},
     {"Form1.ListBox4", {L"Beschreibung:", L"Description:"}},
