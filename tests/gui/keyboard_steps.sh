@@ -1,9 +1,13 @@
 # The keyboard journey both platforms take, sourced by tests/gui/keyboard_test.sh and
-# tests/windows/gui/keyboard_test.sh after they start the program (WIN) with its file (CONFIG).
+# tests/windows/gui/keyboard_test.sh after they start the program (WIN) with two copies of the
+# game: the one the machine names (FIRST_CONFIG) and one chosen by its folder on an earlier run
+# (CONFIG), whose file was written earlier.
 # Each platform gives what differs: SHOT_PREFIX, MENU_Y (the menu bar's height on the screen), wait_for TITLE,
 # focus_new_window ID (what the desktop does for a new window), open_tint_keys and leave_tint
 # (how the tint dialog gets and gives back the focus; Esc closes it).
-# A person with the keyboard alone: F10 opens the menu and loads, Tab reaches the page buttons
+# A person with the keyboard alone: Tab reaches the list of the game's copies on the Info page
+# and Down chooses the second, which loads it (the first copy's file never changes); F10 opens
+# the menu and loads, Tab reaches the page buttons
 # and Enter opens a page, Space ticks a check box, a "?" button's box closes with Enter, Alt+Down
 # opens a drop-down's list and Down and Enter choose in it (the menu bar stays shut: this once
 # lost the check box's edit), the manual page's lists and value box follow in their order and
@@ -46,15 +50,32 @@ page_buttons_shown() {
     return 1
 }
 
-keyboard_journey() {
-    local original
-    original=$(mktemp)
-    cp "$CONFIG" "$original"
+# Before the program starts: a copy of the game in WORK/Zweite Kopie, chosen by its folder on an
+# earlier run, its file written an hour before the machine's; CONFIG is its file. The platform
+# gives how the program names the folder (program_path PATH).
+second_copy() {
+    local folder="$WORK/Zweite Kopie"
+    mkdir -p "$folder"
+    cp "$FIRST_CONFIG" "$folder/f1graphics.cfg"
+    touch -d '1 hour ago' "$folder/f1graphics.cfg"
+    printf '\r\n%s\r\n' "$(program_path "$folder")" >"$WORK_FOLDER/gameopt.zel"
+    CONFIG="$folder/f1graphics.cfg"
+}
 
+keyboard_journey() {
+    local original first
+    original=$(mktemp)
+    first=$(mktemp)
+    cp "$CONFIG" "$original"
+    cp "$FIRST_CONFIG" "$first"
+
+    key focus-copies Tab
+    key choose-second-copy Down
+    page_buttons_shown || fail "Down on the list of the game's copies loaded none"
     key f10-menu F10
     key laden Down Return
     page_buttons_shown || fail "F10, Down and Enter did not load the file"
-    key focus-allgemein Tab
+    key focus-allgemein Tab Tab  # past "Ordner wählen..." to the first page button
     key open-allgemein Return
     key focus-checkbox1 Tab Tab Tab Tab Tab
     key untick-32bit space
@@ -137,5 +158,6 @@ keyboard_journey() {
         preset+="$(line_of "$CONFIG" $line | cut -d' ' -f1) "
     done
     [ "$preset" = "800 600 0 1 1 0 0 3 0 " ] || fail "preset 2 was not applied: $preset"
-    rm -f "$original"
+    cmp "$first" "$FIRST_CONFIG" >/dev/null || fail "the first copy of the game changed"
+    rm -f "$original" "$first"
 }

@@ -26,9 +26,14 @@ leave_tint() {
     focus_new_window "$WIN"  # the main window gets the keyboard back, as a desktop gives it
 }
 
+program_path() { printf '%s' "$1"; }
+before_start() {
+    FIRST_CONFIG="$WINEPREFIX/drive_c/Spiele/Grand Prix 4/f1graphics.cfg" WORK_FOLDER="$WORK/work"
+    second_copy
+}
+
 start_display
 start_program "$BINARY"
-CONFIG="$WINEPREFIX/drive_c/Spiele/Grand Prix 4/f1graphics.cfg"
 act focus_new_window "$WIN"
 keyboard_journey
 echo "keyboard journey passed"

@@ -59,6 +59,7 @@ start_program() {
     [ -n "${LANGUAGE_FILE:-}" ] && printf '%s\r\n' "$LANGUAGE_FILE" >"$WORK/work/langopt.zel"
     export WINEPREFIX
     WINEPREFIX=$("$ROOT/scripts/demo-prefix" "$WORK" | tail -n1)
+    if declare -F before_start >/dev/null; then before_start; fi  # the journey's own setting
     (cd "$WORK/work" && exec "$binary") &
     APP_PID=$!
     WIN=$(wait_window "ZEL Torvexa") || fail "the main window did not appear"

@@ -208,6 +208,15 @@ TEST_F(PrefixSearchTest, WinePrefixIsTakenAloneAndAProtonFolderMeansItsPrefix) {
     const fs::path steam = prefix(".steam/steam/steamapps/compatdata/1/pfx", "Steam");
     EXPECT_EQ(lookUp(steam).second, "C:\\Steam");
     EXPECT_EQ(lookUp(steam.parent_path()), std::make_pair(steam, std::string("C:\\Steam")));
+    // Over a copy in a folder chosen by hand and written later.
+    const fs::path folder = home / "Elsewhere";
+    fs::create_directories(folder);
+    test::writeBytes(folder / "f1graphics.cfg", "0\r\n");
+    fs::last_write_time(folder / "f1graphics.cfg",
+                        fs::file_time_type::clock::now() + std::chrono::hours(1));
+    PosixSystem viaWinePrefix(search(steam), GameInstall::mark());
+    ASSERT_TRUE(viaWinePrefix.addFolder(folder.string()));
+    EXPECT_EQ(viaWinePrefix.inUse()->prefix, steam);
     // --game: the same, for this run, over any choice remembered.
     PosixSystem named(search(), GameInstall::mark());
     EXPECT_FALSE(named.namedForThisRun());

@@ -133,8 +133,13 @@ std::optional<Installation> PosixSystem::addFolder(const std::string& path) {
 
 bool PosixSystem::use(const std::string& file) { return copies_.use(file, installations()); }
 
+// Without a choice, the copy in the prefix WINEPREFIX names, else the one written last.
 std::optional<Installation> PosixSystem::inUse() {
-    if (!copies_.inUse()) installations();
+    if (copies_.inUse()) return copies_.inUse();
+    const std::vector<Installation> all = installations();
+    const auto named = std::find_if(all.begin(), all.end(),
+                                    [](const Installation& copy) { return !copy.prefix.empty(); });
+    if (search_ && search_->namesWinePrefix() && named != all.end()) copies_.use(named->file, all);
     return copies_.inUse();
 }
 

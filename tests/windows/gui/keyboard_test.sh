@@ -11,6 +11,13 @@ open_tint_keys() { :; }    # and a dialog that opens gives it to its first contr
 # Esc closes it as its close button does: it hides, and the main window is next.
 leave_tint() { key close-tint-with-esc Escape; }
 
+program_path() { windows_path "$1"; }
+before_start() {
+    FIRST_CONFIG=$CONFIG
+    WORK_FOLDER=$WORK
+    second_copy
+}
+
 start_display
 install_game
 start_exe

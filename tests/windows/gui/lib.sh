@@ -47,6 +47,7 @@ start_exe() {
         english) printf '%s\r\n' "$(windows_path "$LANGUAGES/english.zpr")" >"$WORK/langopt.zel" ;;
     esac
     set_wine_dpi
+    if declare -F before_start >/dev/null; then before_start; fi  # the journey's own setting
     (cd "$WORK" && exec wine "$BINARY") >/dev/null 2>&1 &
     APP_PID=$!
     [ "$language" != none ] || return 0
