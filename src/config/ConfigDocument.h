@@ -56,7 +56,7 @@ class ConfigDocument {
     Puts puts() const { return changed_; }
     void undoPutsSince(Puts earlier);
 
-    // What the observer is told once after every change: lines came or went (clear, append),
+    // What the observer is told once after every change: lines came or went (clear, load),
     // or the value of line `row` changed.
     struct Change {
         bool lines = false;

@@ -11,10 +11,9 @@ TForm1::TForm1(Application& application, System& system, Dialogs& dialogs)
       system_(system),
       dialogs_(dialogs) {
     // The window opens on the Info page; the other pages wait for the first load.
-    for (Panel* page : {&Panel4, &Panel2, &Panel5, &Panel1})
-        page->setVisible(false);
-    for (SpeedButton* button : {&SpeedButton4, &SpeedButton5, &SpeedButton6, &SpeedButton9}) {
-        button->setVisible(false);
+    for (const Page& page : pages()) {
+        page.panel->setVisible(page.panel == &Panel6);
+        if (page.button) page.button->setVisible(false);
     }
     Edit3.setEnabled(false);
     Edit3.setTyping(Typing::Digits);      // a number the game reads

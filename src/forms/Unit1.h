@@ -318,18 +318,25 @@ class TForm1 : public Form {
     // The page on view: the last shown page panel in creation order.
     const Panel* pageOnView() const;
 
-    // A page and the control whose caption names it: its page button, or for the Info page the
-    // menu item that shows it.
+    // A page: the control whose caption names it (its page button, or for the Info page the
+    // menu item that shows it), its button's font while another page is on view and while it
+    // is, and whether it holds setting controls. In the order of the page buttons; a new page
+    // is a line here, its panel and button above, and its handler.
     struct Page {
         Panel* panel;
         Control* title;
+        SpeedButton* button;  // none for the Info page, which the menu shows
+        Font look;
+        Font lookOnView;
+        bool settings;
     };
     std::array<Page, 5> pages() noexcept {
-        return {{{&Panel1, &SpeedButton4},
-                 {&Panel4, &SpeedButton5},
-                 {&Panel5, &SpeedButton6},
-                 {&Panel2, &SpeedButton9},
-                 {&Panel6, &Info1}}};
+        using namespace style;
+        return {{{&Panel1, &SpeedButton4, &SpeedButton4, kArialBold, kArialBoldItalic, true},
+                 {&Panel4, &SpeedButton5, &SpeedButton5, kArialBold, kArialBoldItalic, true},
+                 {&Panel5, &SpeedButton6, &SpeedButton6, kArialBold, kArialBoldItalic, true},
+                 {&Panel2, &SpeedButton9, &SpeedButton9, kArial, kArialItalic, false},
+                 {&Panel6, &Info1, nullptr, kArial, kArial, false}}};
     }
 
     // Chooses, remembers and reads the translation file, and applies it to this window.
@@ -362,7 +369,7 @@ class TForm1 : public Form {
     void connectListsToDocument();
     // Unit1Captions.cpp: which caption names each field for screen readers.
     void nameFieldsForReaders();
-    void showPage(Panel& page, SpeedButton* button, const Font& currentStyle);
+    void showPage(const Panel& page);
 
     // Looks the game up again and shows where its file is.
     void lookUpGame();

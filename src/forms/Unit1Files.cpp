@@ -43,8 +43,8 @@ void TForm1::load() {
     system_.sleep(kPauseBetweenPasses);
     uncheckBeforeReading();
     readDocument();
-    for (SpeedButton* button : {&SpeedButton4, &SpeedButton5, &SpeedButton6, &SpeedButton9}) {
-        button->setVisible(true);
+    for (const Page& page : pages()) {
+        if (page.button) page.button->setVisible(true);
     }
     showFileInControls();
 }

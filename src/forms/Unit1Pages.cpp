@@ -6,27 +6,27 @@
 
 namespace torvexa {
 
-void TForm1::showPage(Panel& page, SpeedButton* button, const Font& currentStyle) {
-    for (const Page& other : pages())
-        other.panel->setVisible(false);
-    page.setVisible(true);
-    SpeedButton4.setFont(style::kArialBold);
-    SpeedButton5.setFont(style::kArialBold);
-    SpeedButton6.setFont(style::kArialBold);
-    SpeedButton9.setFont(style::kArial);
-    if (button) button->setFont(currentStyle);
+void TForm1::showPage(const Panel& shown) {
+    for (const Page& page : pages())
+        page.panel->setVisible(false);
+    for (const Page& page : pages()) {
+        if (page.panel == &shown) page.panel->setVisible(true);
+        if (page.button) page.button->setFont(page.panel == &shown ? page.lookOnView : page.look);
+    }
 }
 
-void TForm1::SpeedButton4Click() { showPage(Panel1, &SpeedButton4, style::kArialBoldItalic); }
-void TForm1::SpeedButton5Click() { showPage(Panel4, &SpeedButton5, style::kArialBoldItalic); }
-void TForm1::SpeedButton6Click() { showPage(Panel5, &SpeedButton6, style::kArialBoldItalic); }
-void TForm1::SpeedButton9Click() { showPage(Panel2, &SpeedButton9, style::kArialItalic); }
-void TForm1::Info1Click() { showPage(Panel6, nullptr, style::kArial); }
+void TForm1::SpeedButton4Click() { showPage(Panel1); }
+void TForm1::SpeedButton5Click() { showPage(Panel4); }
+void TForm1::SpeedButton6Click() { showPage(Panel5); }
+void TForm1::SpeedButton9Click() { showPage(Panel2); }
+void TForm1::Info1Click() { showPage(Panel6); }
 
 const Panel* TForm1::pageOnView() const {
+    // In creation order: a later page lies above an earlier one.
     const Panel* onView = nullptr;
-    for (const Panel* page : {&Panel4, &Panel2, &Panel5, &Panel1, &Panel6}) {
-        if (page->visible()) onView = page;
+    for (const Control* child : children()) {
+        const auto* page = dynamic_cast<const Panel*>(child);
+        if (page && page != &Panel3 && page->visible()) onView = page;
     }
     return onView;
 }

@@ -90,13 +90,11 @@ void TForm1::CheckBox20Click() {
         Edit3.setEnabled(true);
         Edit3.setText("4");
         UpDown1.setPosition(4);
-        UpDown1.setEnabled(true);
     } else {
         dialogs_.informationBox(catalogue_.entry(entries::Number27Help));
         UpDown1.setEnabled(false);
         Edit3.setEnabled(false);
         Edit3.setText("0");
-        UpDown1.setEnabled(false);
     }
 }
 
@@ -191,7 +189,7 @@ void TForm1::Button2Click() { dialogs_.informationBox(catalogue_.entry(entries::
 
 // ---- Showing a freshly read file
 
-// Exactly these five: the T-cam box (CheckBox5) is only ever ticked by showMirrors, never
+// Exactly these five: the T-cam box (CheckBox5) is only ever ticked by showMirrorsTCam, never
 // unticked, so each read must start with it clear, and the mirrors box (CheckBox4) must change
 // for its handler to enable the T-cam box again. Each box that starts clear and is ticked by
 // the file runs its handler, which writes its line(s) back into the document, so this set

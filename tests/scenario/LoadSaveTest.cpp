@@ -36,7 +36,10 @@ class LoadSave : public ::testing::Test {
     Scenario s;
 };
 
-TEST_F(LoadSave, TheSecondPassPutsBackWhatTheFirstPassOverwrote) {
+// The first pass ticks the line-27 box, whose handler writes 4; the second pass reads a fresh
+// copy, where the box is already ticked and writes nothing, and the field shows the file's
+// number as the up-down holds it ("02" as 2), which is what the line then holds.
+TEST_F(LoadSave, Line27HoldsTheFilesNumberNotTheFourTheFirstPassWrote) {
     for (const std::string& number : {std::string("2"), std::string("02")}) {
         Scenario fresh;
         fresh.rememberLanguage(Scenario::shippedLanguage("deutsch.zpr"));

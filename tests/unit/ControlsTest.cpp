@@ -241,6 +241,12 @@ TEST(ButtonAndMenuRule, ClickRunsOnClickOnlyWhenReachable) {
     quit.click();
     button.setEnabled(false);
     button.click();
+    file.setEnabled(false);  // the item's own menu cannot be opened
+    quit.click();
+    EXPECT_EQ(h.handlerRuns, 2);
+    file.setEnabled(true);
+    quit.setVisible(false);
+    quit.click();
     EXPECT_EQ(h.handlerRuns, 2);
 }
 

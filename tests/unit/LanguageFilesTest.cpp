@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/Cp1252.h"
 #include "forms/Entries.h"
 #include "lang/Catalogue.h"
 #include "support/TempDir.h"
@@ -87,6 +88,31 @@ TEST_P(ShippedLanguage, UsesTheCharactersWithAMeaningOnlyWhereEnglishDoes) {
                 << "'" << meaningful << "' in entry " << n << ": " << catalogue.entry(n);
         }
     }
+}
+
+// The paragraphs of an AppStream file without a language of their own: its English text.
+std::string untranslatedParagraphs(const std::string& xml) {
+    std::string text;
+    for (std::size_t at = xml.find("<p>"); at != std::string::npos; at = xml.find("<p>", at + 1))
+        text += xml.substr(at, xml.find("</p>", at) - at);
+    return text;
+}
+
+// A language file added to lang/ is named wherever the languages are listed for a person: by
+// its file in the manual page, the archive's README, the README's and the translators' tables;
+// by its own name in the AppStream description.
+TEST_P(ShippedLanguage, IsNamedWhereverTheLanguagesAreListed) {
+    for (const char* place :
+         {"data/torvexa.1", "installer/linux/README", "README.md", "docs/translating.md"}) {
+        EXPECT_NE(test::readBytes(test::dataFolder(place)).find(GetParam()), std::string::npos)
+            << place;
+    }
+    const std::string ownName = cp1252ToUtf8(catalogueOf(GetParam()).entry(entries::LanguageName));
+    EXPECT_NE(untranslatedParagraphs(
+                  test::readBytes(test::dataFolder("data/org.example.torvexa.metainfo.xml")))
+                  .find(ownName),
+              std::string::npos)
+        << ownName;
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, ShippedLanguage, ::testing::ValuesIn(test::shippedLanguageFiles()),

@@ -1,6 +1,7 @@
 // Builds one native control per model control and keeps it up to date through the control's
-// observer: forms, containers, labels, buttons and sliders (edit fields and up-downs in
-// Fields.cpp, drop-downs in DropDown.cpp, labels in Labels.cpp, lists in Lists.cpp).
+// observer: forms, panels, group boxes, shapes, check boxes, radio buttons, buttons and sliders
+// (the containers' window procedure in Containers.cpp, edit fields and up-downs in Fields.cpp,
+// drop-downs in DropDown.cpp, labels in Labels.cpp, lists in Lists.cpp, menus in Menus.cpp).
 #include "view/win32/Builder.h"
 
 #include <algorithm>

@@ -7,8 +7,9 @@
 namespace torvexa::win32 {
 
 // Builds one native control per model control, each kind in its own member, and keeps it up to
-// date through the control's observer. Drop-downs (DropDown.cpp), labels (Labels.cpp), lists
-// (Lists.cpp) and menus (Menus.cpp) have files of their own.
+// date through the control's observer. Edit fields and up-downs (Fields.cpp), drop-downs
+// (DropDown.cpp), labels (Labels.cpp), lists (Lists.cpp) and menus (Menus.cpp) have files of
+// their own.
 class Builder : public ControlVisitor {
   public:
     explicit Builder(ViewParts& view) : view_(view) {}

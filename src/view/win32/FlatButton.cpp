@@ -1,5 +1,6 @@
-// The flat buttons (the page buttons, the manual page's apply button, the preset dialog's two
-// buttons): a window class of their own that shows no frame until the pointer is over one.
+// The flat buttons (every SpeedButton: the page buttons, the Info page's, "Erweitert", the
+// manual page's apply button, the preset dialog's two): a window class of their own that shows
+// no frame until the pointer is over one.
 #include "platform/win32/WideText.h"
 #include "view/win32/ViewParts.h"
 
