@@ -399,7 +399,7 @@ class TForm1 : public Form {
     void holdOnEntry(int line);
     void giveBackIfRefused(const std::string& text, int line);
 
-    // Lists every copy found in GameBox, the one in use chosen.
+    // Shows the copies found (games_) in GameBox, the one in use chosen.
     void showGames();
     void rememberGames();
 

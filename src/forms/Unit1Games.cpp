@@ -20,23 +20,25 @@ constexpr const char* kGameChoice = "gameopt.zel";
 
 void TForm1::initialiseGames() {
     // A choice that cannot be read is no choice: the copy written last is used.
+    std::string remembered;
     try {
         if (system_.isFile(kGameChoice)) {
             const std::vector<std::string> lines = splitTextLines(system_.readFile(kGameChoice));
             if (!lines.empty()) {
+                remembered = lines.front();
                 chosenFolders_.assign(lines.begin() + 1, lines.end());
-                for (const std::string& folder : chosenFolders_)
-                    system_.addFolder(folder);
-                if (!system_.namedForThisRun()) system_.use(lines.front());
             }
         }
     } catch (const std::exception&) {
     }
+    for (const std::string& folder : chosenFolders_)
+        system_.addFolder(folder);
+    games_ = system_.installations();
+    if (!system_.namedForThisRun()) system_.use(remembered);
     showGames();
 }
 
 void TForm1::showGames() {
-    games_ = system_.installations();
     std::vector<std::string> names;
     for (const Installation& game : games_)
         names.push_back(utf8ToCp1252(game.name));
@@ -66,13 +68,13 @@ void TForm1::GameFolderButtonClick() {
     if (std::find(chosenFolders_.begin(), chosenFolders_.end(), copy->folder) ==
         chosenFolders_.end())
         chosenFolders_.push_back(copy->folder);
+    games_ = system_.installations();
     chooseGame(copy->file);
 }
 
 bool TForm1::chooseGame(const std::string& file) {
-    const bool found = system_.use(file);
+    if (!system_.use(file)) return false;
     showGames();
-    if (!found) return false;
     // Whatever was loaded belongs to the copy left: until this copy's file is read whole,
     // nothing may be saved anywhere.
     wholeFileLoaded_ = false;

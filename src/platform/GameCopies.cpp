@@ -52,6 +52,7 @@ std::vector<Installation> GameCopies::all(std::vector<Installation> found) {
             found.begin(), found.end(),
             [](const Installation& a, const Installation& b) { return a.written < b.written; });
     }
+    listed_ = found;
     return found;
 }
 

@@ -30,6 +30,8 @@ class GameCopies {
     // use stays so, found or not, until another is used: a load, a backup and a save all go
     // to the copy the player sees chosen.
     std::vector<Installation> all(std::vector<Installation> found);
+    // The list all() made last.
+    const std::vector<Installation>& listed() const noexcept { return listed_; }
     std::optional<Installation> addFolder(const std::string& path);
     bool use(const std::string& file, const std::vector<Installation>& all);
     const std::optional<Installation>& inUse() const noexcept { return inUse_; }
@@ -42,6 +44,7 @@ class GameCopies {
     CopyIn copyIn_;
     std::vector<std::string> folders_;
     std::optional<Installation> inUse_;
+    std::vector<Installation> listed_;
 };
 
 // The folder a path chosen by the player means: the folder that holds it when it names the

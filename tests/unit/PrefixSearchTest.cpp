@@ -199,6 +199,7 @@ TEST_F(PrefixSearchTest, TheCopyInUseStaysUntilAnotherIsUsed) {
     ASSERT_TRUE(system.use((later / "drive_c/Later/f1graphics.cfg").string()));
     EXPECT_EQ(system.readMachineValue(kKey, "Directory").text, "C:\\Later");
     EXPECT_EQ(system.inUse()->name, "Lutris: b-later");
+    system.installations();  // a copy gone is no longer listed, and cannot be used
     EXPECT_FALSE(system.use((first / "drive_c/First/f1graphics.cfg").string()));
     EXPECT_EQ(system.readMachineValue(kKey, "Directory").text, "C:\\Later");
 }

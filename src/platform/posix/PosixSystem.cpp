@@ -131,7 +131,10 @@ std::optional<Installation> PosixSystem::addFolder(const std::string& path) {
     return copies_.addFolder(path);
 }
 
-bool PosixSystem::use(const std::string& file) { return copies_.use(file, installations()); }
+// The copy is one of those listed last (the list the player chose from), else searched anew.
+bool PosixSystem::use(const std::string& file) {
+    return copies_.use(file, copies_.listed()) || copies_.use(file, installations());
+}
 
 // Without a choice, the copy in the prefix WINEPREFIX names, else the one written last.
 std::optional<Installation> PosixSystem::inUse() {

@@ -87,7 +87,10 @@ std::optional<Installation> WindowsSystem::addFolder(const std::string& path) {
     return copies_.addFolder(path);
 }
 
-bool WindowsSystem::use(const std::string& file) { return copies_.use(file, installations()); }
+// The copy is one of those listed last (the list the player chose from), else searched anew.
+bool WindowsSystem::use(const std::string& file) {
+    return copies_.use(file, copies_.listed()) || copies_.use(file, installations());
+}
 
 std::optional<Installation> WindowsSystem::inUse() {
     if (!copies_.inUse()) installations();
