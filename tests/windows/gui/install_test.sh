@@ -62,8 +62,9 @@ mkdir "$TMPDIR/locales"
 localedef -i fr_FR -f UTF-8 "$TMPDIR/locales/fr_FR.UTF-8" ||
     fail "no French locale could be made (Debian: locales)"
 in_french() { LOCPATH="$TMPDIR/locales" LC_ALL=fr_FR.UTF-8 "$@"; }
-# A wizard's pages: a picture of each and a click on its button at the lower right (Installer,
-# Désinstaller, Fermer), then a wait for the next page (its heading changes) or the window's end.
+# A wizard's pages: a picture of each and Enter, which presses its default button at the lower
+# right (Installer, Désinstaller, Fermer), then a wait of up to 5 s for the next page (its heading
+# changes) or the window's end.
 through_pages() {  # TITLE SHOT
     local window page=1 heading
     window=$(w_wait_window "$1") || fail "no window titled '$1'"
@@ -73,16 +74,18 @@ through_pages() {  # TITLE SHOT
         drawn "$window" || fail "the page $page of '$1' was not drawn"
         screenshot "$window" "$2-$page"
         heading=$(heading_of)
-        # The pointer rests on the button before it presses: Wine drops a click that comes with
-        # the move onto a button that was disabled while the pointer was there.
-        geometry "$window"
-        xdotool mousemove 0 0 mousemove $((GX + 359)) $((GY + 311)) sleep 0.3 \
-            mousedown 1 sleep 0.1 mouseup 1
+        xdotool windowfocus --sync "$window" 2>/dev/null || true
+        xdotool key --window "$window" Return
+        local went=""
         for _ in $(seq 100); do
-            xdotool search --name "^$1\$" >/dev/null 2>&1 || break
-            [ "$(heading_of)" = "$heading" ] || break
+            if ! xdotool search --name "^$1\$" >/dev/null 2>&1 ||
+                [ "$(heading_of)" != "$heading" ]; then
+                went=yes
+                break
+            fi
             sleep 0.05
         done
+        [ -n "$went" ] || fail "Enter on the page $page of '$1' did not go on within 5 s"
         page=$((page + 1))
     done
 }
