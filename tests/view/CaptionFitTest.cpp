@@ -16,7 +16,7 @@
 #include <cstdlib>
 #include <tuple>
 
-#include "support/LabelRoom.h"
+#include "support/CaptionFit.h"
 #include "support/Scenario.h"
 #include "ui/Scale.h"
 #include "view/fltk/FltkView.h"
@@ -29,102 +29,62 @@ namespace {
 
 using test::Scenario;
 
-// How much of a control's width is not room for its text, by kind (FLTK's drawing: the box of
-// a check box and its gap, a button's edges, a drop-down's arrow and its text field's margins).
+// How FLTK draws a control: the room a control's own parts take (the box of a check box and its
+// gap, a button's edges, a drop-down's arrow and its text field's margins, the 4 pixels FLTK
+// keeps after a field's text before it scrolls, a row's insets), in layout pixels.
 constexpr int kCheckMark = 11 + 4 + 3;
 constexpr int kRadioMark = 13 + 5;
 constexpr int kButtonEdges = 6;
 constexpr int kDropDownArrow = 17 + 6;
 constexpr int kGroupCaptionInset = 16;
+constexpr int kTextEnd = 4;
 
-class Fit : public ControlVisitor {
+class FltkWidgets : public test::FitWidgets {
   public:
-    Fit(const fltk::FltkView& view, std::string language, double scale)
-        : view_(view), language_(language + " at " + std::to_string(scale)), scale_(scale) {}
-    const std::vector<std::string>& cut() const { return cut_; }
+    FltkWidgets(const fltk::FltkView& view, double scale) : view_(view), scale_(scale) {}
 
-    void visit(Form& form) override { children(form); }
-    void visit(Panel& panel) override { children(panel); }
-    void visit(GroupBox& group) override {
-        fits(group, fltk::captionText(group.caption()), room(group, kGroupCaptionInset));
-        children(group);
-    }
-    void visit(Label& label) override {
-        const std::string text = fltk::boxCaptionText(label.caption());
-        if (label.look().wordWrap) {
-            const Fl_Widget* w = view_.widgetOf(label);
-            fl_font(w->labelfont(), w->labelsize());
-            int width = w->w();
-            int height = 0;
-            fl_measure(text.c_str(), width, height, 0);
-            if (height > w->h() + scaled(2, scale_))
-                report(label, "wrapped height", height, w->h());
-            return;
-        }
-        if (label.look().fixedSize) {
-            fits(label, text, room(label, 0));
-            return;
-        }
-        // A growing label must stop before the next control on its row.
-        const Rect l = at(label);
-        const int right = l.left + width(label, text);
-        const int gap = scaled(test::kLabelGap, scale_);
-        for (const Control* other : label.parent()->children()) {
-            if (other == &label || !other->visible()) continue;
-            const Rect r = at(*other);
-            if (test::runsInto(l, right, r, gap))
-                report(label, "runs into " + other->name(), right + gap, r.left);
-        }
-    }
-    void visit(Shape&) override {}
-    void visit(CheckBox& box) override {
-        fits(box, fltk::captionText(box.caption()), room(box, kCheckMark));
-    }
-    void visit(RadioButton& radio) override {
-        fits(radio, fltk::captionText(radio.caption()), room(radio, kRadioMark));
-    }
-    void visit(Button& button) override {
-        fits(button, fltk::captionText(button.caption()), room(button, kButtonEdges));
-    }
-    void visit(SpeedButton& button) override {
-        fits(button, fltk::captionText(button.caption()), room(button, kButtonEdges));
-    }
-    // A number field shows the largest number its up-down gives it whole: FLTK scrolls a text
-    // that does not leave 4 pixels after it.
-    void visit(Edit& edit) override {
-        if (!edit.upDown()) return;
-        const auto* w = dynamic_cast<const Fl_Input*>(view_.widgetOf(edit));
-        const std::string widest = std::to_string(edit.upDown()->max());
-        fl_font(w->textfont(), w->textsize());
-        const int needed = static_cast<int>(fl_width(widest.c_str())) + 4;
-        const int room = w->w() - Fl::box_dw(w->box());
-        if (needed > room) report(edit, "\"" + widest + "\"", needed, room);
-    }
-    void visit(UpDown&) override {}
-    void visit(ComboBox& combo) override {
-        for (const std::string& item : combo.items())
-            fits(combo, fltk::itemText(item), room(combo, kDropDownArrow));
-    }
-    void visit(TrackBar&) override {}
-    void visit(ListBox&) override {}
-    void visit(MainMenu&) override {}
-    void visit(MenuItem&) override {}
-
-  private:
-    // Where the control is on the screen, and the room its widget leaves for text when the
-    // control takes `taken` layout pixels for itself.
-    Rect at(const Control& control) const {
+    Rect at(const Control& control) const override {
         const Fl_Widget* w = view_.widgetOf(control);
         return {w->x(), w->y(), w->w(), w->h()};
     }
-    int room(const Control& control, int taken) const {
-        return at(control).width - scaled(taken, scale_);
+    int captionWidth(const Control& control) const override {
+        const bool box = dynamic_cast<const Label*>(&control);
+        return measured(control, box ? fltk::boxCaptionText(control.caption())
+                                     : fltk::captionText(control.caption()));
     }
-    void children(Control& parent) {
-        for (Control* child : parent.children())
-            child->accept(*this);
+    int textWidth(const Control& control, const std::string& text) const override {
+        if (dynamic_cast<const ComboBox*>(&control)) return measured(control, fltk::itemText(text));
+        const auto* w = view_.widgetOf(control);
+        const auto* input = dynamic_cast<const Fl_Input*>(w);
+        fl_font(input ? input->textfont() : w->labelfont(),
+                input ? input->textsize() : w->labelsize());
+        return static_cast<int>(fl_width(text.c_str()));
     }
-    int width(const Control& control, const std::string& text) const {
+    int room(const Control& control) const override {
+        const Fl_Widget* w = view_.widgetOf(control);
+        const auto taken = [&](int pixels) { return w->w() - scaled(pixels); };
+        if (dynamic_cast<const CheckBox*>(&control)) return taken(kCheckMark);
+        if (dynamic_cast<const RadioButton*>(&control)) return taken(kRadioMark);
+        if (dynamic_cast<const Button*>(&control) || dynamic_cast<const SpeedButton*>(&control))
+            return taken(kButtonEdges);
+        if (dynamic_cast<const ComboBox*>(&control)) return taken(kDropDownArrow);
+        if (dynamic_cast<const GroupBox*>(&control)) return taken(kGroupCaptionInset);
+        if (dynamic_cast<const Edit*>(&control) || dynamic_cast<const ListBox*>(&control))
+            return w->w() - Fl::box_dw(w->box()) - kTextEnd;
+        return w->w();
+    }
+    std::optional<int> wrappedHeight(const Label& label) const override {
+        const Fl_Widget* w = view_.widgetOf(label);
+        fl_font(w->labelfont(), w->labelsize());
+        int width = w->w();
+        int height = 0;
+        fl_measure(fltk::boxCaptionText(label.caption()).c_str(), width, height, 0);
+        return height;
+    }
+    int scaled(int layoutPixels) const override { return torvexa::scaled(layoutPixels, scale_); }
+
+  private:
+    int measured(const Control& control, const std::string& text) const {
         const Fl_Widget* w = view_.widgetOf(control);
         fl_font(w->labelfont(), w->labelsize());
         int tw = 0;
@@ -132,19 +92,9 @@ class Fit : public ControlVisitor {
         fl_measure(text.c_str(), tw, th, 0);
         return tw;
     }
-    void fits(const Control& control, const std::string& text, int room) {
-        const int needed = width(control, text);
-        if (needed > room) report(control, "\"" + text + "\"", needed, room);
-    }
-    void report(const Control& control, const std::string& what, int needed, int room) {
-        cut_.push_back(language_ + ": " + control.name() + ": " + what + " needs " +
-                       std::to_string(needed) + " px, has " + std::to_string(room));
-    }
 
     const fltk::FltkView& view_;
-    std::string language_;
     double scale_;
-    std::vector<std::string> cut_;
 };
 
 // "francais_at_125": a test's file and scale, so that one language's can be chosen.
@@ -178,8 +128,9 @@ TEST_P(CaptionsFit, InEveryWindowAfterALoad) {
                              &s.program().form3().TrackBar1})
         s.user([&] { slider->scroll(slider->max()); });
     Fl::check();
+    const FltkWidgets widgets(view, scale);
     for (Form* form : s.program().forms()) {
-        Fit fit(view, language, scale);
+        test::CaptionFit fit(widgets, language + " at " + std::to_string(scale));
         form->accept(fit);
         for (const std::string& cut : fit.cut())
             ADD_FAILURE() << cut;

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "support/LabelRoom.h"
+#include "support/CaptionFit.h"
 #include "support/Scenario.h"
 #include "view/win32/GdiObjects.h"
 #include "view/win32/Win32View.h"
@@ -26,7 +26,6 @@ namespace {
 using test::expected;
 using test::inParent;
 using test::Scenario;
-using test::styleShown;
 
 Rect rectOf(const RECT& r) {
     return {static_cast<int>(r.left), static_cast<int>(r.top), static_cast<int>(r.right - r.left),
@@ -48,114 +47,52 @@ int drawnWidth(HWND window, const std::string& text, bool prefix) {
     return r.right - r.left;
 }
 
-// Every caption and drop-down item fits its control, measured with the control's own font
-// (GDI's text measurement); a label that grows runs into no control beside it. What a control
-// takes for itself: a check box's or radio button's box (13 px) and gap, a button's edges; a
-// drop-down's text has its field (GetComboBoxInfo) less the field's margins.
-class Win32Fit : public ControlVisitor {
+// How the native controls draw, measured with GDI in the control's own font: what a control
+// takes for itself is a check box's or radio button's box (13 px) and gap, a button's edges, a
+// group's caption inset; a drop-down's text has its field (GetComboBoxInfo) less its margins, an
+// edit's and a list's their client area less their margins and a row's insets.
+class Win32Widgets : public test::FitWidgets {
   public:
-    Win32Fit(const win32::Win32View& view, std::string language, int dpi)
-        : view_(view), language_(std::move(language)), dpi_(dpi) {}
-    const std::vector<std::string>& cut() const { return cut_; }
+    Win32Widgets(const win32::Win32View& view, int dpi) : view_(view), dpi_(dpi) {}
 
-    void visit(Form& form) override { children(form); }
-    void visit(Panel& panel) override { children(panel); }
-    void visit(GroupBox& group) override {
-        fits(group, group.caption(), true, scaled(16));
-        children(group);
+    Rect at(const Control& control) const override { return rectOf(inParent(window(control))); }
+    int captionWidth(const Control& control) const override {
+        return drawnWidth(window(control), control.caption(), true);
     }
-    void visit(Label& label) override {
-        HWND w = window(label);
-        if (label.look().wordWrap) return;  // wraps within its box
-        if (label.look().fixedSize) {
-            fits(label, label.caption(), true, 0);
-            return;
-        }
-        const Rect mine = rectOf(inParent(w));
-        const int right = mine.left + drawnWidth(w, label.caption(), true);
-        const int gap = scaled(test::kLabelGap);
-        for (HWND other = GetWindow(GetParent(w), GW_CHILD); other;
-             other = GetWindow(other, GW_HWNDNEXT)) {
-            if (other == w || !styleShown(other)) continue;  // its page may be hidden
-            const Rect r = rectOf(inParent(other));
-            if (test::runsInto(mine, right, r, gap))
-                report(label, "runs into the control at " + std::to_string(r.left), right + gap,
-                       r.left);
-        }
+    int textWidth(const Control& control, const std::string& text) const override {
+        return drawnWidth(window(control), text, false);
     }
-    void visit(Shape&) override {}
-    void visit(CheckBox& box) override { fits(box, box.caption(), true, scaled(13 + 4)); }
-    void visit(RadioButton& radio) override { fits(radio, radio.caption(), true, scaled(13 + 4)); }
-    void visit(Button& button) override { fits(button, button.caption(), true, scaled(6)); }
-    void visit(SpeedButton& button) override { fits(button, button.caption(), true, scaled(4)); }
-    // A number field shows the largest number its up-down gives it whole.
-    void visit(Edit& edit) override {
-        if (!edit.upDown()) return;
-        HWND w = window(edit);
-        RECT client{};
-        GetClientRect(w, &client);
-        const auto margins = SendMessageW(w, EM_GETMARGINS, 0, 0);
-        const int room = client.right - LOWORD(margins) - HIWORD(margins);
-        const std::string widest = std::to_string(edit.upDown()->max());
-        const int needed = drawnWidth(w, widest, false);
-        if (needed > room) report(edit, "\"" + widest + "\"", needed, room);
-    }
-    void visit(UpDown&) override {}
-    void visit(ComboBox& combo) override {
-        // The field that shows the chosen item, less the margins its text keeps.
-        HWND w = window(combo);
-        COMBOBOXINFO parts{};
-        parts.cbSize = sizeof parts;
-        GetComboBoxInfo(w, &parts);
-        int room = parts.rcItem.right - parts.rcItem.left - scaled(4);
-        if (parts.hwndItem) {
-            const auto margins = SendMessageW(parts.hwndItem, EM_GETMARGINS, 0, 0);
-            room -= LOWORD(margins) + HIWORD(margins);
-        }
-        for (const std::string& item : combo.items()) {
-            const int needed = drawnWidth(w, item, false);
-            if (needed > room) report(combo, "\"" + item + "\"", needed, room);
-        }
-    }
-    void visit(TrackBar&) override {}
-    // The line numbers of a file of a million lines fit their column, which shares the
-    // comments' scroll bar.
-    void visit(ListBox& list) override {
-        if (list.name() != "ListBox5") return;
-        HWND w = window(list);
-        if (GetWindowLongW(w, GWL_STYLE) & WS_VSCROLL) report(list, "its own scroll bar", 1, 0);
-        RECT client{};
-        GetClientRect(w, &client);
-        const int needed = drawnWidth(w, "999999", false) + scaled(4);  // a row's text insets
-        if (needed > client.right) report(list, "\"999999\"", needed, client.right);
-    }
-    void visit(MainMenu&) override {}
-    void visit(MenuItem&) override {}
-
-  private:
-    int scaled(int pixels) const { return MulDiv(pixels, dpi_, 96); }
-    HWND window(const Control& control) const { return static_cast<HWND>(view_.windowOf(control)); }
-    void children(Control& parent) {
-        for (Control* child : parent.children())
-            child->accept(*this);
-    }
-    void fits(const Control& control, const std::string& text, bool prefix, int taken) {
+    int room(const Control& control) const override {
         HWND w = window(control);
         RECT client{};
         GetClientRect(w, &client);
-        const int room = client.right - taken;
-        const int needed = drawnWidth(w, text, prefix);
-        if (needed > room) report(control, "\"" + text + "\"", needed, room);
+        if (dynamic_cast<const CheckBox*>(&control) || dynamic_cast<const RadioButton*>(&control))
+            return client.right - scaled(13 + 4);
+        if (dynamic_cast<const Button*>(&control)) return client.right - scaled(6);
+        if (dynamic_cast<const SpeedButton*>(&control)) return client.right - scaled(4);
+        if (dynamic_cast<const GroupBox*>(&control)) return client.right - scaled(16);
+        if (dynamic_cast<const ListBox*>(&control)) return client.right - scaled(4);
+        if (dynamic_cast<const Edit*>(&control)) return client.right - margins(w);
+        if (dynamic_cast<const ComboBox*>(&control)) {
+            COMBOBOXINFO parts{};
+            parts.cbSize = sizeof parts;
+            GetComboBoxInfo(w, &parts);
+            return parts.rcItem.right - parts.rcItem.left - scaled(4) -
+                   (parts.hwndItem ? margins(parts.hwndItem) : 0);
+        }
+        return client.right;
     }
-    void report(const Control& control, const std::string& what, int needed, int room) {
-        cut_.push_back(language_ + ": " + control.name() + ": " + what + " needs " +
-                       std::to_string(needed) + " px, has " + std::to_string(room));
+    int scaled(int layoutPixels) const override { return MulDiv(layoutPixels, dpi_, 96); }
+
+  private:
+    HWND window(const Control& control) const { return static_cast<HWND>(view_.windowOf(control)); }
+    static int margins(HWND edit) {
+        const auto both = SendMessageW(edit, EM_GETMARGINS, 0, 0);
+        return LOWORD(both) + HIWORD(both);
     }
 
     const win32::Win32View& view_;
-    std::string language_;
     int dpi_;
-    std::vector<std::string> cut_;
 };
 
 // Every shipped language at 96, 120, 144 and 192 dpi: each window is told its dpi as Windows
@@ -184,12 +121,17 @@ TEST_P(Win32CaptionsFit, InEveryWindowAfterALoadAtEveryDpi) {
             GetWindowRect(window, &r);
             SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&r));
         }
+        const Win32Widgets widgets(view, dpi);
         for (Form* form : s.program().forms()) {
-            Win32Fit fit(view, language + " at " + std::to_string(dpi) + " dpi", dpi);
+            test::CaptionFit fit(widgets, language + " at " + std::to_string(dpi) + " dpi");
             form->accept(fit);
             for (const std::string& cut : fit.cut())
                 ADD_FAILURE() << cut;
         }
+        // The line numbers share the comments' scroll bar.
+        EXPECT_FALSE(
+            GetWindowLongW(static_cast<HWND>(view.windowOf(s.form1().ListBox5)), GWL_STYLE) &
+            WS_VSCROLL);
     }
 }
 
