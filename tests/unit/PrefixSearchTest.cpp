@@ -223,6 +223,7 @@ TEST_F(PrefixSearchTest, WinePrefixIsTakenAloneAndAProtonFolderMeansItsPrefix) {
     EXPECT_FALSE(named.namedForThisRun());
     ASSERT_TRUE(named.nameForThisRun(steam.parent_path()));
     EXPECT_TRUE(named.namedForThisRun());
+    EXPECT_EQ(named.inUse()->name, "Wine: ~/.steam/steam/steamapps/compatdata/1");
     EXPECT_EQ(named.readMachineValue(kKey, "Directory").text, "C:\\Steam");
     EXPECT_FALSE(PosixSystem(search(), GameInstall::mark()).nameForThisRun(home / "Games"));
 }

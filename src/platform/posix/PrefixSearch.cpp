@@ -120,7 +120,10 @@ std::vector<PrefixPlace> PrefixSearch::places() const {
     // means the prefix inside it.
     if (!winePrefix_.empty()) {
         const bool proton = !isPrefix(winePrefix_) && isPrefix(winePrefix_ / "pfx");
-        return {{"Wine: " + winePrefix_.string(), proton ? winePrefix_ / "pfx" : winePrefix_}};
+        const fs::path inHome = winePrefix_.lexically_relative(home_);
+        const bool underHome = !inHome.empty() && *inHome.begin() != "..";
+        return {{"Wine: " + (underHome ? "~/" + inHome.string() : winePrefix_.string()),
+                 proton ? winePrefix_ / "pfx" : winePrefix_}};
     }
     std::vector<PrefixPlace> all{{"Wine: ~/.wine", home_ / ".wine"}};
     // Each folder named by the last name of its path that is not "pfx".
