@@ -43,7 +43,10 @@ GameCopies::GameCopies(GameMark game, CopyIn copyIn)
 std::vector<Installation> GameCopies::all(std::vector<Installation> found) {
     for (const std::string& folder : folders_) {
         std::optional<Installation> copy = copyIn_(folder);
-        const auto listed = [&](const Installation& one) { return copy && one.file == copy->file; };
+        // The same file by another name (a folder chosen by hand that a record names too).
+        const auto listed = [&](const Installation& one) {
+            return copy && one.shown == copy->shown;
+        };
         if (copy && std::none_of(found.begin(), found.end(), listed))
             found.push_back(std::move(*copy));
     }
