@@ -106,7 +106,7 @@ void Builder::visit(GroupBox& frame) {
     applyLook(*group, frame, view_.scale);
     children(frame, *group);
     follow(frame, [group, &frame](const Change&) {
-        group->copy_label(captionText(frame.caption()).c_str());
+        group->copy_label(boxCaptionText(frame.caption()).c_str());
         applyState(*group, frame);
         group->redraw();
     });

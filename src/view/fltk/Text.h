@@ -11,7 +11,8 @@ namespace torvexa::fltk {
 // A caption for a widget that honours "&" itself (buttons, check boxes, menu titles).
 std::string captionText(std::string_view programText);
 
-// A caption for a box, which does not: "&&" shows one "&", a single "&" is dropped.
+// A caption for a box or a group's frame, which do not: "&&" shows one "&", a single "&" is
+// dropped.
 std::string boxCaptionText(std::string_view programText);
 
 // A drop-down item: shown exactly as it stands.

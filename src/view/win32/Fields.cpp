@@ -57,6 +57,11 @@ void Builder::visit(UpDown& updown) {
     // UDS_SETBUDDYINT (https://learn.microsoft.com/windows/win32/controls/up-down-control-styles).
     if (const auto field = view_.windows.find(&updown.associate()); field != view_.windows.end())
         SendMessageW(window, UDM_SETBUDDY, reinterpret_cast<WPARAM>(field->second), 0);
+    // An up-down may size itself when it is made (under Wine it takes a scroll bar's width):
+    // the layout's place holds, as when the window is laid out again at another dpi.
+    const RECT r = placeOf(updown, view_.dpiOf(parent_));
+    SetWindowPos(window, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     Binding& binding = bind(window, updown);
     binding.upDown = [view = &view_, &updown](int delta) {
         view->perform([&updown, delta] { delta > 0 ? updown.up() : updown.down(); });

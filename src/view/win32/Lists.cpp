@@ -134,7 +134,14 @@ struct NativeList {
     void scrollTo(int topRow) {
         SendMessageW(window, LB_SETTOPINDEX, static_cast<WPARAM>(std::max(0, topRow)), 0);
     }
-    void select(int row) { SendMessageW(window, LB_SETCURSEL, static_cast<WPARAM>(row), 0); }
+    // LB_SETCURSEL scrolls the row chosen into view
+    // (https://learn.microsoft.com/windows/win32/controls/lb-setcursel); the list's top row is
+    // the model's, which scrolled it already.
+    void select(int row) {
+        const LRESULT top = SendMessageW(window, LB_GETTOPINDEX, 0, 0);
+        SendMessageW(window, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
+        SendMessageW(window, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
+    }
 };
 
 }  // namespace

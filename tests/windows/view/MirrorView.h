@@ -1,8 +1,9 @@
 #pragma once
 
 // The Windows view's mirror check: after every step of a flow, each native control must show
-// what its control holds. The fixture starts the program in German on the sample file with
-// its native windows, and sends what Windows sends for a person's input.
+// what its control holds (support/Mirror.h; here, how to read a native window). The fixture
+// starts the program in German on the sample file with its native windows, and sends what
+// Windows sends for a person's input.
 
 // The program first: Windows' macros must not reach its headers.
 #include "forms/Program.h"
@@ -13,12 +14,16 @@
 // after windows.h, which it needs
 #include <commctrl.h>
 
+#include <algorithm>
 #include <functional>
-#include <sstream>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/win32/WideText.h"
+#include "support/Mirror.h"
+#include "support/MirrorCases.h"
 #include "support/Scenario.h"
 #include "view/win32/GdiObjects.h"
 #include "view/win32/Win32View.h"
@@ -27,164 +32,131 @@
 
 namespace torvexa::test {
 
-inline std::wstring comboItem(HWND combo, int i) {
-    const auto length = SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
+// Item i of a drop-down or row i of a list, by the messages that ask for its length and text.
+inline std::wstring itemOf(HWND window, int i, UINT lengthMessage, UINT textMessage) {
+    const auto length = SendMessageW(window, lengthMessage, static_cast<WPARAM>(i), 0);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(i),
+    SendMessageW(window, textMessage, static_cast<WPARAM>(i),
                  reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<std::size_t>(length));
     return text;
 }
 
-inline std::wstring listRow(HWND list, int i) {
-    const auto length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(length));
-    return text;
+inline std::string utf8(const std::wstring& text) {
+    if (text.empty()) return {};
+    const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                           nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), length,
+                        nullptr, nullptr);
+    return out;
 }
 
-// Walks the controls and compares each with the native window that shows it.
-class Mirror : public ControlVisitor {
+// What a native window shows, read by Windows' rules: a control's caption (buttons, check
+// boxes, labels, a group box's frame and a flat button paint it so) and a menu item's draw "&x"
+// as an underlined x and "&&" as "&"; a title, a field, an item and a row as they stand.
+class Win32Widgets : public MirrorWidgets {
   public:
-    Mirror(const win32::Win32View& view, std::string step) : view_(view), step_(std::move(step)) {}
-    const std::vector<std::string>& mismatches() const { return mismatches_; }
+    Win32Widgets(const win32::Win32View& view, std::function<int(const Form&)> dpi)
+        : view_(view), dpi_(std::move(dpi)) {}
 
-    void visit(Form& form) override {
-        HWND window = common(form);
-        same(form, "title", textOf(window), expected(form.caption()));
-        if (HMENU bar = GetMenu(window)) menu(bar, *form.mainMenu());
-        children(form);
+    bool exists(const Control& control) const override {
+        if (const auto* item = dynamic_cast<const MenuItem*>(&control))
+            return menuEntry(*item).found;
+        return window(control) != nullptr;
     }
-    void visit(Panel& panel) override {
-        common(panel);
-        children(panel);
+    bool shown(const Control& control) const override { return styleShown(window(control)); }
+    bool enabled(const Control& control) const override {
+        if (const auto* item = dynamic_cast<const MenuItem*>(&control))
+            return menuEntry(*item).enabled;
+        return IsWindowEnabled(window(control)) != 0;
     }
-    void visit(GroupBox& group) override {
-        common(group);
-        children(group);
+    std::optional<Rect> place(const Control& control) const override {
+        RECT r{};
+        GetWindowRect(window(control), &r);
+        MapWindowPoints(nullptr, window(formOf(control)), reinterpret_cast<POINT*>(&r), 2);
+        return Rect{r.left, r.top, r.right - r.left, r.bottom - r.top};
     }
-    void visit(Label& label) override {
-        if (!label.look().path) return captioned(label);
-        // A path label holds the whole path as its text (what a screen reader reads).
-        if (HWND window = common(label))
-            same(label, "path", textOf(window), winsys::wideFromUtf8(label.caption()));
+    double scaleOf(const Form& form) const override { return dpi_(form) / 96.0; }
+    std::string caption(const Control& control) const override {
+        if (const auto* item = dynamic_cast<const MenuItem*>(&control))
+            return withoutAccessMarks(utf8(menuEntry(*item).text));
+        const std::string text = utf8(textOf(window(control)));
+        return dynamic_cast<const Form*>(&control) ? text : withoutAccessMarks(text);
     }
-    void visit(Shape& shape) override { common(shape); }
-    void visit(CheckBox& box) override { marked(box, box.checked()); }
-    void visit(RadioButton& radio) override { marked(radio, radio.checked()); }
-    void visit(Button& button) override { captioned(button); }
-    void visit(SpeedButton& button) override { common(button); }  // it paints its caption
-    void visit(Edit& edit) override {
-        same(edit, "text", textOf(common(edit)), expected(edit.text()));
+    bool checked(const Control& control) const override {
+        return SendMessageW(window(control), BM_GETCHECK, 0, 0) == BST_CHECKED;
     }
-    void visit(UpDown& updown) override { common(updown); }
-    void visit(ComboBox& combo) override {
-        HWND window = common(combo);
-        std::wstring items;
-        std::wstring model;
-        const auto count = SendMessageW(window, CB_GETCOUNT, 0, 0);
+    std::string text(const Control& control) const override {
+        return utf8(textOf(window(control)));
+    }
+    std::vector<std::string> items(const ComboBox& combo) const override {
+        std::vector<std::string> shown;
+        const auto count = SendMessageW(window(combo), CB_GETCOUNT, 0, 0);
         for (int i = 0; i < count; ++i)
-            items += L"[" + comboItem(window, i) + L"]";
-        for (const std::string& item : combo.items())
-            model += L"[" + expected(item) + L"]";
-        same(combo, "items", items, model);
-        same(combo, "selected item", static_cast<int>(SendMessageW(window, CB_GETCURSEL, 0, 0)),
-             combo.itemIndex());
-        if (combo.style() == ComboBox::Style::Editable)
-            same(combo, "text", textOf(window), expected(combo.text()));
+            shown.push_back(utf8(itemOf(window(combo), i, CB_GETLBTEXTLEN, CB_GETLBTEXT)));
+        return shown;
     }
-    void visit(TrackBar& track) override {
-        same(track, "position", static_cast<int>(SendMessageW(common(track), TBM_GETPOS, 0, 0)),
-             track.position());
+    int selected(const Control& control) const override {
+        const UINT message = dynamic_cast<const ListBox*>(&control) ? LB_GETCURSEL : CB_GETCURSEL;
+        return static_cast<int>(SendMessageW(window(control), message, 0, 0));
     }
-    void visit(ListBox& list) override {
-        HWND window = common(list);
-        const Rows& rows = list.items();
-        const auto count = static_cast<std::size_t>(SendMessageW(window, LB_GETCOUNT, 0, 0));
-        same(list, "rows", static_cast<int>(count), static_cast<int>(rows.size()));
-        for (std::size_t i = 0; i < std::min(count, rows.size()); ++i) {
-            if (listRow(window, static_cast<int>(i)) != expected(rows[i])) {
-                mismatch(list, "row " + std::to_string(i),
-                         shown(listRow(window, static_cast<int>(i))), rows[i]);
-                break;
-            }
-        }
-        same(list, "selected row", static_cast<int>(SendMessageW(window, LB_GETCURSEL, 0, 0)),
-             list.itemIndex());
+    int position(const TrackBar& track) const override {
+        return static_cast<int>(SendMessageW(window(track), TBM_GETPOS, 0, 0));
     }
-    void visit(MainMenu&) override {}
-    void visit(MenuItem&) override {}
+    std::vector<std::string> rows(const ListBox& list) const override {
+        std::vector<std::string> shown;
+        const auto count = SendMessageW(window(list), LB_GETCOUNT, 0, 0);
+        for (int i = 0; i < count; ++i)
+            shown.push_back(utf8(itemOf(window(list), i, LB_GETTEXTLEN, LB_GETTEXT)));
+        return shown;
+    }
+    int firstRowShown(const ListBox& list) const override {
+        return static_cast<int>(SendMessageW(window(list), LB_GETTOPINDEX, 0, 0));
+    }
 
   private:
-    void children(Control& parent) {
-        for (Control* child : parent.children())
-            child->accept(*this);
-    }
-    HWND common(Control& control) {
-        HWND window = static_cast<HWND>(view_.windowOf(control));
-        if (!window) {
-            mismatch(control, "native window", "none", "one");
-            return nullptr;
-        }
-        same(control, "shown", styleShown(window), control.visible());
-        same(control, "enabled", IsWindowEnabled(window) != 0, control.enabled());
-        return window;
-    }
-    void captioned(Control& control) {
-        if (HWND window = common(control))
-            same(control, "caption", textOf(window), expected(control.caption()));
-    }
-    void marked(Control& control, bool checked) {
-        HWND window = common(control);
-        same(control, "caption", textOf(window), expected(control.caption()));
-        same(control, "checked", SendMessageW(window, BM_GETCHECK, 0, 0) == BST_CHECKED, checked);
-    }
-    void menu(HMENU handle, Control& model) {
-        int position = 0;
-        for (Control* child : model.children()) {
-            wchar_t text[128] = {};
-            MENUITEMINFOW info{};
-            info.cbSize = sizeof info;
-            info.fMask = MIIM_STRING | MIIM_STATE | MIIM_SUBMENU;
-            info.dwTypeData = text;
-            info.cch = 127;
-            GetMenuItemInfoW(handle, static_cast<UINT>(position++), TRUE, &info);
-            same(*child, "menu caption", std::wstring(text), expected(child->caption()));
-            same(*child, "menu enabled", (info.fState & MFS_DISABLED) == 0, child->enabled());
-            if (info.hSubMenu) menu(info.hSubMenu, *child);
-        }
-    }
-    template <typename T>
-    void same(const Control& c, const std::string& what, const T& native, const T& model) {
-        if (native == model) return;
-        std::ostringstream n;
-        std::ostringstream m;
-        if constexpr (std::is_same_v<T, std::wstring>) {
-            n << shown(native);
-            m << shown(model);
-        } else {
-            n << native;
-            m << model;
-        }
-        mismatch(c, what, n.str(), m.str());
-    }
-    void mismatch(const Control& c, const std::string& what, const std::string& native,
-                  const std::string& model) {
-        mismatches_.push_back(step_ + ": " + c.name() + ": " + what + " shows [" + native +
-                              "], the model holds [" + model + "]");
+    struct MenuEntry {
+        bool found = false;
+        bool enabled = false;
+        std::wstring text;
+        HMENU submenu = nullptr;
+    };
+    HWND window(const Control& control) const { return static_cast<HWND>(view_.windowOf(control)); }
+    // A menu item by its place among its parent's items, in its parent's menu.
+    MenuEntry menuEntry(const MenuItem& item) const {
+        const Control& parent = *item.parent();
+        HMENU menu = nullptr;
+        if (const auto* up = dynamic_cast<const MenuItem*>(&parent))
+            menu = menuEntry(*up).submenu;
+        else
+            menu = GetMenu(window(formOf(item)));
+        const auto& siblings = parent.children();
+        const auto position = std::find(siblings.begin(), siblings.end(), &item) - siblings.begin();
+        wchar_t text[128] = {};
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_STRING | MIIM_STATE | MIIM_SUBMENU;
+        info.dwTypeData = text;
+        info.cch = 127;
+        if (!menu || !GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info)) return {};
+        return {true, (info.fState & MFS_DISABLED) == 0, text, info.hSubMenu};
     }
 
     const win32::Win32View& view_;
-    std::string step_;
-    std::vector<std::string> mismatches_;
+    std::function<int(const Form&)> dpi_;
 };
 
-class Win32ViewMirrorsModel : public NativeView {
+class Win32ViewMirrorsModel : public NativeView, public MirrorFlow {
   protected:
     Win32ViewMirrorsModel() { check("start"); }
 
     TForm1& f() { return s.form1(); }
+    Scenario& scenario() override { return s; }
+    void userStep(const std::string& name, const std::function<void()>& action) override {
+        s.user(action);
+        check(name);
+    }
 
     // A person's action as Windows delivers it, then a look at every window.
     void step(const std::string& name, const std::function<void()>& action) {
@@ -193,13 +165,19 @@ class Win32ViewMirrorsModel : public NativeView {
     }
     void check(const std::string& name) {
         pump();
+        const Win32Widgets widgets(*view, [this](const Form& form) {
+            const auto moved = dpis.find(&form);
+            return moved == dpis.end() ? 96 : moved->second;
+        });
         for (Form* form : s.program().forms()) {
-            Mirror mirror(*view, name);
+            Mirror mirror(widgets, name);
             form->accept(mirror);
             for (const std::string& m : mirror.mismatches())
                 ADD_FAILURE() << m;
         }
     }
+    // The dpi of the monitor a window was moved to (WM_DPICHANGED); 96 for every other.
+    std::map<const Form*, int> dpis;
 
     // ---- What Windows sends for a person's input.
     static void mouseClick(HWND window, int x, int y) {
