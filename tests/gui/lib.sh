@@ -20,6 +20,8 @@ trap stop_all EXIT
 
 fail() {
     echo "FAILED at: $*" >&2
+    local frame=1  # where in the journey, through each helper on the way
+    while caller "$frame" >&2; do frame=$((frame + 1)); done
     exit 1
 }
 
@@ -90,14 +92,17 @@ now_ms() {
 }
 
 # Waits until the screen shows what was just done: until it differs from BEFORE (a screen_sum
-# taken before the action; for at most 1.5 s, as an action may show nothing), then until two
-# looks in a row agree (for at most 3 s). Without BEFORE only the second.
-settle() {  # [BEFORE]
+# taken before the action), then until two looks in a row agree (for at most 3 s). Without
+# BEFORE only the second. Fails naming WHAT when either does not come. The first may take 2 s
+# and more under Wine: without a window manager, Wine waits 2 s for one each time it hides a
+# window (winex11's wait_for_withdrawn_state).
+settle() {  # [BEFORE [WHAT]]
     local last now deadline
     last=$(screen_sum)
     if [ -n "${1:-}" ]; then
-        deadline=$(($(now_ms) + 1500))
-        while [ "$last" = "$1" ] && [ "$(now_ms)" -lt "$deadline" ]; do
+        deadline=$(($(now_ms) + 5000))
+        while [ "$last" = "$1" ]; do
+            [ "$(now_ms)" -lt "$deadline" ] || fail "${2:-the action} showed nothing in 5 s"
             sleep 0.05
             last=$(screen_sum)
         done
@@ -109,6 +114,7 @@ settle() {  # [BEFORE]
         [ "$now" = "$last" ] && return 0
         last=$now
     done
+    fail "the screen did not stand still in 3 s after ${2:-the action}"
 }
 
 # Waits until a window that has just appeared is drawn: its picture holds more than one colour
@@ -127,11 +133,12 @@ drawn() {  # WINDOW
 }
 
 # Runs a command that acts on the program (xdotool …), then waits until the screen shows it.
+# An action that shows nothing is run as it is and followed by a wait for what it does.
 act() {
     local before
     before=$(screen_sum)
     "$@"
-    settle "$before"
+    settle "$before" "$*"
 }
 
 # Runs the command until it succeeds, for at most 5 s; its last status.

@@ -45,10 +45,12 @@ click_in "$WIN" $((PAGE_X + 8 + 7)) $((MENU_H + 136 + 8))  # "Helmvisiertönung 
 click_in "$WIN" $((PAGE_X + 216 + 44)) $((MENU_H + 136 + 8))  # "Erweitert"
 TINT=$(find_tint_dialog) || fail "the tint dialog did not open"
 geometry "$TINT"
-act xdotool mousemove $((GX + 300)) $((GY + 140))
-screenshot "$WIN" looks-erweitert-after-click
-[ "$(pixel "$SHOTS/looks-erweitert-after-click.png" $((PAGE_X + 216)) $((MENU_H + 136 + 8)))" = "$SKY_BLUE" ] ||
-    fail "'Erweitert' keeps its hover frame after the pointer left it"
+xdotool mousemove $((GX + 300)) $((GY + 140))
+erweitert_unframed() {
+    screenshot "$WIN" looks-erweitert-after-click
+    [ "$(pixel "$SHOTS/looks-erweitert-after-click.png" $((PAGE_X + 216)) $((MENU_H + 136 + 8)))" = "$SKY_BLUE" ]
+}
+wait_until erweitert_unframed || fail "'Erweitert' keeps its hover frame after the pointer left it"
 
 # The preset dialog's radio buttons: the chosen one has a clear dark dot.
 menu_item $EXTRAS_X 2
