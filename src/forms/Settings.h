@@ -89,8 +89,9 @@ struct SettingCaption {
     std::vector<int> items;
 };
 
-// One bound control: the line(s) of f1graphics.cfg it edits, and everything else the program
-// says of it in one place.
+// One bound control: the line(s) of f1graphics.cfg it edits, how it shows and writes them, and
+// its caption. What a control does beyond its lines (enabling others, a message) is in its
+// named handler (Unit1Settings.cpp).
 struct Setting {
     Control* control;
     Mapping mapping;
