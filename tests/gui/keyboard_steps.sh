@@ -84,6 +84,7 @@ keyboard_journey() {
     wait_for Information >/dev/null || fail "Space on the '?' button showed no box"
     key close-help-with-enter Return
     wait_gone Information || fail "Enter did not close the box"
+    focus_new_window "$WIN"
     key focus-reflections Tab Tab Tab Tab
     key open-reflections-list alt+Down
     key highlight-next Down

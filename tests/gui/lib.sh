@@ -81,8 +81,14 @@ picture_of_start() {  # SHOT FOLDER SCALE PROGRAM
 }
 
 # What the part of the screen where the windows, menus and boxes open shows now, as a checksum.
+# In the Wayland session Weston (10) stacks an X program's popups below its own windows, a menu
+# or list of Tk's as of FLTK's: there a popup that opens or closes is seen in the X server's
+# list of windows on view.
 screen_sum() {
-    DISPLAY=$SCREEN_DISPLAY import -window root -crop "$(px 900)x$(px 700)+$(px 100)+$(px 100)" rgb:- 2>/dev/null | md5sum
+    {
+        DISPLAY=$SCREEN_DISPLAY import -window root -crop "$(px 900)x$(px 700)+$(px 100)+$(px 100)" rgb:- 2>/dev/null
+        [ "${TORVEXA_SESSION:-x11}" != wayland ] || xdotool search --onlyvisible --name '' 2>/dev/null
+    } | md5sum
 }
 
 # Milliseconds since the epoch.
