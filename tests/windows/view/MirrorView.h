@@ -167,7 +167,7 @@ class Win32ViewMirrorsModel : public NativeView, public MirrorFlow {
         pump();
         const Win32Widgets widgets(*view, [this](const Form& form) {
             const auto moved = dpis.find(&form);
-            return moved == dpis.end() ? 96 : moved->second;
+            return moved == dpis.end() ? win32::systemDpi() : moved->second;
         });
         for (Form* form : s.program().forms()) {
             Mirror mirror(widgets, name);
@@ -176,7 +176,7 @@ class Win32ViewMirrorsModel : public NativeView, public MirrorFlow {
                 ADD_FAILURE() << m;
         }
     }
-    // The dpi of the monitor a window was moved to (WM_DPICHANGED); 96 for every other.
+    // The dpi of the monitor a window was moved to (WM_DPICHANGED); the system's for every other.
     std::map<const Form*, int> dpis;
 
     // ---- What Windows sends for a person's input.
