@@ -32,16 +32,6 @@
 
 namespace torvexa::test {
 
-// Item i of a drop-down or row i of a list, by the messages that ask for its length and text.
-inline std::wstring itemOf(HWND window, int i, UINT lengthMessage, UINT textMessage) {
-    const auto length = SendMessageW(window, lengthMessage, static_cast<WPARAM>(i), 0);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    SendMessageW(window, textMessage, static_cast<WPARAM>(i),
-                 reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(length));
-    return text;
-}
-
 inline std::string utf8(const std::wstring& text) {
     if (text.empty()) return {};
     const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
@@ -50,6 +40,22 @@ inline std::string utf8(const std::wstring& text) {
     WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), length,
                         nullptr, nullptr);
     return out;
+}
+
+// Every item of a drop-down or row of a list, by the messages that count them and ask for each
+// one's length and text.
+inline std::vector<std::string> itemsOf(HWND window, UINT count, UINT length, UINT text) {
+    std::vector<std::string> shown;
+    const auto items = SendMessageW(window, count, 0, 0);
+    for (int i = 0; i < items; ++i) {
+        std::wstring item(
+            static_cast<std::size_t>(SendMessageW(window, length, static_cast<WPARAM>(i), 0)) + 1,
+            L'\0');
+        item.resize(static_cast<std::size_t>(SendMessageW(window, text, static_cast<WPARAM>(i),
+                                                          reinterpret_cast<LPARAM>(item.data()))));
+        shown.push_back(utf8(item));
+    }
+    return shown;
 }
 
 // What a native window shows, read by Windows' rules: a control's caption (buttons, check
@@ -91,11 +97,7 @@ class Win32Widgets : public MirrorWidgets {
         return utf8(textOf(window(control)));
     }
     std::vector<std::string> items(const ComboBox& combo) const override {
-        std::vector<std::string> shown;
-        const auto count = SendMessageW(window(combo), CB_GETCOUNT, 0, 0);
-        for (int i = 0; i < count; ++i)
-            shown.push_back(utf8(itemOf(window(combo), i, CB_GETLBTEXTLEN, CB_GETLBTEXT)));
-        return shown;
+        return itemsOf(window(combo), CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT);
     }
     int selected(const Control& control) const override {
         const UINT message = dynamic_cast<const ListBox*>(&control) ? LB_GETCURSEL : CB_GETCURSEL;
@@ -105,11 +107,7 @@ class Win32Widgets : public MirrorWidgets {
         return static_cast<int>(SendMessageW(window(track), TBM_GETPOS, 0, 0));
     }
     std::vector<std::string> rows(const ListBox& list) const override {
-        std::vector<std::string> shown;
-        const auto count = SendMessageW(window(list), LB_GETCOUNT, 0, 0);
-        for (int i = 0; i < count; ++i)
-            shown.push_back(utf8(itemOf(window(list), i, LB_GETTEXTLEN, LB_GETTEXT)));
-        return shown;
+        return itemsOf(window(list), LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT);
     }
     int firstRowShown(const ListBox& list) const override {
         return static_cast<int>(SendMessageW(window(list), LB_GETTOPINDEX, 0, 0));
